@@ -1,0 +1,43 @@
+#include "cli/ConsoleUserInterface.h"
+
+#include "text/Cp932.h"
+
+namespace cli {
+
+void ConsoleUserInterface::ShowMessage(const std::string& text) {
+    ++messageCount_;
+    err_ << text::Cp932ToUtf8(text) << '\n' << std::flush;
+}
+
+bool ConsoleUserInterface::AskYesNo(const std::string&, const std::string& text) {
+    if (verbose_) {
+        err_ << text::Cp932ToUtf8(text) << " -> No\n";
+    }
+    return false;
+}
+
+bool ConsoleUserInterface::Prompt(const std::string&, const std::string&, std::string&) { return false; }
+
+void ConsoleUserInterface::SetLabel1(const std::string& text) {
+    if (verbose_) {
+        err_ << text::Cp932ToUtf8(text) << '\n';
+    }
+}
+
+void ConsoleUserInterface::SetLabel9(const std::string& text) {
+    if (verbose_) {
+        err_ << text::Cp932ToUtf8(text) << '\n';
+    }
+}
+
+void ConsoleUserInterface::SetStatusPanel(int panel, const std::string& text) {
+    if (panel >= 0 && panel < kStatusPanels) {
+        panels_[static_cast<std::size_t>(panel)] = text;
+    }
+}
+
+std::string ConsoleUserInterface::StatusPanel(int panel) const {
+    return (panel >= 0 && panel < kStatusPanels) ? panels_[static_cast<std::size_t>(panel)] : std::string();
+}
+
+}  // namespace cli

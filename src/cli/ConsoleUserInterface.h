@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <ostream>
+#include <string>
+
+#include "view/UserInterface.h"
+
+namespace cli {
+
+// The user interface of the batch command: every message goes to the error stream as
+// UTF-8, questions take their safe answer, progress is printed only when asked for.
+class ConsoleUserInterface : public view::UserInterface {
+public:
+    ConsoleUserInterface(std::ostream& err, bool verbose) : err_(err), verbose_(verbose) {}
+
+    int MessageCount() const { return messageCount_; }
+
+    void ShowMessage(const std::string& text) override;
+    // Nothing can be asked without a window: the answer is No, which never discards data.
+    bool AskYesNo(const std::string& caption, const std::string& text) override;
+    bool Prompt(const std::string& caption, const std::string& label, std::string& value) override;
+    void SetLabel1(const std::string& text) override;
+    void SetLabel9(const std::string& text) override;
+    void SetStatusPanel(int panel, const std::string& text) override;
+    std::string StatusPanel(int panel) const override;
+    void RepaintStatus() override {}
+    void EnableSaveMenu(bool) override {}
+
+private:
+    std::ostream& err_;
+    bool verbose_;
+    int messageCount_ = 0;
+    std::array<std::string, kStatusPanels> panels_;
+};
+
+}  // namespace cli

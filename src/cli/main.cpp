@@ -1,0 +1,36 @@
+#include <clocale>
+#include <cstdlib>
+#include <iostream>
+
+#include "cli/BatchCommand.h"
+
+#ifdef VORNEXTRACT_HAVE_UI
+#include "ui/Application.h"
+#endif
+
+namespace {
+
+[[maybe_unused]] bool HaveDisplay() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Only collation and character classes follow the user's locale; numbers stay plain.
+    std::setlocale(LC_COLLATE, "");
+    std::setlocale(LC_CTYPE, "");
+    cli::CommandLine command = cli::ParseCommandLine(argc, argv);
+#ifdef VORNEXTRACT_HAVE_UI
+    if (!command.Batch && HaveDisplay()) {
+        int info = cli::HandleInformational(command, std::cout, std::cerr);
+        if (info >= 0) {
+            return info;
+        }
+        return ui::RunApplication(argc, argv, command.Drawings);
+    }
+#endif
+    return cli::RunBatch(command, std::cout, std::cerr);
+}

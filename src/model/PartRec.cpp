@@ -1,0 +1,65 @@
+#include "model/PartRec.h"
+
+#include <limits>
+
+#include "text/Sjis.h"
+
+namespace model {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The decimal number at the start of `digits`. A number too large for the 16-bit field
+// is held at its largest value so it still sorts after every smaller number.
+std::int16_t LeadingNumber(std::string_view digits) {
+    long value = 0;
+    for (char c : digits) {
+        if (!IsDigit(c)) {
+            break;
+        }
+        value = value * 10 + (c - '0');
+        if (value > std::numeric_limits<std::int16_t>::max()) {
+            return std::numeric_limits<std::int16_t>::max();
+        }
+    }
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
+
+TPartRec::TPartRec(const CCe2Part& fileRecord) {
+    static_cast<CCe2Part&>(*this) = fileRecord;
+    if (NameLen != 0) {
+        text::CopyToField(PartName, NameText());
+    } else {
+        text::CopyToField(PartName, LibNameText());
+    }
+    text::CopyToField(CvtName, text::FieldText(PartName));
+
+    // The digit is looked for in the whole reference, not in the prefix field, so a long
+    // prefix cut to fit still keeps its number. Digits never occur as CP932 trail bytes.
+    std::string_view ref = RefText();
+    std::size_t digit = 0;
+    while (digit < ref.size() && !IsDigit(ref[digit])) {
+        ++digit;
+    }
+    text::CopyToField(RefPrefix, ref.substr(0, digit));
+    if (digit < ref.size()) {
+        RefNumber = LeadingNumber(ref.substr(digit));
+    }
+}
+
+TPartRec::~TPartRec() {
+    std::unique_ptr<TPartRec> next = std::move(NextUnit);
+    while (next) {
+        next = std::move(next->NextUnit);
+    }
+}
+
+std::string_view TPartRec::PartNameText() const { return text::FieldText(PartName); }
+std::string_view TPartRec::CvtNameText() const { return text::FieldText(CvtName); }
+std::string_view TPartRec::MakerNameText() const { return text::FieldText(MakerName); }
+std::string_view TPartRec::RefPrefixText() const { return text::FieldText(RefPrefix); }
+std::string_view TPartRec::NoteText() const { return text::FieldText(Note); }
+
+}  // namespace model

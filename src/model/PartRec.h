@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/Ce2Records.h"
+#include "model/PinRec.h"
+
+namespace model {
+
+struct TPartRec;
+
+struct TPartOwn : CCe2Part {
+    char PartName[128] = {};  // Name when given, else LibName
+    // Further units of the same physical part; the head owns the chain.
+    std::unique_ptr<TPartRec> NextUnit;
+};
+
+struct TFootRec {
+    std::string FootKey;
+    std::string FootPrint;
+    std::string SilkName;
+};
+
+struct MAKERLIST {
+    char CvtName[128] = {};   // part name after name conversion
+    char MakerName[32] = {};  // empty when the maker list has none
+};
+
+struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
+    std::int16_t UnitNo = 1;
+    char RefPrefix[8] = {};
+    std::int16_t RefNumber = 0;
+    std::int16_t Amount = 1;
+    char Note[256] = {};
+    std::uint8_t NameConflict = 0;
+    TOwnedPinList Pins;  // pins of every unit, held by the head
+    std::int32_t NameCvtIndex = -1;
+    std::uint8_t SilkSet = 0;
+    void* RowA = nullptr;  // view rows showing the part; not owned
+    void* RowB = nullptr;
+
+    TPartRec() = default;
+    // Builds the record from a part record of a drawing file.
+    explicit TPartRec(const CCe2Part& fileRecord);
+    // A long chain of units is released without deep recursion.
+    ~TPartRec();
+    TPartRec(const TPartRec&) = delete;
+    TPartRec& operator=(const TPartRec&) = delete;
+
+    std::string_view PartNameText() const;
+    std::string_view CvtNameText() const;
+    std::string_view MakerNameText() const;
+    std::string_view RefPrefixText() const;
+    std::string_view NoteText() const;
+    bool HasRef() const { return RefLen != 0; }
+};
+
+}  // namespace model

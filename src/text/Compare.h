@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+// The three text comparisons of the program. Each call site names the one it means.
+// All return <0, 0 or >0 like strcmp.
+namespace text {
+
+// Folds only the ASCII letters a-z to A-Z and compares every other byte as it is
+// (names, labels, net names, table keys). Double-byte characters are never folded.
+int CompareAsciiNoCase(std::string_view a, std::string_view b);
+
+// Unsigned byte-wise comparison, case-sensitive (parts list order, symbol lookup).
+int CompareBytes(std::string_view a, std::string_view b);
+
+// The system locale's case-insensitive collation of the texts (CP932 in, compared as
+// characters of the user's locale); used only where a rule asks for the locale order.
+int CompareLocale(std::string_view a, std::string_view b);
+
+inline bool EqualAsciiNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && CompareAsciiNoCase(a, b) == 0;
+}
+
+}  // namespace text

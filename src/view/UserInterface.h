@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+namespace view {
+
+// What the core needs of the window beyond its lists: modal messages and questions,
+// the progress labels, the status bar and the save command. All texts are CP932.
+class UserInterface {
+public:
+    static constexpr int kStatusPanels = 4;
+
+    virtual ~UserInterface() = default;
+
+    // A modal message box with an OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
+    // A one-line input prompt; `value` holds the initial text and receives the answer.
+    // False when cancelled (value unchanged).
+    virtual bool Prompt(const std::string& caption, const std::string& label, std::string& value) = 0;
+
+    // Progress texts; shown at once, even while the core is busy.
+    virtual void SetLabel1(const std::string& text) = 0;
+    virtual void SetLabel9(const std::string& text) = 0;
+
+    virtual void SetStatusPanel(int panel, const std::string& text) = 0;
+    virtual std::string StatusPanel(int panel) const = 0;
+    // Makes the status bar's latest texts visible now (the core may be busy for a while).
+    virtual void RepaintStatus() = 0;
+
+    virtual void EnableSaveMenu(bool enabled) = 0;
+};
+
+}  // namespace view

@@ -1,0 +1,43 @@
+#include "support/Bytes.h"
+
+namespace support {
+
+Bytes& Bytes::U8(unsigned v) {
+    data_.push_back(static_cast<char>(v & 0xFF));
+    return *this;
+}
+
+Bytes& Bytes::U16(unsigned v) { return U8(v).U8(v >> 8); }
+
+Bytes& Bytes::I16(int v) { return U16(static_cast<unsigned>(v) & 0xFFFF); }
+
+Bytes& Bytes::U32(std::uint32_t v) { return U16(v & 0xFFFF).U16(v >> 16); }
+
+Bytes& Bytes::Raw(std::string_view bytes) {
+    data_.append(bytes);
+    return *this;
+}
+
+Bytes& Bytes::Field(std::string_view text, std::size_t size) {
+    std::string field(text.substr(0, size));
+    field.resize(size, '\0');
+    return Raw(field);
+}
+
+Bytes& Bytes::Zeros(std::size_t count) {
+    data_.append(count, '\0');
+    return *this;
+}
+
+Bytes& Bytes::PatchU16(std::size_t offset, unsigned v) {
+    data_.at(offset) = static_cast<char>(v & 0xFF);
+    data_.at(offset + 1) = static_cast<char>((v >> 8) & 0xFF);
+    return *this;
+}
+
+Bytes& Bytes::PatchU32(std::size_t offset, std::uint32_t v) {
+    PatchU16(offset, v & 0xFFFF);
+    return PatchU16(offset + 2, v >> 16);
+}
+
+}  // namespace support
