@@ -6,6 +6,7 @@
 #include <string>
 
 #include "text/Cp932.h"
+#include "text/Sjis.h"
 
 namespace text {
 namespace {
@@ -41,11 +42,15 @@ std::wstring ToFoldedWide(std::string_view cp932) {
 
 int CompareAsciiNoCase(std::string_view a, std::string_view b) {
     std::size_t n = std::min(a.size(), b.size());
+    bool trailByte = false;  // a trail byte is part of a double-byte character, never a letter
     for (std::size_t i = 0; i < n; ++i) {
-        int d = FoldAscii(static_cast<unsigned char>(a[i])) - FoldAscii(static_cast<unsigned char>(b[i]));
+        auto ca = static_cast<unsigned char>(a[i]);
+        auto cb = static_cast<unsigned char>(b[i]);
+        int d = trailByte ? ca - cb : FoldAscii(ca) - FoldAscii(cb);
         if (d != 0) {
             return Sign(d);
         }
+        trailByte = !trailByte && IsLeadByte(ca);
     }
     return Sign(static_cast<int>(a.size() > b.size()) - static_cast<int>(a.size() < b.size()));
 }

@@ -1,5 +1,8 @@
 #include "support/Bytes.h"
 
+#include <fstream>
+#include <stdexcept>
+
 namespace support {
 
 Bytes& Bytes::U8(unsigned v) {
@@ -38,6 +41,15 @@ Bytes& Bytes::PatchU16(std::size_t offset, unsigned v) {
 Bytes& Bytes::PatchU32(std::size_t offset, std::uint32_t v) {
     PatchU16(offset, v & 0xFFFF);
     return PatchU16(offset + 2, v >> 16);
+}
+
+std::string WriteFileBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path);
+    }
+    return path;
 }
 
 }  // namespace support

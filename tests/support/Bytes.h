@@ -29,4 +29,7 @@ private:
     std::string data_;
 };
 
+// Writes `bytes` to `path` as they are (a file of the test's own making); returns the path.
+std::string WriteFileBytes(const std::string& path, std::string_view bytes);
+
 }  // namespace support

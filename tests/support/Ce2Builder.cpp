@@ -1,6 +1,5 @@
 #include "support/Ce2Builder.h"
 
-#include <fstream>
 #include <stdexcept>
 
 #include "model/Ce2Records.h"
@@ -86,13 +85,6 @@ Ce2Builder& Ce2Builder::Raw(std::string_view bytes) {
     return *this;
 }
 
-std::string Ce2Builder::WriteTo(const std::string& path) const {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes_.Data().data(), static_cast<std::streamsize>(bytes_.Size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
-    }
-    return path;
-}
+std::string Ce2Builder::WriteTo(const std::string& path) const { return WriteFileBytes(path, bytes_.Data()); }
 
 }  // namespace support

@@ -1,22 +1,7 @@
 #include "support/LibBuilder.h"
 
-#include <fstream>
-#include <stdexcept>
 
 namespace support {
-namespace {
-
-std::string WriteFile(const std::string& path, const std::string& data) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(data.data(), static_cast<std::streamsize>(data.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
-    }
-    return path;
-}
-
-}  // namespace
-
 std::uint16_t PinNoWord(unsigned number, char letter) {
     unsigned code = letter ? static_cast<unsigned>(letter - 0x40) : 0;
     return static_cast<std::uint16_t>((number & 0x1FF) | ((code & 0x1F) << 10));
@@ -67,7 +52,7 @@ std::string LibBuilder::Build() const {
     return image.Data();
 }
 
-std::string LibBuilder::WriteTo(const std::string& path) const { return WriteFile(path, Build()); }
+std::string LibBuilder::WriteTo(const std::string& path) const { return WriteFileBytes(path, Build()); }
 
 Lb3Builder::Lb3Builder() : text_("+VORN3_LIB_V.1.0\r\n") {}
 
@@ -100,6 +85,6 @@ Lb3Builder& Lb3Builder::Alias(const std::string& aliasName, const std::string& t
     return Line("-ALIAS");
 }
 
-std::string Lb3Builder::WriteTo(const std::string& path) const { return WriteFile(path, text_); }
+std::string Lb3Builder::WriteTo(const std::string& path) const { return WriteFileBytes(path, text_); }
 
 }  // namespace support

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "support/Ce2Builder.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using support::Ce2Builder;
+using support::RunVornextract;
+
+class BatchCommandTest : public ::testing::Test {
+protected:
+    support::TempDir dir;
+};
+
+TEST_F(BatchCommandTest, InformationalOptions) {
+    auto version = RunVornextract(dir.Path(), {"--version"});
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_NE(version.Out.find("Ver 1.4.3  Rev 2k3.11.04"), std::string::npos);
+
+    auto help = RunVornextract(dir.Path(), {"--help"});
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_NE(help.Out.find("Usage: vornextract"), std::string::npos);
+    EXPECT_NE(help.Out.find("Exit status"), std::string::npos);
+
+    auto unknown = RunVornextract(dir.Path(), {"--batch", "--frobnicate", "a.ce2"});
+    EXPECT_EQ(unknown.Status, 2);
+    EXPECT_NE(unknown.Err.find("unknown option: --frobnicate"), std::string::npos);
+    EXPECT_NE(unknown.Err.find("Usage:"), std::string::npos);
+
+    auto nothing = RunVornextract(dir.Path(), {"--batch"});
+    EXPECT_EQ(nothing.Status, 2);
+}
+
+TEST_F(BatchCommandTest, ExitStatusTellsWhetherEveryDrawingWasRead) {
+    support::WriteFileBytes(dir / "bad.ce2", support::Ce2Header(std::string("NOT A DRAWING", 13)));
+    Ce2Builder().WriteTo(dir / "empty.ce2");
+    Ce2Builder().Wire(0, 0, 10, 0).Raw("\x03").WriteTo(dir / "broken.ce2");
+
+    auto bad = RunVornextract(dir.Path(), {"--batch", "bad.ce2"});
+    EXPECT_EQ(bad.Status, 1);
+    EXPECT_EQ(bad.Err, "bad.ce2\n\tは異常です。\n");
+
+    auto empty = RunVornextract(dir.Path(), {"--batch", "empty.ce2"});
+    EXPECT_EQ(empty.Status, 0);
+    EXPECT_EQ(empty.Err, "");
+
+    auto broken = RunVornextract(dir.Path(), {"--batch", "empty.ce2", "broken.ce2"});
+    EXPECT_EQ(broken.Status, 1);
+    EXPECT_EQ(broken.Err, "Error Code = 1\n");
+
+    // A name that is no file is an error in a script, not a silent skip.
+    auto missing = RunVornextract(dir.Path(), {"--batch", "empty.ce2", "nowhere.ce2"});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_EQ(missing.Err, "nowhere.ce2\n\tが開けません。\n");
+}
+
+TEST_F(BatchCommandTest, RelativeDrawingsInSeveralFoldersAndNoDisplay) {
+    dir.MakeDir("a");
+    dir.MakeDir("b");
+    Ce2Builder().WriteTo(dir / "a/one.ce2");
+    Ce2Builder().WriteTo(dir / "b/two.ce2");
+    // Reading the first drawing moves into its folder; the second still resolves.
+    auto both = RunVornextract(dir.Path(), {"--batch", "a/one.ce2", "b/two.ce2"});
+    EXPECT_EQ(both.Status, 0) << both.Err;
+
+    // Without a display and without --batch the batch command runs all the same.
+    auto implicit = RunVornextract(dir.Path(), {"-v", "--", "a/one.ce2"});
+    EXPECT_EQ(implicit.Status, 0) << implicit.Err;
+    EXPECT_NE(implicit.Err.find("Read Start\n"), std::string::npos);
+    EXPECT_NE(implicit.Err.find("File Close\n"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace support {
+
+struct ProgramResult {
+    int Status = -1;  // exit status; -1 when the program did not exit normally
+    std::string Out;
+    std::string Err;
+};
+
+// Runs the vornextract binary in `workDir` with `args`, without a display and with its
+// home in `workDir`, and collects what it printed.
+ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::string>& args);
+
+}  // namespace support
