@@ -20,11 +20,15 @@ void MainWindowState::ReadDrawing(const std::string& fileName, const std::string
 
 // The part libraries, name tables, settings files, parts list filing and connectivity
 // join here as they are built; until then a drawing's parts are kept in read order.
-bool MainWindowState::LibrariesEmpty() { return true; }
+bool MainWindowState::LibrariesEmpty() {
+    return true;
+}
 
 void MainWindowState::LoadLibraries() {}
 
-std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view) { return std::nullopt; }
+std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view) {
+    return std::nullopt;
+}
 
 void MainWindowState::LoadDrawingNameTable() {}
 

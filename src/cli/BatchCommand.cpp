@@ -33,7 +33,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     return command;
 }
 
-std::string VersionText() { return "vornextract Ver 1.4.3  Rev 2k3.11.04\n"; }
+std::string VersionText() {
+    return "vornextract Ver 1.4.3  Rev 2k3.11.04\n";
+}
 
 std::string UsageText() {
     return "Usage: vornextract [OPTION]... [DRAWING.ce2]...\n"

@@ -8,9 +8,9 @@ namespace cli {
 
 // Exit codes of the command.
 enum ExitCode {
-    kExitOk = 0,          // every drawing read without an error message
-    kExitMessages = 1,    // at least one error message was shown
-    kExitUsage = 2,       // the command line was not understood
+    kExitOk = 0,        // every drawing read without an error message
+    kExitMessages = 1,  // at least one error message was shown
+    kExitUsage = 2,     // the command line was not understood
 };
 
 struct CommandLine {

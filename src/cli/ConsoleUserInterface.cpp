@@ -16,7 +16,9 @@ bool ConsoleUserInterface::AskYesNo(const std::string&, const std::string& text)
     return false;
 }
 
-bool ConsoleUserInterface::Prompt(const std::string&, const std::string&, std::string&) { return false; }
+bool ConsoleUserInterface::Prompt(const std::string&, const std::string&, std::string&) {
+    return false;
+}
 
 void ConsoleUserInterface::SetLabel1(const std::string& text) {
     if (verbose_) {
@@ -37,7 +39,8 @@ void ConsoleUserInterface::SetStatusPanel(int panel, const std::string& text) {
 }
 
 std::string ConsoleUserInterface::StatusPanel(int panel) const {
-    return (panel >= 0 && panel < kStatusPanels) ? panels_[static_cast<std::size_t>(panel)] : std::string();
+    return (panel >= 0 && panel < kStatusPanels) ? panels_[static_cast<std::size_t>(panel)]
+                                                 : std::string();
 }
 
 }  // namespace cli

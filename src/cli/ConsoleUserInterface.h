@@ -11,7 +11,7 @@ namespace cli {
 // The user interface of the batch command: every message goes to the error stream as
 // UTF-8, questions take their safe answer, progress is printed only when asked for.
 class ConsoleUserInterface : public view::UserInterface {
-public:
+  public:
     ConsoleUserInterface(std::ostream& err, bool verbose) : err_(err), verbose_(verbose) {}
 
     int MessageCount() const { return messageCount_; }
@@ -27,7 +27,7 @@ public:
     void RepaintStatus() override {}
     void EnableSaveMenu(bool) override {}
 
-private:
+  private:
     std::ostream& err_;
     bool verbose_;
     int messageCount_ = 0;

@@ -15,7 +15,8 @@ std::string_view CCe2Part::RefText() const {
 
 std::string_view CCe2Part::LibNameText() const {
     const void* nul = std::memchr(LibName, 0, sizeof LibName);
-    std::size_t n = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - LibName) : sizeof LibName;
+    std::size_t n =
+        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - LibName) : sizeof LibName;
     return std::string_view(LibName, n);
 }
 
@@ -32,9 +33,15 @@ T DecodeAs(const std::uint8_t* bytes) {
 }
 }  // namespace
 
-CCe2Junction DecodeJunction(const std::uint8_t* bytes) { return DecodeAs<CCe2Junction>(bytes); }
-CCe2Part DecodePart(const std::uint8_t* bytes) { return DecodeAs<CCe2Part>(bytes); }
-CCe2Label DecodeLabel(const std::uint8_t* bytes) { return DecodeAs<CCe2Label>(bytes); }
+CCe2Junction DecodeJunction(const std::uint8_t* bytes) {
+    return DecodeAs<CCe2Junction>(bytes);
+}
+CCe2Part DecodePart(const std::uint8_t* bytes) {
+    return DecodeAs<CCe2Part>(bytes);
+}
+CCe2Label DecodeLabel(const std::uint8_t* bytes) {
+    return DecodeAs<CCe2Label>(bytes);
+}
 
 std::int16_t ReadInt16(const std::uint8_t* bytes) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)));

@@ -18,9 +18,9 @@ enum Ce2Kind : std::uint8_t {
     kKindLabel = 5,
     kKindLabelAlt = 6,
     kKindPart = 8,
-    kKindFirstEnd = 10,   // kinds 10..15 end the records
+    kKindFirstEnd = 10,  // kinds 10..15 end the records
     kKindLastEnd = 15,
-    kKindComment = 16,    // 16 and above have a length in their head
+    kKindComment = 16,  // 16 and above have a length in their head
 };
 
 // Length of a fixed-length record of kind 0..9.

@@ -14,7 +14,7 @@ struct TComment {
 };
 
 class TCommentList {
-public:
+  public:
     std::vector<TComment> Items;
 
     int Count() const { return static_cast<int>(Items.size()); }

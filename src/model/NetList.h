@@ -16,7 +16,7 @@ struct TNetRec {
 
 // Kept sorted by NetName without regard to ASCII case by the net builder.
 class TNetList {
-public:
+  public:
     std::vector<std::unique_ptr<TNetRec>> Items;
     // -1 while nets are named from their pins; else the last generated net number.
     std::int32_t NetCounter = -1;

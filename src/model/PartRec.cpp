@@ -7,7 +7,9 @@
 namespace model {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The decimal number at the start of `digits`. A number too large for the 16-bit field
 // is held at its largest value so it still sorts after every smaller number.
@@ -56,10 +58,20 @@ TPartRec::~TPartRec() {
     }
 }
 
-std::string_view TPartRec::PartNameText() const { return text::FieldText(PartName); }
-std::string_view TPartRec::CvtNameText() const { return text::FieldText(CvtName); }
-std::string_view TPartRec::MakerNameText() const { return text::FieldText(MakerName); }
-std::string_view TPartRec::RefPrefixText() const { return text::FieldText(RefPrefix); }
-std::string_view TPartRec::NoteText() const { return text::FieldText(Note); }
+std::string_view TPartRec::PartNameText() const {
+    return text::FieldText(PartName);
+}
+std::string_view TPartRec::CvtNameText() const {
+    return text::FieldText(CvtName);
+}
+std::string_view TPartRec::MakerNameText() const {
+    return text::FieldText(MakerName);
+}
+std::string_view TPartRec::RefPrefixText() const {
+    return text::FieldText(RefPrefix);
+}
+std::string_view TPartRec::NoteText() const {
+    return text::FieldText(Note);
+}
 
 }  // namespace model

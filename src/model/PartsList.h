@@ -12,7 +12,7 @@ namespace model {
 // The parts of every drawing read, as chain heads in list order; each head owns its
 // further units. The sorted filing is the parts list builder's work.
 class TPartsList {
-public:
+  public:
     std::vector<std::unique_ptr<TPartRec>> Items;
     std::vector<std::string> PowerNames;  // CP932
 

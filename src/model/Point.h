@@ -12,10 +12,12 @@ struct TPoint {
     friend bool operator==(const TPoint&, const TPoint&) = default;
 
     std::uint32_t Packed() const {
-        return static_cast<std::uint16_t>(X) | (static_cast<std::uint32_t>(static_cast<std::uint16_t>(Y)) << 16);
+        return static_cast<std::uint16_t>(X) |
+               (static_cast<std::uint32_t>(static_cast<std::uint16_t>(Y)) << 16);
     }
     static TPoint FromPacked(std::uint32_t packed) {
-        return {static_cast<std::int16_t>(packed & 0xFFFF), static_cast<std::int16_t>(packed >> 16)};
+        return {static_cast<std::int16_t>(packed & 0xFFFF),
+                static_cast<std::int16_t>(packed >> 16)};
     }
 };
 

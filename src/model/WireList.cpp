@@ -26,6 +26,8 @@ void TWireList::AddJunction(const std::uint8_t* record) {
     Junctions.push_back({ReadInt16(record + 2), ReadInt16(record + 4)});
 }
 
-void TWireList::AddLabel(const std::uint8_t* record) { Labels.push_back(DecodeLabel(record)); }
+void TWireList::AddLabel(const std::uint8_t* record) {
+    Labels.push_back(DecodeLabel(record));
+}
 
 }  // namespace model

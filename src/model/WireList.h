@@ -14,9 +14,9 @@ namespace model {
 struct TWireRec {
     // Ordered: the first end has the smaller X, for equal X the smaller Y.
     std::int16_t X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-    std::int32_t NetNo = 0;     // connected group; 0 = not yet grouped
-    std::string LabelName;      // net name given by a label on this wire
-    TPinRec* Pin = nullptr;     // set on a pin stub; not owned
+    std::int32_t NetNo = 0;  // connected group; 0 = not yet grouped
+    std::string LabelName;   // net name given by a label on this wire
+    TPinRec* Pin = nullptr;  // set on a pin stub; not owned
 
     TWireRec() = default;
     TWireRec(TPoint a, TPoint b);
@@ -30,7 +30,7 @@ using TLabelList = std::vector<CCe2Label>;
 
 // The geometry of the drawing being read; it lives only while that drawing is read.
 class TWireList {
-public:
+  public:
     std::vector<std::unique_ptr<TWireRec>> Items;
     TJunctionList Junctions;
     TLabelList Labels;

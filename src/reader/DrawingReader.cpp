@@ -58,11 +58,14 @@ bool SignatureMatches(const std::uint8_t* header) {
            std::memcmp(signature, kSignature1, sizeof kSignature1) == 0;
 }
 
-std::string Sj(const char* utf8) { return text::Utf8ToCp932(utf8); }
+std::string Sj(const char* utf8) {
+    return text::Utf8ToCp932(utf8);
+}
 
 class DrawingRead {
-public:
-    DrawingRead(DrawingReadTarget& target, const std::string& fileName, const std::string& shownName)
+  public:
+    DrawingRead(DrawingReadTarget& target, const std::string& fileName,
+                const std::string& shownName)
         : t_(target), shown_(text::Utf8ToCp932(shownName)) {
         std::error_code ec;
         path_ = fs::absolute(fs::path(fileName), ec).lexically_normal();
@@ -80,7 +83,8 @@ public:
         }
         t_.PartsList.SetPowerNames(t_.Options.PwParts);
         std::error_code ec;
-        fs::current_path(path_.parent_path(), ec);  // a missing folder leaves the directory as it was
+        fs::current_path(path_.parent_path(),
+                         ec);  // a missing folder leaves the directory as it was
         t_.NetList.NetCounter = NextNetCounter(t_.NetList.NetCounter, t_.Options.SerialNetNames());
         if (t_.Services.LibrariesEmpty()) {
             t_.Services.LoadLibraries();
@@ -92,15 +96,16 @@ public:
             return;
         }
         t_.Ui.SetLabel1("Read Start");
-        ReadOpenFile(file.get(), reinterpret_cast<std::uint8_t (&)[kRecordBufferSize]>(*buffer.get()),
-                     wires);
+        ReadOpenFile(file.get(),
+                     reinterpret_cast<std::uint8_t(&)[kRecordBufferSize]>(*buffer.get()), wires);
         t_.Ui.SetLabel1("File Close");
     }
 
-private:
+  private:
     void FileError(const char* tailUtf8) { t_.Ui.ShowMessage(shown_ + Sj(tailUtf8)); }
 
-    void ReadOpenFile(std::FILE* file, std::uint8_t (&buffer)[kRecordBufferSize], model::TWireList& wires) {
+    void ReadOpenFile(std::FILE* file, std::uint8_t (&buffer)[kRecordBufferSize],
+                      model::TWireList& wires) {
         if (std::fread(buffer, 1, kHeaderSize, file) != kHeaderSize) {
             FileError("\n\tが読めません。");
             return;
@@ -133,7 +138,8 @@ private:
         return Sj("ネット数：") + std::to_string(wires.Count());
     }
 
-    void ReadRecords(std::FILE* file, std::uint8_t (&buffer)[kRecordBufferSize], model::TWireList& wires) {
+    void ReadRecords(std::FILE* file, std::uint8_t (&buffer)[kRecordBufferSize],
+                     model::TWireList& wires) {
         RecordReader records(file);
         for (;;) {
             RecordResult r = records.ReadRecord(buffer);
@@ -159,7 +165,8 @@ private:
                     break;
                 case model::kKindComment: {
                     CommentText comment = CommentTextOf(buffer, static_cast<std::size_t>(r.Count));
-                    t_.CommentList.AddComment(model::ReadInt16(buffer + 2), model::ReadInt16(buffer + 4),
+                    t_.CommentList.AddComment(model::ReadInt16(buffer + 2),
+                                              model::ReadInt16(buffer + 4),
                                               std::string_view(comment.Data, comment.Length));
                     break;
                 }
@@ -179,8 +186,9 @@ private:
                 t_.Ui.ShowMessage(text::Format("Error Code = %d", 1));
                 return;
             default:
-                t_.Ui.ShowMessage(shown_ + Sj("\n\tの") + std::to_string(r.Offset) +
-                                  Sj(" バイト目のレコードが壊れています。それ以降は読み込んでいません。"));
+                t_.Ui.ShowMessage(
+                    shown_ + Sj("\n\tの") + std::to_string(r.Offset) +
+                    Sj(" バイト目のレコードが壊れています。それ以降は読み込んでいません。"));
                 return;
         }
     }
@@ -221,7 +229,8 @@ int NextNetCounter(int counter, bool serialNames) {
     return next > std::numeric_limits<int>::max() ? counter : static_cast<int>(next);
 }
 
-void ReadDrawing(const std::string& fileName, DrawingReadTarget& target, const std::string& shownName) {
+void ReadDrawing(const std::string& fileName, DrawingReadTarget& target,
+                 const std::string& shownName) {
     DrawingRead(target, fileName, shownName).Run();
 }
 

@@ -19,7 +19,7 @@ struct SymbolSize {
 // settings, the parts list and connectivity. The main window's core implements it; a
 // test can record the calls.
 class ReaderServices {
-public:
+  public:
     virtual ~ReaderServices() = default;
 
     virtual bool LibrariesEmpty() = 0;

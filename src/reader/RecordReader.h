@@ -32,12 +32,12 @@ struct RecordResult {
 // Reads the records of a drawing one by one from an open file into a caller's buffer.
 // Every read is bounded by the buffer and by what the file really holds.
 class RecordReader {
-public:
+  public:
     explicit RecordReader(std::FILE* file) : file_(file) {}
 
     RecordResult ReadRecord(std::uint8_t (&buffer)[kRecordBufferSize]);
 
-private:
+  private:
     std::size_t ReadBytes(std::uint8_t* into, std::size_t count);
 
     std::FILE* file_;

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "model/CommentList.h"
 #include "model/Ce2Records.h"
+#include "model/CommentList.h"
 #include "model/TitleFields.h"
 #include "reader/ReaderServices.h"
 

@@ -11,9 +11,13 @@
 namespace text {
 namespace {
 
-unsigned char FoldAscii(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c; }
+unsigned char FoldAscii(unsigned char c) {
+    return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c;
+}
 
-int Sign(int v) { return (v > 0) - (v < 0); }
+int Sign(int v) {
+    return (v > 0) - (v < 0);
+}
 
 std::wstring ToFoldedWide(std::string_view cp932) {
     std::string utf8 = Cp932ToUtf8(cp932);
@@ -55,7 +59,9 @@ int CompareAsciiNoCase(std::string_view a, std::string_view b) {
     return Sign(static_cast<int>(a.size() > b.size()) - static_cast<int>(a.size() < b.size()));
 }
 
-int CompareBytes(std::string_view a, std::string_view b) { return Sign(a.compare(b)); }
+int CompareBytes(std::string_view a, std::string_view b) {
+    return Sign(a.compare(b));
+}
 
 int CompareLocale(std::string_view a, std::string_view b) {
     std::wstring wa = ToFoldedWide(a);

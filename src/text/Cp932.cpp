@@ -10,7 +10,7 @@ namespace {
 
 // iconv descriptors are not thread-safe; one per thread keeps the editor-wait worker safe.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1)) {
             throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
@@ -55,7 +55,7 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 

@@ -18,6 +18,8 @@ std::string Utf8ToCp932(std::string_view utf8, bool* lossy = nullptr);
 // A fixed text of the program, written in the source as UTF-8, as the CP932 bytes the
 // core works with. The fixed texts are all representable; a conversion is cached per
 // call site by the caller when it matters.
-inline std::string Sj(std::string_view utf8) { return Utf8ToCp932(utf8); }
+inline std::string Sj(std::string_view utf8) {
+    return Utf8ToCp932(utf8);
+}
 
 }  // namespace text

@@ -7,7 +7,8 @@ namespace text {
 std::size_t WholeCharacterPrefix(std::string_view s, std::size_t maxBytes) {
     std::size_t i = 0;
     while (i < s.size()) {
-        std::size_t width = (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2 : 1;
+        std::size_t width =
+            (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2 : 1;
         if (i + width > maxBytes) {
             break;
         }

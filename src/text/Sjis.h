@@ -9,7 +9,9 @@
 namespace text {
 
 // True for the first byte of a double-byte CP932 character.
-inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+inline bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 // Length in bytes of the longest prefix of `s` that has at most `maxBytes` bytes and
 // does not end inside a double-byte character.

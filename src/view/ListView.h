@@ -8,7 +8,7 @@ namespace view {
 // A report-style list view: columns, rows of CP932 cell texts, one data pointer per row
 // (not owned) and an optional state image. The Qt layer shows it; tests record it.
 class ListView {
-public:
+  public:
     struct Column {
         std::string caption;  // CP932
         int width = 0;        // pixels

@@ -6,7 +6,7 @@ namespace view {
 
 // A tree of CP932 texts. Nodes are named by opaque handles the view hands out.
 class TreeView {
-public:
+  public:
     using Node = int;
     static constexpr Node kNone = -1;
 

@@ -7,7 +7,7 @@ namespace view {
 // What the core needs of the window beyond its lists: modal messages and questions,
 // the progress labels, the status bar and the save command. All texts are CP932.
 class UserInterface {
-public:
+  public:
     static constexpr int kStatusPanels = 4;
 
     virtual ~UserInterface() = default;
@@ -18,7 +18,8 @@ public:
     virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
     // A one-line input prompt; `value` holds the initial text and receives the answer.
     // False when cancelled (value unchanged).
-    virtual bool Prompt(const std::string& caption, const std::string& label, std::string& value) = 0;
+    virtual bool Prompt(const std::string& caption, const std::string& label,
+                        std::string& value) = 0;
 
     // Progress texts; shown at once, even while the core is busy.
     virtual void SetLabel1(const std::string& text) = 0;

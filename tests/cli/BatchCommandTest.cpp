@@ -10,7 +10,7 @@ using support::Ce2Builder;
 using support::RunVornextract;
 
 class BatchCommandTest : public ::testing::Test {
-protected:
+  protected:
     support::TempDir dir;
 };
 

@@ -21,8 +21,13 @@ model::CCe2Part PartRecord(const support::PartSpec& spec) {
 }
 
 TEST(PartRecord, FileFieldsAreDecodedAndKept) {
-    model::CCe2Part record = PartRecord({.X = -120, .Y = 3000, .Dir = 6, .Block = 2, .Name = "74HC00",
-                                         .Ref = "U12", .LibName = "74HC00-S"});
+    model::CCe2Part record = PartRecord({.X = -120,
+                                         .Y = 3000,
+                                         .Dir = 6,
+                                         .Block = 2,
+                                         .Name = "74HC00",
+                                         .Ref = "U12",
+                                         .LibName = "74HC00-S"});
     TPartRec part(record);
     EXPECT_EQ(part.Kind, 8);
     EXPECT_EQ(part.X, -120);
@@ -52,7 +57,7 @@ TEST(PartRecord, NamesAndReferencesInTheirShapes) {
         int number;
     } cases[] = {
         {{.Name = "", .Ref = "R1", .LibName = "74HC00"}, "74HC00", "R", 1},  // no typed name
-        {{.Name = "10k", .Ref = "", .LibName = "RES"}, "10k", "", 0},          // no reference
+        {{.Name = "10k", .Ref = "", .LibName = "RES"}, "10k", "", 0},        // no reference
         {{.Name = "X", .Ref = "TP3A", .LibName = "TP"}, "X", "TP", 3},
         {{.Name = "X", .Ref = "J", .LibName = "CN"}, "X", "J", 0},
         {{.Name = "X", .Ref = "U007", .LibName = "IC"}, "X", "U", 7},
@@ -61,8 +66,14 @@ TEST(PartRecord, NamesAndReferencesInTheirShapes) {
         // A number beyond the 16-bit field stays the largest, not a wrapped negative one.
         {{.Name = "X", .Ref = "R99999", .LibName = "RES"}, "X", "R", 32767},
         // A damaged length byte never reads past its field.
-        {{.Name = "ABCDEFGHIJKLMNOPQRS", .Ref = "C5", .LibName = "CAP", .NameLen = 200, .RefLen = 250},
-         "ABCDEFGHIJKLMNOPQRS", "C", 5},
+        {{.Name = "ABCDEFGHIJKLMNOPQRS",
+          .Ref = "C5",
+          .LibName = "CAP",
+          .NameLen = 200,
+          .RefLen = 250},
+         "ABCDEFGHIJKLMNOPQRS",
+         "C",
+         5},
     };
     for (const Case& c : cases) {
         TPartRec part(PartRecord(c.spec));

@@ -20,7 +20,7 @@ namespace readertest {
 // Stands in for the rest of the program: records every hand-off in order and keeps the
 // geometry handed to connectivity so a test can look at it.
 class RecordingServices : public reader::ReaderServices {
-public:
+  public:
     std::vector<std::string> Calls;
     std::map<std::string, reader::SymbolSize> Symbols;
     bool LibrariesLoaded = false;
@@ -66,7 +66,7 @@ public:
 };
 
 class ReaderTest : public ::testing::Test {
-protected:
+  protected:
     ReaderTest() { services.Parts = &parts; }
 
     // Writes the drawing into the test folder and reads it.
@@ -74,8 +74,8 @@ protected:
         ReadFile(drawing.WriteTo(dir / name));
     }
     void ReadFile(const std::string& path, const std::string& shown = "") {
-        reader::DrawingReadTarget target{parts, nets,    comments, options, titles, titleBlock,
-                                         dataDir, preFile, notSaved, ui,    services};
+        reader::DrawingReadTarget target{parts,   nets,    comments, options, titles,  titleBlock,
+                                         dataDir, preFile, notSaved, ui,      services};
         reader::ReadDrawing(path, target, shown.empty() ? path : shown);
     }
     std::vector<std::string> Messages() const { return ui.MessagesUtf8(); }

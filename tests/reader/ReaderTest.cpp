@@ -56,8 +56,8 @@ TEST_F(ReaderTest, EveryRecordKindLandsWhereItBelongs) {
     EXPECT_EQ(comments.Items[0].X, 400);
 
     EXPECT_TRUE(notSaved);
-    EXPECT_EQ(ui.Label1History,
-              (std::vector<std::string>{"Read Start", "Read CVT", "End CVT", "Wire Count = 2", "File Close"}));
+    EXPECT_EQ(ui.Label1History, (std::vector<std::string>{"Read Start", "Read CVT", "End CVT",
+                                                          "Wire Count = 2", "File Close"}));
     EXPECT_EQ(ui.PanelUtf8(0), "部品数：2");
     EXPECT_EQ(ui.PanelUtf8(1), "ネット数：2");
     EXPECT_EQ(ui.PanelUtf8(2), dir.Path().string());
@@ -69,9 +69,9 @@ TEST_F(ReaderTest, HandOffsComeInTheirOrder) {
     Read(EveryKindDrawing());
     // Libraries before the file is opened, this drawing's name table before any part is
     // converted, settings after it, connectivity once at the end.
-    EXPECT_EQ(services.Calls,
-              (std::vector<std::string>{"LibrariesEmpty", "LoadLibraries", "LoadDrawingNameTable", "LoadSettings",
-                                        "AddPart", "AddPart", "BuildConnectivity"}));
+    EXPECT_EQ(services.Calls, (std::vector<std::string>{
+                                  "LibrariesEmpty", "LoadLibraries", "LoadDrawingNameTable",
+                                  "LoadSettings", "AddPart", "AddPart", "BuildConnectivity"}));
     EXPECT_EQ(services.CwdAtNameTable, dir.Path().string());
     EXPECT_EQ(fs::current_path(), dir.Path());
     EXPECT_EQ(dataDir, dir.Path().string());
@@ -137,7 +137,7 @@ TEST_F(ReaderTest, ListNumberComesFromAnUnreferencedPartWithThePrefix) {
     Ce2Builder d;
     d.Part({.Name = "DA4Z-1234", .Ref = "", .LibName = "PLNO"})
         .Part({.Name = "DA4Z-9999", .Ref = "U1", .LibName = "IC"})  // has a reference: not it
-        .Part({.Name = "da4z-5", .Ref = "", .LibName = "PLNO"});     // prefix compares bytes
+        .Part({.Name = "da4z-5", .Ref = "", .LibName = "PLNO"});    // prefix compares bytes
     Read(d);
     EXPECT_EQ(titles.ListNumber, "DA4Z-1234");
 
@@ -152,8 +152,12 @@ TEST_F(ReaderTest, TitleBlockTakesTheLowestOrLeftmostAndMeasuresFromItsCorner) {
     services.Symbols["TITLE2"] = {50, 12};
     Ce2Builder d;
     d.Part({.X = 900, .Y = 700, .Name = "", .Ref = "", .LibName = "title2"})  // any letter case
-        .Part({.X = 950, .Y = 650, .Name = "", .Ref = "", .LibName = "TITLE2"})  // neither lower nor left
-        .Comment(900 - 500 + 400, 700 - 120 + 20, "PROJ")                        // origin is (400, 580)
+        .Part({.X = 950,
+               .Y = 650,
+               .Name = "",
+               .Ref = "",
+               .LibName = "TITLE2"})                       // neither lower nor left
+        .Comment(900 - 500 + 400, 700 - 120 + 20, "PROJ")  // origin is (400, 580)
         .Comment(400 + 400, 580 + 50, "NAME")
         .Comment(400 + 10, 580 + 50, "ME")
         .Comment(400 + 400, 580 + 90, "DWG-1")
@@ -182,14 +186,26 @@ TEST_F(ReaderTest, TitleFieldRowsAndColumnsHaveExactEdges) {
         int dx, dy;
         const char* field;  // which field the comment fills; "" for none
     } cases[] = {
-        {400, 20, "Project"},      {400, 0, ""},           {361, 39, "Project"},     {360, 20, ""},
-        {400, 40, "DesignName"},   {400, 79, "DesignName"}, {-9, 40, "Designer"},     {-10, 40, ""},
-        {69, 60, "Designer"},      {70, 60, ""},           {400, 80, "DesignNumber"}, {400, 104, "DesignNumber"},
-        {0, 80, "DesignDate"},     {400, 105, ""},         {0, 20, ""},
+        {400, 20, "Project"},
+        {400, 0, ""},
+        {361, 39, "Project"},
+        {360, 20, ""},
+        {400, 40, "DesignName"},
+        {400, 79, "DesignName"},
+        {-9, 40, "Designer"},
+        {-10, 40, ""},
+        {69, 60, "Designer"},
+        {70, 60, ""},
+        {400, 80, "DesignNumber"},
+        {400, 104, "DesignNumber"},
+        {0, 80, "DesignDate"},
+        {400, 105, ""},
+        {0, 20, ""},
     };
     for (const Case& c : cases) {
         model::TCommentList comments;
-        comments.AddComment(static_cast<std::int16_t>(1000 + c.dx), static_cast<std::int16_t>(2000 + c.dy), "T");
+        comments.AddComment(static_cast<std::int16_t>(1000 + c.dx),
+                            static_cast<std::int16_t>(2000 + c.dy), "T");
         model::TTitleFields fields;
         reader::FillTitleFields(block, comments, fields);
         std::string filled = !fields.Project.empty()        ? "Project"
@@ -226,7 +242,8 @@ TEST_F(ReaderTest, TitleBlockRotationAndMissingSymbol) {
 
 TEST_F(ReaderTest, LaterDrawingsKeepEarlierCommentsAndTitleBlock) {
     services.Symbols["TITLE2"] = {0, 0};
-    Read(Ce2Builder().Part({.X = 100, .Y = 100, .LibName = "TITLE2"}).Comment(500, 110, "FIRST"), "a.ce2");
+    Read(Ce2Builder().Part({.X = 100, .Y = 100, .LibName = "TITLE2"}).Comment(500, 110, "FIRST"),
+         "a.ce2");
     EXPECT_EQ(titles.Project, "FIRST");
     titles.Project = "edited";
     // The second drawing brings no title block; all comments so far are tested again.

@@ -10,11 +10,17 @@ Bytes& Bytes::U8(unsigned v) {
     return *this;
 }
 
-Bytes& Bytes::U16(unsigned v) { return U8(v).U8(v >> 8); }
+Bytes& Bytes::U16(unsigned v) {
+    return U8(v).U8(v >> 8);
+}
 
-Bytes& Bytes::I16(int v) { return U16(static_cast<unsigned>(v) & 0xFFFF); }
+Bytes& Bytes::I16(int v) {
+    return U16(static_cast<unsigned>(v) & 0xFFFF);
+}
 
-Bytes& Bytes::U32(std::uint32_t v) { return U16(v & 0xFFFF).U16(v >> 16); }
+Bytes& Bytes::U32(std::uint32_t v) {
+    return U16(v & 0xFFFF).U16(v >> 16);
+}
 
 Bytes& Bytes::Raw(std::string_view bytes) {
     data_.append(bytes);

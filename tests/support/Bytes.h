@@ -9,7 +9,7 @@ namespace support {
 
 // A growing little-endian byte image, the base of every file builder.
 class Bytes {
-public:
+  public:
     Bytes& U8(unsigned v);
     Bytes& U16(unsigned v);
     Bytes& I16(int v);
@@ -25,7 +25,7 @@ public:
     std::size_t Size() const { return data_.size(); }
     const std::string& Data() const { return data_; }
 
-private:
+  private:
     std::string data_;
 };
 

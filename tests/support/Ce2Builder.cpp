@@ -42,9 +42,11 @@ Ce2Builder& Ce2Builder::Part(const PartSpec& p) {
     bytes_.U8(8).U8(0).I16(p.X).I16(p.Y);
     bytes_.U8(0x11).U8(0x22).U8(0x33).U8(0x44);
     bytes_.U8(p.Dir).U8(p.Block);
-    bytes_.U8(p.NameLen >= 0 ? static_cast<unsigned>(p.NameLen) : static_cast<unsigned>(p.Name.size()));
+    bytes_.U8(p.NameLen >= 0 ? static_cast<unsigned>(p.NameLen)
+                             : static_cast<unsigned>(p.Name.size()));
     bytes_.Field(p.Name, 19);
-    bytes_.U8(p.RefLen >= 0 ? static_cast<unsigned>(p.RefLen) : static_cast<unsigned>(p.Ref.size()));
+    bytes_.U8(p.RefLen >= 0 ? static_cast<unsigned>(p.RefLen)
+                            : static_cast<unsigned>(p.Ref.size()));
     bytes_.Field(p.Ref, 11);
     bytes_.Field(p.LibName, 16);
     return *this;
@@ -69,7 +71,8 @@ Ce2Builder& Ce2Builder::Skipped(unsigned kind) {
     return *this;
 }
 
-Ce2Builder& Ce2Builder::Variable(unsigned kind, int x, int y, int lengthField, std::string_view payload) {
+Ce2Builder& Ce2Builder::Variable(unsigned kind, int x, int y, int lengthField,
+                                 std::string_view payload) {
     bytes_.U8(kind).U8(0).I16(x).I16(y).U32(0x77777777).I16(lengthField);
     bytes_.Raw(payload);
     return *this;
@@ -85,6 +88,8 @@ Ce2Builder& Ce2Builder::Raw(std::string_view bytes) {
     return *this;
 }
 
-std::string Ce2Builder::WriteTo(const std::string& path) const { return WriteFileBytes(path, bytes_.Data()); }
+std::string Ce2Builder::WriteTo(const std::string& path) const {
+    return WriteFileBytes(path, bytes_.Data());
+}
 
 }  // namespace support

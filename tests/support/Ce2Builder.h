@@ -23,7 +23,7 @@ struct PartSpec {
 
 // Writes a drawing file (".ce2") record by record, as the schematic editor lays it out.
 class Ce2Builder {
-public:
+  public:
     enum class Signature { V0000, V0001 };
 
     explicit Ce2Builder(Signature signature = Signature::V0000);
@@ -31,7 +31,8 @@ public:
     Ce2Builder& Junction(int x, int y);
     Ce2Builder& Wire(int x1, int y1, int x2, int y2);
     // Kind 5 or 6; `vertical` sets attribute bit 3.
-    Ce2Builder& Label(std::string_view text, int x, int y, bool vertical = false, unsigned kind = 5);
+    Ce2Builder& Label(std::string_view text, int x, int y, bool vertical = false,
+                      unsigned kind = 5);
     Ce2Builder& Part(const PartSpec& part);
     // Kind 16: reference point and text, with a correct length field.
     Ce2Builder& Comment(int x, int y, std::string_view text);
@@ -50,7 +51,7 @@ public:
     // Writes the image to `path`; returns the path.
     std::string WriteTo(const std::string& path) const;
 
-private:
+  private:
     Bytes bytes_;
 };
 

@@ -1,6 +1,5 @@
 #include "support/LibBuilder.h"
 
-
 namespace support {
 std::uint16_t PinNoWord(unsigned number, char letter) {
     unsigned code = letter ? static_cast<unsigned>(letter - 0x40) : 0;
@@ -52,7 +51,9 @@ std::string LibBuilder::Build() const {
     return image.Data();
 }
 
-std::string LibBuilder::WriteTo(const std::string& path) const { return WriteFileBytes(path, Build()); }
+std::string LibBuilder::WriteTo(const std::string& path) const {
+    return WriteFileBytes(path, Build());
+}
 
 Lb3Builder::Lb3Builder() : text_("+VORN3_LIB_V.1.0\r\n") {}
 
@@ -68,7 +69,8 @@ Lb3Builder& Lb3Builder::Symbol(const Lb3Symbol& s) {
     Line("Y:" + std::to_string(s.Height));
     for (const Lb3Pin& pin : s.Pins) {
         Line("+PIN");
-        std::string line = "N:" + pin.Name + ",L:" + std::string(1, pin.Side) + std::to_string(pin.Position);
+        std::string line =
+            "N:" + pin.Name + ",L:" + std::string(1, pin.Side) + std::to_string(pin.Position);
         for (const std::string& number : pin.Numbers) {
             line += ",M:" + number;
         }
@@ -85,6 +87,8 @@ Lb3Builder& Lb3Builder::Alias(const std::string& aliasName, const std::string& t
     return Line("-ALIAS");
 }
 
-std::string Lb3Builder::WriteTo(const std::string& path) const { return WriteFileBytes(path, text_); }
+std::string Lb3Builder::WriteTo(const std::string& path) const {
+    return WriteFileBytes(path, text_);
+}
 
 }  // namespace support

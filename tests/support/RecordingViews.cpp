@@ -6,7 +6,9 @@
 
 namespace support {
 
-int RecordingListView::ColumnWidth(int column) const { return Columns.at(static_cast<std::size_t>(column)).width; }
+int RecordingListView::ColumnWidth(int column) const {
+    return Columns.at(static_cast<std::size_t>(column)).width;
+}
 
 void RecordingListView::SetColumnWidth(int column, int width) {
     Columns.at(static_cast<std::size_t>(column)).width = width;
@@ -44,8 +46,9 @@ void RecordingListView::DeleteRow(int row) {
 
 std::string RecordingListView::CellText(int row, int column) const {
     const Row& r = Rows.at(static_cast<std::size_t>(row));
-    return static_cast<std::size_t>(column) < r.Cells.size() ? r.Cells[static_cast<std::size_t>(column)]
-                                                             : std::string();
+    return static_cast<std::size_t>(column) < r.Cells.size()
+               ? r.Cells[static_cast<std::size_t>(column)]
+               : std::string();
 }
 
 void RecordingListView::SetCellText(int row, int column, const std::string& text) {
@@ -56,11 +59,17 @@ void RecordingListView::SetCellText(int row, int column, const std::string& text
     r.Cells[static_cast<std::size_t>(column)] = text;
 }
 
-void* RecordingListView::RowData(int row) const { return Rows.at(static_cast<std::size_t>(row)).Data; }
+void* RecordingListView::RowData(int row) const {
+    return Rows.at(static_cast<std::size_t>(row)).Data;
+}
 
-void RecordingListView::SetRowData(int row, void* data) { Rows.at(static_cast<std::size_t>(row)).Data = data; }
+void RecordingListView::SetRowData(int row, void* data) {
+    Rows.at(static_cast<std::size_t>(row)).Data = data;
+}
 
-int RecordingListView::StateImage(int row) const { return Rows.at(static_cast<std::size_t>(row)).StateImage; }
+int RecordingListView::StateImage(int row) const {
+    return Rows.at(static_cast<std::size_t>(row)).StateImage;
+}
 
 void RecordingListView::SetStateImage(int row, int image) {
     Rows.at(static_cast<std::size_t>(row)).StateImage = image;
@@ -92,11 +101,14 @@ RecordingTreeView::Node RecordingTreeView::AddNode(Node parent, const std::strin
 }
 
 int RecordingTreeView::ChildCount(Node parent) const {
-    return static_cast<int>(parent == kNone ? TopLevel.size() : Items.at(static_cast<std::size_t>(parent)).Children.size());
+    return static_cast<int>(parent == kNone
+                                ? TopLevel.size()
+                                : Items.at(static_cast<std::size_t>(parent)).Children.size());
 }
 
 RecordingTreeView::Node RecordingTreeView::Child(Node parent, int index) const {
-    const std::vector<Node>& children = parent == kNone ? TopLevel : Items.at(static_cast<std::size_t>(parent)).Children;
+    const std::vector<Node>& children =
+        parent == kNone ? TopLevel : Items.at(static_cast<std::size_t>(parent)).Children;
     return children.at(static_cast<std::size_t>(index));
 }
 
@@ -110,7 +122,8 @@ bool RecordingUserInterface::AskYesNo(const std::string&, const std::string& tex
     return answer;
 }
 
-bool RecordingUserInterface::Prompt(const std::string&, const std::string& label, std::string& value) {
+bool RecordingUserInterface::Prompt(const std::string&, const std::string& label,
+                                    std::string& value) {
     Questions.push_back(label);
     if (PromptAnswers.empty()) {
         return false;
@@ -124,7 +137,9 @@ void RecordingUserInterface::SetStatusPanel(int panel, const std::string& text) 
     Panels.at(static_cast<std::size_t>(panel)) = text;
 }
 
-std::string RecordingUserInterface::StatusPanel(int panel) const { return Panels.at(static_cast<std::size_t>(panel)); }
+std::string RecordingUserInterface::StatusPanel(int panel) const {
+    return Panels.at(static_cast<std::size_t>(panel));
+}
 
 std::vector<std::string> RecordingUserInterface::MessagesUtf8() const {
     std::vector<std::string> out;
@@ -134,6 +149,8 @@ std::vector<std::string> RecordingUserInterface::MessagesUtf8() const {
     return out;
 }
 
-std::string RecordingUserInterface::PanelUtf8(int panel) const { return text::Cp932ToUtf8(StatusPanel(panel)); }
+std::string RecordingUserInterface::PanelUtf8(int panel) const {
+    return text::Cp932ToUtf8(StatusPanel(panel));
+}
 
 }  // namespace support

@@ -12,7 +12,7 @@ namespace support {
 
 // Keeps every row as the core wrote it; cells are CP932.
 class RecordingListView : public view::ListView {
-public:
+  public:
     struct Row {
         std::vector<std::string> Cells;
         void* Data = nullptr;
@@ -51,7 +51,7 @@ public:
 };
 
 class RecordingTreeView : public view::TreeView {
-public:
+  public:
     struct Item {
         std::string Text;
         Node Parent = kNone;
@@ -67,8 +67,12 @@ public:
     void EndUpdate() override {}
     void Clear() override;
     Node AddNode(Node parent, const std::string& text) override;
-    std::string NodeText(Node node) const override { return Items.at(static_cast<std::size_t>(node)).Text; }
-    Node Parent(Node node) const override { return Items.at(static_cast<std::size_t>(node)).Parent; }
+    std::string NodeText(Node node) const override {
+        return Items.at(static_cast<std::size_t>(node)).Text;
+    }
+    Node Parent(Node node) const override {
+        return Items.at(static_cast<std::size_t>(node)).Parent;
+    }
     int ChildCount(Node parent) const override;
     Node Child(Node parent, int index) const override;
     Node Selected() const override { return SelectedNode; }
@@ -79,7 +83,7 @@ public:
 // Records everything the core shows, in order. Questions and prompts take scripted
 // answers (default: Yes, and prompts cancelled).
 class RecordingUserInterface : public view::UserInterface {
-public:
+  public:
     std::vector<std::string> Messages;  // CP932, in order
     std::vector<std::string> Questions;
     std::vector<std::string> Label1History;
@@ -88,7 +92,7 @@ public:
     int StatusRepaints = 0;
     bool SaveMenuEnabled = false;
 
-    std::vector<bool> YesNoAnswers;  // consumed in order; Yes when none left
+    std::vector<bool> YesNoAnswers;          // consumed in order; Yes when none left
     std::vector<std::string> PromptAnswers;  // consumed in order; cancelled when none left
 
     void ShowMessage(const std::string& text) override { Messages.push_back(text); }

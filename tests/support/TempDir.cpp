@@ -6,7 +6,8 @@
 namespace support {
 
 TempDir::TempDir() : previousCwd_(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vornextract-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vornextract-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) {
         throw std::runtime_error("mkdtemp failed");
     }
@@ -16,7 +17,8 @@ TempDir::TempDir() : previousCwd_(std::filesystem::current_path()) {
 TempDir::~TempDir() {
     std::error_code ec;
     std::filesystem::current_path(previousCwd_, ec);
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(path_, ec);
 }
 

@@ -8,7 +8,7 @@ namespace support {
 // A fresh folder for one test, removed with everything in it afterwards. The current
 // directory (which reading a drawing changes) is restored as well.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -19,7 +19,7 @@ public:
     // Creates a sub-folder and returns its path.
     std::string MakeDir(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path path_;
     std::filesystem::path previousCwd_;
 };

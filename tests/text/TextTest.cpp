@@ -27,7 +27,10 @@ TEST(Cp932Conversion, RoundTripsJapaneseIncludingWindowsExtensions) {
 
 TEST(Cp932Conversion, UnconvertibleTextIsReplacedNotDropped) {
     bool lossy = false;
-    EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80" "b", &lossy), "a?b");  // an emoji
+    EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80"
+                          "b",
+                          &lossy),
+              "a?b");  // an emoji
     EXPECT_TRUE(lossy);
     lossy = false;
     EXPECT_EQ(Utf8ToCp932("x\xC3(y", &lossy), "x?(y");  // broken UTF-8
@@ -35,7 +38,10 @@ TEST(Cp932Conversion, UnconvertibleTextIsReplacedNotDropped) {
 
     // A lone lead byte at the end and an undefined byte show as replacement characters.
     EXPECT_EQ(Cp932ToUtf8("A\x81"), "A\xEF\xBF\xBD");
-    EXPECT_EQ(Cp932ToUtf8("\xFD" "B"), "\xEF\xBF\xBD" "B");
+    EXPECT_EQ(Cp932ToUtf8("\xFD"
+                          "B"),
+              "\xEF\xBF\xBD"
+              "B");
     EXPECT_EQ(Cp932ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
