@@ -12,13 +12,7 @@ namespace {
 
 using model::TPartRec;
 
-// A part record decoded from the bytes a drawing file would hold.
-model::CCe2Part PartRecord(const support::PartSpec& spec) {
-    support::Ce2Builder builder;
-    builder.Part(spec);
-    const std::string& bytes = builder.Data();
-    return model::DecodePart(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 60);
-}
+using support::PartRecord;
 
 TEST(PartRecord, FileFieldsAreDecodedAndKept) {
     model::CCe2Part record = PartRecord({.X = -120,

@@ -88,6 +88,12 @@ Ce2Builder& Ce2Builder::Raw(std::string_view bytes) {
     return *this;
 }
 
+model::CCe2Part PartRecord(const PartSpec& part) {
+    Ce2Builder builder;
+    builder.Part(part);
+    return model::DecodePart(reinterpret_cast<const std::uint8_t*>(builder.Data().data()) + 60);
+}
+
 std::string Ce2Builder::WriteTo(const std::string& path) const {
     return WriteFileBytes(path, bytes_.Data());
 }

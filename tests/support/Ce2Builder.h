@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Ce2Records.h"
 #include "support/Bytes.h"
 
 namespace support {
@@ -54,6 +55,9 @@ class Ce2Builder {
   private:
     Bytes bytes_;
 };
+
+// The part record as a drawing file holds it, decoded: what the reader hands on.
+model::CCe2Part PartRecord(const PartSpec& part);
 
 // The 60-byte header alone, with a signature of the caller's choice.
 std::string Ce2Header(std::string_view signature20);

@@ -1,0 +1,60 @@
+#include "output/NetlistFiles.h"
+
+namespace output {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+template <typename Fn>
+void ForEachPartRow(const view::ListView& rows, Fn fn) {
+    for (int row = 0; row < rows.RowCount(); ++row) {
+        if (rows.StateImage(row) != kNoPinsImage) {
+            fn(rows.CellText(row, kDetailRefColumn), rows.CellText(row, kDetailFootprintColumn),
+               rows.CellText(row, kDetailSilkColumn));
+        }
+    }
+}
+
+}  // namespace
+
+std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetList& nets,
+                           const PinNameFn& pinName) {
+    std::string out = std::string("[PARTS]") + kCrLf;
+    ForEachPartRow(detailRows, [&](const std::string& ref, const std::string& foot, const std::string& silk) {
+        out += ref + "=" + foot + (silk.empty() ? "" : "," + silk) + kCrLf;
+    });
+    out += std::string("[NETS]") + kCrLf;
+    for (const auto& net : nets.Items) {
+        out += net->NetName;
+        for (std::size_t j = 0; j < net->Pins.size(); ++j) {
+            if (j == 0) {
+                out += "=";
+            } else if (j % kSimpleNetPinsPerLine == 0) {
+                out += std::string(kCrLf) + "\t";
+            } else {
+                out += ",";
+            }
+            out += pinName(*net->Pins[j]);
+        }
+        out += kCrLf;
+    }
+    return out;
+}
+
+std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetList& nets) {
+    std::string out;
+    ForEachPartRow(detailRows, [&](const std::string& ref, const std::string& foot, const std::string& silk) {
+        out += std::string("[") + kCrLf + ref + kCrLf + foot + kCrLf + silk + kCrLf + kCrLf + kCrLf + kCrLf + "]" +
+               kCrLf;
+    });
+    for (const auto& net : nets.Items) {
+        out += std::string("(") + kCrLf + net->NetName + kCrLf;
+        for (const model::TPinRec* pin : net->Pins) {
+            out += pin->RefName + "-" + std::to_string(pin->PinOrder) + kCrLf;
+        }
+        out += std::string(")") + kCrLf;
+    }
+    return out;
+}
+
+}  // namespace output

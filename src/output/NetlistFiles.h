@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "model/NetList.h"
+#include "view/ListView.h"
+
+// The two netlist layouts, as the bytes of the file (CP932, CRLF line ends). Parts come
+// from the rows of the detail view as shown (rows of parts without pins are left out);
+// nets in list order.
+namespace output {
+
+// Columns of the detail view the netlists read.
+constexpr int kDetailRefColumn = 0;
+constexpr int kDetailSilkColumn = 3;
+constexpr int kDetailFootprintColumn = 4;
+// State image of a detail row whose part has no pins.
+constexpr int kNoPinsImage = 0;
+// Pins per line of a net in the simple netlist.
+constexpr int kSimpleNetPinsPerLine = 8;
+
+using PinNameFn = std::function<std::string(const model::TPinRec&)>;
+
+// `pinName` forms a pin's name for net listings (reference, separator, pin number).
+std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetList& nets,
+                           const PinNameFn& pinName);
+std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetList& nets);
+
+}  // namespace output
