@@ -39,8 +39,8 @@ struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
     TOwnedPinList Pins;  // pins of every unit, held by the head
     std::int32_t NameCvtIndex = -1;
     std::uint8_t SilkSet = 0;
-    void* RowA = nullptr;  // view rows showing the part; not owned
-    void* RowB = nullptr;
+    int RowA = -1;  // rows showing the part in parts views A and B; -1 for none
+    int RowB = -1;
 
     TPartRec() = default;
     // Builds the record from a part record of a drawing file.

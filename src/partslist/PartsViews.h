@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/PartsList.h"
+#include "partslist/PartLookups.h"
+#include "view/ListView.h"
+#include "view/UserInterface.h"
+
+namespace partslist {
+
+// State images of the detail view's rows.
+enum PartImage {
+    kImageCheckOff = 0,
+    kImageCheckOn = 1,
+    kImageCheckDot = 2,
+    kImageOrangeDot = 3,
+    kImageRedDot = 4
+};
+
+// Longest missing or duplicate pin list shown, in bytes.
+constexpr std::size_t kPinCheckTextLimit = 1024;
+
+// What the pin check of a part found: missing pin texts, duplicate pin numbers.
+struct PinCheck {
+    std::string Missing;     // "3,5"
+    std::string Duplicates;  // "4"
+    // The text of the "空・重複" column.
+    std::string Text() const;
+};
+
+PinCheck CheckPins(const model::TPartRec& part, PartLookups& lookups);
+std::string FlagText(const model::TPartRec& part);
+int StateImageOf(const model::TPartRec& part, const PinCheck& check);
+
+std::vector<std::string> PartsViewAColumns();
+std::vector<std::string> PartsViewBColumns();
+std::vector<std::string> RowTextsA(const model::TPartRec& part, PartLookups& lookups);
+std::vector<std::string> RowTextsB(const model::TPartRec& part, const PinCheck& check);
+
+// The parts count text of the first status panel.
+std::string PartsCountText(const model::TPartsList& parts);
+
+// Fills both parts views from the list, sets each part's rows, shows the count and
+// enables saving when the list has parts.
+void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& viewB,
+               view::UserInterface& ui, PartLookups& lookups);
+
+// The parts side of discarding the loaded data.
+void ClearParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& viewB,
+                view::UserInterface& ui);
+
+}  // namespace partslist
