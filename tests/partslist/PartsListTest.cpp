@@ -78,7 +78,7 @@ class PartsListTest : public ::testing::Test {
         return out;
     }
     void Show() { partslist::ShowParts(parts, viewA, viewB, ui, lookups); }
-    std::vector<std::string> RowB(int row) const { return viewB.RowUtf8(row); }
+    std::vector<std::string> RowB(int row) const { return support::RowUtf8(viewB, row); }
 
     MapLookups lookups;
     model::TPartsList parts;
@@ -222,7 +222,7 @@ TEST_F(PartsListTest, ConversionMakerAndTheTwoViews) {
     partslist::FinishParts(parts, 1, lookups);
     Show();
     ASSERT_EQ(viewA.RowCount(), 1);
-    EXPECT_EQ(viewA.RowUtf8(0),
+    EXPECT_EQ(support::RowUtf8(viewA, 0),
               (std::vector<std::string>{"R12", "抵抗10k", "1", "KOA", "抵抗", ""}));
     EXPECT_EQ(viewA.Rows[0].Data, r);
     EXPECT_EQ(ui.PanelUtf8(0), "部品数：1");

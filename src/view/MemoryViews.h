@@ -1,0 +1,79 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "view/ListView.h"
+#include "view/TreeView.h"
+
+namespace view {
+
+// A list view held in memory: the batch command's views, and what tests look at.
+// Cells are CP932.
+class MemoryListView : public ListView {
+  public:
+    struct Row {
+        std::vector<std::string> Cells;
+        void* Data = nullptr;
+        int StateImage = -1;
+    };
+
+    std::vector<Column> Columns;
+    std::vector<Row> Rows;
+    int SelectedRow = -1;
+    int ScrolledTo = -1;
+    int UpdateDepth = 0;
+
+    void SetColumns(const std::vector<Column>& columns) override { Columns = columns; }
+    int ColumnCount() const override { return static_cast<int>(Columns.size()); }
+    int ColumnWidth(int column) const override;
+    void SetColumnWidth(int column, int width) override;
+    void BeginUpdate() override { ++UpdateDepth; }
+    void EndUpdate() override { --UpdateDepth; }
+    void Clear() override;
+    int RowCount() const override { return static_cast<int>(Rows.size()); }
+    int AddRow(const std::vector<std::string>& cells, void* data) override;
+    int InsertRow(int row, const std::vector<std::string>& cells, void* data) override;
+    void DeleteRow(int row) override;
+    std::string CellText(int row, int column) const override;
+    void SetCellText(int row, int column, const std::string& text) override;
+    void* RowData(int row) const override;
+    void SetRowData(int row, void* data) override;
+    int StateImage(int row) const override;
+    void SetStateImage(int row, int image) override;
+    int Selected() const override { return SelectedRow; }
+    void Select(int row) override { SelectedRow = row; }
+    void ScrollIntoView(int row) override { ScrolledTo = row; }
+};
+
+class MemoryTreeView : public TreeView {
+  public:
+    struct Item {
+        std::string Text;
+        Node Parent = kNone;
+        std::vector<Node> Children;
+        bool Expanded = false;
+    };
+
+    std::vector<Item> Items;
+    std::vector<Node> TopLevel;
+    Node SelectedNode = kNone;
+
+    void BeginUpdate() override {}
+    void EndUpdate() override {}
+    void Clear() override;
+    Node AddNode(Node parent, const std::string& text) override;
+    std::string NodeText(Node node) const override {
+        return Items.at(static_cast<std::size_t>(node)).Text;
+    }
+    Node Parent(Node node) const override {
+        return Items.at(static_cast<std::size_t>(node)).Parent;
+    }
+    int ChildCount(Node parent) const override;
+    Node Child(Node parent, int index) const override;
+    Node Selected() const override { return SelectedNode; }
+    void Select(Node node) override { SelectedNode = node; }
+    void Expand(Node node) override { Items.at(static_cast<std::size_t>(node)).Expanded = true; }
+};
+
+}  // namespace view
