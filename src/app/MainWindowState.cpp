@@ -2,6 +2,9 @@
 
 #include <memory>
 
+#include "library/LibraryFiles.h"
+#include "platform/KeyStore.h"
+
 namespace app {
 
 MainWindowState::MainWindowState(view::UserInterface& ui) : ui_(ui) {}
@@ -18,13 +21,25 @@ void MainWindowState::ReadDrawing(const std::string& fileName, const std::string
     reader::ReadDrawing(fileName, target, shownName);
 }
 
-// The part libraries, name tables, settings files, parts list filing and connectivity
-// join here as they are built; until then a drawing's parts are kept in read order.
-bool MainWindowState::LibrariesEmpty() { return true; }
+// The name tables, settings files and parts list filing join here as they are built;
+// until then a drawing's parts are kept in read order.
+bool MainWindowState::LibrariesEmpty() {
+    return LibList.Empty();
+}
 
-void MainWindowState::LoadLibraries() {}
+// The key store is read afresh each time, so an editor installed meanwhile is found.
+void MainWindowState::LoadLibraries() {
+    library::LoadLibraries(LibList, ui_, platform::KeyStore());
+}
 
-std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view) { return std::nullopt; }
+std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view libName) {
+    const library::TSymbolEntry* symbol = LibList.FindSymbol(libName);
+    if (!symbol) {
+        return std::nullopt;
+    }
+    library::SymbolSize size = library::TLibList::SizeOf(*symbol);
+    return reader::SymbolSize{size.Width, size.Height};
+}
 
 void MainWindowState::LoadDrawingNameTable() {}
 

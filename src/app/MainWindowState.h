@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "library/LibList.h"
 #include "model/CommentList.h"
 #include "model/NetList.h"
 #include "model/PartsList.h"
@@ -19,7 +20,7 @@ namespace app {
 // option values, the title fields and the flags. The Qt window and the batch command are
 // two faces of it.
 class MainWindowState : public reader::ReaderServices {
-public:
+  public:
     explicit MainWindowState(view::UserInterface& ui);
     ~MainWindowState() override;
     MainWindowState(const MainWindowState&) = delete;
@@ -31,6 +32,9 @@ public:
     view::UserInterface& Ui() { return ui_; }
 
     model::TPartsList PartsList;
+    // The symbols of the editor's libraries. Kept beside the parts list rather than in it,
+    // so the records of the model stay free of the library readers.
+    library::TLibList LibList;
     model::TNetList NetList;
     model::TCommentList CommentList;
     settings::TOptionValues Options;
@@ -50,7 +54,7 @@ public:
     model::TPartRec* AddPart(const model::CCe2Part& record) override;
     void BuildConnectivity(model::TWireList& wires) override;
 
-private:
+  private:
     view::UserInterface& ui_;
 };
 

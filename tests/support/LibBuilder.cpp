@@ -4,9 +4,7 @@
 #include <stdexcept>
 
 namespace support {
-namespace {
-
-std::string WriteFile(const std::string& path, const std::string& data) {
+std::string WriteFileBytes(const std::string& path, const std::string& data) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(data.data(), static_cast<std::streamsize>(data.size()));
     if (!out) {
@@ -15,7 +13,15 @@ std::string WriteFile(const std::string& path, const std::string& data) {
     return path;
 }
 
-}  // namespace
+std::string VornIni(const std::vector<std::string>& libNames) {
+    std::string ini = "[Option]\r\nGrid=10\r\n[Library]\r\n";
+    for (std::size_t i = 0; i < libNames.size(); ++i) {
+        if (!libNames[i].empty()) {
+            ini += "LIB" + std::to_string(i) + "=" + libNames[i] + "\r\n";
+        }
+    }
+    return ini;
+}
 
 std::uint16_t PinNoWord(unsigned number, char letter) {
     unsigned code = letter ? static_cast<unsigned>(letter - 0x40) : 0;
@@ -67,7 +73,9 @@ std::string LibBuilder::Build() const {
     return image.Data();
 }
 
-std::string LibBuilder::WriteTo(const std::string& path) const { return WriteFile(path, Build()); }
+std::string LibBuilder::WriteTo(const std::string& path) const {
+    return WriteFileBytes(path, Build());
+}
 
 Lb3Builder::Lb3Builder() : text_("+VORN3_LIB_V.1.0\r\n") {}
 
@@ -83,7 +91,8 @@ Lb3Builder& Lb3Builder::Symbol(const Lb3Symbol& s) {
     Line("Y:" + std::to_string(s.Height));
     for (const Lb3Pin& pin : s.Pins) {
         Line("+PIN");
-        std::string line = "N:" + pin.Name + ",L:" + std::string(1, pin.Side) + std::to_string(pin.Position);
+        std::string line =
+            "N:" + pin.Name + ",L:" + std::string(1, pin.Side) + std::to_string(pin.Position);
         for (const std::string& number : pin.Numbers) {
             line += ",M:" + number;
         }
@@ -100,6 +109,8 @@ Lb3Builder& Lb3Builder::Alias(const std::string& aliasName, const std::string& t
     return Line("-ALIAS");
 }
 
-std::string Lb3Builder::WriteTo(const std::string& path) const { return WriteFile(path, text_); }
+std::string Lb3Builder::WriteTo(const std::string& path) const {
+    return WriteFileBytes(path, text_);
+}
 
 }  // namespace support

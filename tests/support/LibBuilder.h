@@ -10,8 +10,8 @@ namespace support {
 
 // One pin of a ".lib" symbol: where it sits on which side, and its number word per block.
 struct LibPin {
-    unsigned Offset = 0;  // along its side, grid units
-    unsigned Side = 0;    // 0 left, 1 top, 2 right, 3 bottom
+    unsigned Offset = 0;                    // along its side, grid units
+    unsigned Side = 0;                      // 0 left, 1 top, 2 right, 3 bottom
     std::vector<std::uint16_t> PinNoWords;  // one per block
 };
 
@@ -20,7 +20,7 @@ std::uint16_t PinNoWord(unsigned number, char letter = 0);
 
 struct LibSymbol {
     std::string Name;
-    unsigned Width = 0;   // grid units
+    unsigned Width = 0;  // grid units
     unsigned Height = 0;
     unsigned Blocks = 1;
     std::vector<LibPin> Pins;
@@ -29,7 +29,7 @@ struct LibSymbol {
 // Writes a binary part library (".lib"): a 54-byte header, the name-offset table, the
 // data-offset table, the names and the symbol records.
 class LibBuilder {
-public:
+  public:
     LibBuilder& Symbol(const LibSymbol& symbol);
     std::string Build() const;
     std::string WriteTo(const std::string& path) const;
@@ -42,15 +42,15 @@ public:
     static constexpr std::size_t kNameBaseOffset = 38;
     static constexpr std::size_t kHeaderSize = 54;
 
-private:
+  private:
     std::vector<LibSymbol> symbols_;
 };
 
 // One pin block of a ".lb3" symbol: its tokens, written as the editor writes them.
 struct Lb3Pin {
-    std::string Name;     // N:
-    char Side = 'L';      // L, R, T or B
-    int Position = 0;     // grid units along the side
+    std::string Name;                  // N:
+    char Side = 'L';                   // L, R, T or B
+    int Position = 0;                  // grid units along the side
     std::vector<std::string> Numbers;  // M:, one per block
 };
 
@@ -63,7 +63,7 @@ struct Lb3Symbol {
 
 // Writes a text part library (".lb3") with CRLF line ends.
 class Lb3Builder {
-public:
+  public:
     Lb3Builder();
     Lb3Builder& Symbol(const Lb3Symbol& symbol);
     Lb3Builder& Alias(const std::string& aliasName, const std::string& targetName);
@@ -71,8 +71,19 @@ public:
     const std::string& Build() const { return text_; }
     std::string WriteTo(const std::string& path) const;
 
-private:
+  private:
     std::string text_;
 };
+
+}  // namespace support
+
+namespace support {
+
+// The editor's settings file text with LIB0.. set to the names given (empty names are
+// left out), CRLF line ends.
+std::string VornIni(const std::vector<std::string>& libNames);
+
+// Writes bytes to a file, replacing it; returns the path.
+std::string WriteFileBytes(const std::string& path, const std::string& data);
 
 }  // namespace support
