@@ -2,6 +2,7 @@
 
 #include "app/MainWindowState.h"
 #include "netlist/Connectivity.h"
+#include "netlist/PinPlacement.h"
 #include "support/Ce2Builder.h"
 #include "support/LibBuilder.h"
 #include "support/RecordingViews.h"
@@ -284,6 +285,28 @@ TEST_F(NetsFromDrawings, SerialNamesStartAFreshBlockPerDrawingAndNamesMergeAcros
     Read(second, "b.ce2");
     EXPECT_EQ(Nets(), (std::vector<std::string>{"DATA: R3-1 R6-1", "N010001: R2-1 R1-2",
                                                 "N020001: R5-1 R4-2"}));
+}
+
+TEST_F(NetsFromDrawings, UnitsOfOnePartInTwoDrawingsKeepTheirPinsOnTheHead) {
+    Ce2Builder first;
+    first.Wire(0, 0, 100, 0);
+    Res(first, "RN1", -60, 0);
+    Res(first, "R2", 100, 0);
+    Read(first);
+    // The second unit of RN1 is chained to the first one the way the parts list files it.
+    model::TPartRec& head = *state_.PartsList[0];
+    model::CCe2Part record = head;
+    record.X = 560;  // pin 1 at (510, 0), pin 2 at (570, 0)
+    head.NextUnit = std::make_unique<model::TPartRec>(record);
+    netlist::PlacePins(*head.NextUnit, state_.LibList, head);
+    Ce2Builder second;
+    second.Wire(0, 0, 100, 0).Wire(570, 0, 700, 0);  // the first unit's pins are joined already
+    Res(second, "R3", 700, 0);
+    Read(second, "b.ce2");
+    EXPECT_EQ(head.Pins.size(), 4u);
+    EXPECT_EQ(Nets(), (std::vector<std::string>{"N010001: R2-1 RN1-2", "N020001: R3-1 RN1-2"}));
+    EXPECT_EQ(head.Pins[1]->Net, state_.NetList[0]);
+    EXPECT_EQ(head.Pins[3]->Net, state_.NetList[1]);
 }
 
 TEST_F(NetsFromDrawings, NamesFromPinsWithAnEmptySeparator) {
