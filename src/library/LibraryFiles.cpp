@@ -96,7 +96,10 @@ std::string SettingsPathFromCommand(std::string_view command) {
         program.remove_prefix(1);
         program = program.substr(0, program.find('"'));
     }
-    std::string folder = platform::WindowsFolderPart(program);
+    // A switch such as "/p" after an unquoted program is no folder; only a command that is
+    // a path of this system itself is cut at slashes.
+    std::string folder =
+        platform::WindowsFolderPart(program, !program.empty() && program.front() == '/');
     if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') {
         folder.push_back('\\');
     }

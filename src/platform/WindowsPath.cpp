@@ -71,13 +71,13 @@ fs::path WinePrefix() {
     return fs::path(home && *home ? home : ".") / ".wine";
 }
 
-std::string WindowsFolderPart(std::string_view cp932) {
+std::string WindowsFolderPart(std::string_view cp932, bool slashSeparates) {
     std::size_t end = 0;
     for (std::size_t i = 0; i < cp932.size(); ++i) {
         char c = cp932[i];
         if (text::IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < cp932.size()) {
             ++i;
-        } else if (IsSeparator(c) || c == ':') {
+        } else if (c == '\\' || c == ':' || (slashSeparates && c == '/')) {
             end = i + 1;
         }
     }

@@ -19,8 +19,8 @@ std::filesystem::path WinePrefix();
 // kept as written, so the result names the file that would have been meant.
 std::filesystem::path ResolveWindowsPath(std::string_view cp932);
 
-// Everything up to and including the last separator (backslash, slash or colon) of a
-// CP932 path; empty when there is none.
-std::string WindowsFolderPart(std::string_view cp932);
+// Everything up to and including the last backslash or colon of a CP932 path (a slash
+// counts too when `slashSeparates`); empty when there is none.
+std::string WindowsFolderPart(std::string_view cp932, bool slashSeparates = true);
 
 }  // namespace platform

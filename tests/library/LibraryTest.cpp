@@ -196,6 +196,15 @@ TEST_F(LibraryTest, EveryTruncationOfEitherFormatEndsCleanly) {
             ASSERT_GE(list_[i].LibData.size(), 12u);
         }
     }
+    // Any one byte of the header, tables or names damaged: never a read outside the image.
+    for (std::size_t at = 0; at < lib.size(); ++at) {
+        for (char value : {'\x00', '\x7F', '\xFF'}) {
+            std::string damaged = lib;
+            damaged[at] = value;
+            support::WriteFileBytes(dir_ / "t.lib", damaged);
+            ASSERT_TRUE(Load({"t.lib"}));
+        }
+    }
     for (std::size_t cut = 0; cut <= lb3.Build().size(); ++cut) {
         support::WriteFileBytes(dir_ / "t.lb3", lb3.Build().substr(0, cut));
         ASSERT_TRUE(Load({"t.lb3"}));
@@ -254,6 +263,9 @@ TEST_F(LibraryTest, EditorFolderComesFromTheQuotedOpenCommand) {
     EXPECT_EQ(library::SettingsPathFromCommand("C:\\VORN\\VORN.EXE %1"), "C:\\VORN\\vorn.ini");
     EXPECT_EQ(library::SettingsPathFromCommand("\"D:\\a b\\v.exe\" \"%1\""), "D:\\a b\\vorn.ini");
     EXPECT_EQ(library::SettingsPathFromCommand("E:v.exe"), "E:\\vorn.ini");
+    EXPECT_EQ(library::SettingsPathFromCommand("C:\\VORN\\VORN.EXE /p \"%1\""),
+              "C:\\VORN\\vorn.ini");
+    EXPECT_EQ(library::SettingsPathFromCommand("/opt/vorn/vorn"), "/opt/vorn/vorn.ini");
     // 表 ends in the backslash byte; it is no separator.
     std::string hyou = text::Utf8ToCp932("C:\\表\\v.exe");
     EXPECT_EQ(library::SettingsPathFromCommand(hyou), text::Utf8ToCp932("C:\\表\\vorn.ini"));
