@@ -16,18 +16,15 @@ namespace {
 // none were found, symbol sizes for the title block, and pins for every part read.
 class LibraryHandOff : public ::testing::Test {
   protected:
-    LibraryHandOff()
-        : registry_("VORNEXTRACT_REGISTRY", dir_ / "registry.reg"),
-          wine_("WINEPREFIX", dir_ / "wine") {}
+    LibraryHandOff() = default;
 
     void Read(const support::Ce2Builder& b, const std::string& name) {
         b.WriteTo(dir_ / name);
         state_.ReadDrawing(dir_ / name, name);
     }
 
-    support::TempDir dir_;
-    support::ScopedEnv registry_;
-    support::ScopedEnv wine_;
+    support::EditorSandbox sandbox_;
+    support::TempDir& dir_ = sandbox_.Dir;
     support::RecordingUserInterface ui_;
     app::MainWindowState state_{ui_};
 };

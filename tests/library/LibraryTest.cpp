@@ -25,11 +25,7 @@ using support::PinNoWord;
 // editor's settings come only from the "vorn.ini" a test writes.
 class LibraryTest : public ::testing::Test {
   protected:
-    LibraryTest()
-        : registry_("VORNEXTRACT_REGISTRY", dir_ / "registry.reg"),
-          wine_("WINEPREFIX", dir_ / "wine") {
-        std::filesystem::current_path(dir_.Path());
-    }
+    LibraryTest() { std::filesystem::current_path(dir_.Path()); }
 
     bool Load(const std::vector<std::string>& names) {
         support::WriteFileBytes(dir_ / "vorn.ini", support::VornIni(names));
@@ -38,9 +34,8 @@ class LibraryTest : public ::testing::Test {
 
     std::vector<std::string> Messages() const { return ui_.MessagesUtf8(); }
 
-    support::TempDir dir_;
-    support::ScopedEnv registry_;
-    support::ScopedEnv wine_;
+    support::EditorSandbox sandbox_;
+    support::TempDir& dir_ = sandbox_.Dir;
     support::RecordingUserInterface ui_;
     library::TLibList list_;
 };

@@ -21,9 +21,7 @@ using support::PinNoWord;
 // (pin 1 on the left, pin 2 on the right) and the power symbols GND and VCC (one pin).
 class NetsFromDrawings : public ::testing::Test {
   protected:
-    NetsFromDrawings()
-        : registry_("VORNEXTRACT_REGISTRY", dir_ / "registry.reg"),
-          wine_("WINEPREFIX", dir_ / "wine") {
+    NetsFromDrawings() {
         support::LibBuilder lib;
         lib.Symbol(LibSymbol{"R", 4, 2, 1, {{1, 0, {PinNoWord(1)}}, {1, 2, {PinNoWord(2)}}}});
         lib.Symbol(LibSymbol{"GND", 2, 2, 1, {{1, 1, {PinNoWord(1)}}}});
@@ -88,9 +86,8 @@ class NetsFromDrawings : public ::testing::Test {
         return rows;
     }
 
-    support::TempDir dir_;
-    support::ScopedEnv registry_;
-    support::ScopedEnv wine_;
+    support::EditorSandbox sandbox_;
+    support::TempDir& dir_ = sandbox_.Dir;
     support::RecordingUserInterface ui_;
     support::RecordingListView netView_;
     support::RecordingListView errorView_;

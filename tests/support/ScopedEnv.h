@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "support/TempDir.h"
+
 namespace support {
 
 // Sets (or, with no value, removes) an environment variable for one test and puts the
@@ -17,6 +19,18 @@ class ScopedEnv {
   private:
     std::string name_;
     std::optional<std::string> previous_;
+};
+
+}  // namespace support
+
+namespace support {
+
+// A test folder whose key store is empty and which has no Wine prefix, so the editor's
+// settings come only from what the test writes there.
+struct EditorSandbox {
+    TempDir Dir;
+    ScopedEnv Registry{"VORNEXTRACT_REGISTRY", Dir / "registry.reg"};
+    ScopedEnv Wine{"WINEPREFIX", Dir / "wine"};
 };
 
 }  // namespace support
