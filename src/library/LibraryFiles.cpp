@@ -30,6 +30,12 @@ void Tell(view::UserInterface& ui, std::string_view name, const char* tailUtf8) 
     ui.ShowMessage(std::string(name) + text::Sj(tailUtf8));
 }
 
+// A settings file is a file: a folder of that name is passed over.
+bool IsRegularFile(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_regular_file(p, ec);
+}
+
 bool IsFile(const fs::path& p) {
     std::error_code ec;
     return fs::exists(p, ec);
@@ -114,11 +120,11 @@ std::optional<fs::path> LocateEditorSettings(view::UserInterface& ui,
     }
     std::string settings = SettingsPathFromCommand(command);
     fs::path local = platform::ResolveWindowsPath(".\\vorn.ini");
-    if (IsFile(local)) {
+    if (IsRegularFile(local)) {
         return local;
     }
     fs::path installed = platform::ResolveWindowsPath(settings);
-    if (!IsFile(installed)) {
+    if (!IsRegularFile(installed)) {
         Tell(ui, settings, "\n\tが見つかりません");
         return std::nullopt;
     }
@@ -449,7 +455,7 @@ void ReadLb3File(TLibList& list, int slot, view::UserInterface& ui) {
         while (ReadLine(in, kLb3LineMax, line)) {
             parser.Line(line);
         }
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {  // out of memory, or a read error of the device
         Tell(ui, name, "\n\tの読み込みに失敗しました。");
     }
 }
