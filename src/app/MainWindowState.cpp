@@ -2,6 +2,12 @@
 
 #include <memory>
 
+#include "library/LibraryFiles.h"
+#include "netlist/Connectivity.h"
+#include "netlist/NetBuilder.h"
+#include "netlist/PinPlacement.h"
+#include "platform/KeyStore.h"
+
 namespace app {
 
 MainWindowState::MainWindowState(view::UserInterface& ui) : ui_(ui) {}
@@ -18,16 +24,24 @@ void MainWindowState::ReadDrawing(const std::string& fileName, const std::string
     reader::ReadDrawing(fileName, target, shownName);
 }
 
-// The part libraries, name tables, settings files, parts list filing and connectivity
-// join here as they are built; until then a drawing's parts are kept in read order.
+// The name tables, settings files and parts list filing join here as they are built;
+// until then a drawing's parts are kept in read order.
 bool MainWindowState::LibrariesEmpty() {
-    return true;
+    return LibList.Empty();
 }
 
-void MainWindowState::LoadLibraries() {}
+// The key store is read afresh each time, so an editor installed meanwhile is found.
+void MainWindowState::LoadLibraries() {
+    library::LoadLibraries(LibList, ui_, platform::KeyStore());
+}
 
-std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view) {
-    return std::nullopt;
+std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view libName) {
+    const library::TSymbolEntry* symbol = LibList.FindSymbol(libName);
+    if (!symbol) {
+        return std::nullopt;
+    }
+    library::SymbolSize size = library::TLibList::SizeOf(*symbol);
+    return reader::SymbolSize{size.Width, size.Height};
 }
 
 void MainWindowState::LoadDrawingNameTable() {}
@@ -36,9 +50,41 @@ void MainWindowState::LoadSettings() {}
 
 model::TPartRec* MainWindowState::AddPart(const model::CCe2Part& record) {
     PartsList.Items.push_back(std::make_unique<model::TPartRec>(record));
-    return PartsList.Items.back().get();
+    model::TPartRec* part = PartsList.Items.back().get();
+    netlist::PlacePins(*part, LibList, *part);
+    return part;
 }
 
-void MainWindowState::BuildConnectivity(model::TWireList&) {}
+void MainWindowState::BuildConnectivity(model::TWireList& wires) {
+    netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
+    netlist::ShortsReporter shorts(ErrorNetView, ShortHeaderShown, PreFile);
+    netlist::BuildConnectivity(wires, PartsList, NetList, *PinCvt, settings, shorts);
+    ui_.SetLabel9(std::to_string(wires.Count()));
+}
+
+void MainWindowState::ShowNets() {
+    if (NetView && ErrorNetView) {
+        ErrorNetDispVisible = netlist::ShowNets(NetList, *NetView, *ErrorNetView, ui_);
+    }
+}
+
+// The parts views join here with the parts list builder.
+void MainWindowState::ClearAll() {
+    if (ErrorNetView) {
+        ErrorNetView->Clear();
+    }
+    ShortHeaderShown = false;
+    NetList.Clear();  // nets list pins of the parts: they go first
+    PartsList.Clear();
+    CommentList.Clear();
+    if (NetView) {
+        NetView->Clear();
+    }
+    ui_.EnableSaveMenu(false);
+    NetList.NetCounter = -1;
+    for (int panel : {0, 1, 3}) {
+        ui_.SetStatusPanel(panel, std::string());
+    }
+}
 
 }  // namespace app

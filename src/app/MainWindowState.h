@@ -3,14 +3,17 @@
 #include <optional>
 #include <string>
 
+#include "library/LibList.h"
 #include "model/CommentList.h"
 #include "model/NetList.h"
 #include "model/PartsList.h"
 #include "model/TitleFields.h"
+#include "netlist/PinConversion.h"
 #include "reader/DrawingReader.h"
 #include "reader/ReaderServices.h"
 #include "reader/TitleBlock.h"
 #include "settings/OptionValues.h"
+#include "view/ListView.h"
 #include "view/UserInterface.h"
 
 namespace app {
@@ -30,7 +33,16 @@ class MainWindowState : public reader::ReaderServices {
 
     view::UserInterface& Ui() { return ui_; }
 
+    // Shows the net list in NetView and the net count; ErrorNetDispVisible tells whether
+    // the shorts panel is to be shown.
+    void ShowNets();
+    // Empties the parts, comments and nets with their views before a replacing load.
+    void ClearAll();
+
     model::TPartsList PartsList;
+    // The symbols of the editor's libraries. Kept beside the parts list rather than in it,
+    // so the records of the model stay free of the library readers.
+    library::TLibList LibList;
     model::TNetList NetList;
     model::TCommentList CommentList;
     settings::TOptionValues Options;
@@ -40,6 +52,12 @@ class MainWindowState : public reader::ReaderServices {
     std::string PreFile;  // CP932
     bool NotSaved = false;
     bool ShortHeaderShown = false;
+    bool ErrorNetDispVisible = false;
+    // The net views of the window; a face without them (the batch command) leaves them null.
+    view::ListView* NetView = nullptr;
+    view::ListView* ErrorNetView = nullptr;
+    // The pin conversion list connectivity numbers pins by; none until the tables set one.
+    const netlist::PinConversion* PinCvt = &noPinConversion_;
 
     // ReaderServices
     bool LibrariesEmpty() override;
@@ -52,6 +70,7 @@ class MainWindowState : public reader::ReaderServices {
 
   private:
     view::UserInterface& ui_;
+    netlist::NoPinConversion noPinConversion_;
 };
 
 }  // namespace app

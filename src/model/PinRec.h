@@ -16,6 +16,9 @@ struct TPinRec {
     std::string PinNumber;      // pin number text from the library, e.g. 12 or A3
     std::string RefName;        // reference of the owning part; filled by connectivity
     TNetRec* Net = nullptr;     // not owned; null while unconnected
+    // Set once a connectivity pass has made the pin's stub. A flag of its own rather than a
+    // reserved position, since every position, (-1, -1) too, is a legal place for a pin.
+    bool Stubbed = false;
 };
 
 // Pins listed by a net; the pins belong to their parts.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Ce2Builder.h"
+#include "support/LibBuilder.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
 
@@ -11,6 +12,11 @@ using support::RunVornextract;
 
 class BatchCommandTest : public ::testing::Test {
   protected:
+    // The editor's settings beside the drawings, naming no library.
+    void EditorSettingsIn(const std::string& folder) {
+        support::WriteFileBytes(folder + "/vorn.ini", support::VornIni({}));
+    }
+
     support::TempDir dir;
 };
 
@@ -37,6 +43,7 @@ TEST_F(BatchCommandTest, ExitStatusTellsWhetherEveryDrawingWasRead) {
     support::WriteFileBytes(dir / "bad.ce2", support::Ce2Header(std::string("NOT A DRAWING", 13)));
     Ce2Builder().WriteTo(dir / "empty.ce2");
     Ce2Builder().Wire(0, 0, 10, 0).Raw("\x03").WriteTo(dir / "broken.ce2");
+    EditorSettingsIn(dir.Path());
 
     auto bad = RunVornextract(dir.Path(), {"--batch", "bad.ce2"});
     EXPECT_EQ(bad.Status, 1);
@@ -61,6 +68,8 @@ TEST_F(BatchCommandTest, RelativeDrawingsInSeveralFoldersAndNoDisplay) {
     dir.MakeDir("b");
     Ce2Builder().WriteTo(dir / "a/one.ce2");
     Ce2Builder().WriteTo(dir / "b/two.ce2");
+    EditorSettingsIn(dir / "a");
+    EditorSettingsIn(dir / "b");
     // Reading the first drawing moves into its folder; the second still resolves.
     auto both = RunVornextract(dir.Path(), {"--batch", "a/one.ce2", "b/two.ce2"});
     EXPECT_EQ(both.Status, 0) << both.Err;
@@ -70,6 +79,13 @@ TEST_F(BatchCommandTest, RelativeDrawingsInSeveralFoldersAndNoDisplay) {
     EXPECT_EQ(implicit.Status, 0) << implicit.Err;
     EXPECT_NE(implicit.Err.find("Read Start\n"), std::string::npos);
     EXPECT_NE(implicit.Err.find("File Close\n"), std::string::npos);
+}
+
+TEST_F(BatchCommandTest, WithoutTheEditorsSettingsTheDrawingFails) {
+    Ce2Builder().WriteTo(dir / "lonely.ce2");
+    auto lonely = RunVornextract(dir.Path(), {"--batch", "lonely.ce2"});
+    EXPECT_EQ(lonely.Status, 1);
+    EXPECT_NE(lonely.Err.find("vorn.ini\n\tが見つかりません\n"), std::string::npos) << lonely.Err;
 }
 
 }  // namespace

@@ -1,6 +1,16 @@
 #include "support/LibBuilder.h"
 
 namespace support {
+std::string VornIni(const std::vector<std::string>& libNames) {
+    std::string ini = "[Option]\r\nGrid=10\r\n[Library]\r\n";
+    for (std::size_t i = 0; i < libNames.size(); ++i) {
+        if (!libNames[i].empty()) {
+            ini += "LIB" + std::to_string(i) + "=" + libNames[i] + "\r\n";
+        }
+    }
+    return ini;
+}
+
 std::uint16_t PinNoWord(unsigned number, char letter) {
     unsigned code = letter ? static_cast<unsigned>(letter - 0x40) : 0;
     return static_cast<std::uint16_t>((number & 0x1FF) | ((code & 0x1F) << 10));

@@ -76,3 +76,11 @@ class Lb3Builder {
 };
 
 }  // namespace support
+
+namespace support {
+
+// The editor's settings file text with LIB0.. set to the names given (empty names are
+// left out), CRLF line ends.
+std::string VornIni(const std::vector<std::string>& libNames);
+
+}  // namespace support

@@ -34,12 +34,19 @@ ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         std::string entry = *e;
-        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("WAYLAND_DISPLAY=", 0) != 0 &&
-            entry.rfind("VORNEXTRACT_HOME=", 0) != 0) {
+        bool replaced = false;
+        for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "VORNEXTRACT_HOME=",
+                                 "VORNEXTRACT_REGISTRY=", "WINEPREFIX="}) {
+            replaced = replaced || entry.rfind(name, 0) == 0;
+        }
+        if (!replaced) {
             env.push_back(entry);
         }
     }
+    // Nothing of the user's own set-up (display, settings, editor installation) reaches it.
     env.push_back("VORNEXTRACT_HOME=" + workDir);
+    env.push_back("VORNEXTRACT_REGISTRY=" + workDir + "/registry.reg");
+    env.push_back("WINEPREFIX=" + workDir + "/wine");
 
     std::vector<std::string> argStrings{VORNEXTRACT_BINARY};
     argStrings.insert(argStrings.end(), args.begin(), args.end());

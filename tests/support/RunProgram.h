@@ -11,8 +11,8 @@ struct ProgramResult {
     std::string Err;
 };
 
-// Runs the vornextract binary in `workDir` with `args`, without a display and with its
-// home in `workDir`, and collects what it printed.
+// Runs the vornextract binary in `workDir` with `args`, without a display, with its home,
+// key store and Wine prefix in `workDir`, and collects what it printed.
 ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::string>& args);
 
 }  // namespace support

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/NetList.h"
+#include "model/WireList.h"
+#include "view/ListView.h"
+#include "view/UserInterface.h"
+
+// Named nets from a numbered wire list, short reports and the net views.
+namespace netlist {
+
+struct NetSettings {
+    std::string Separator;   // between reference and pin number (NetSeparator, CP932)
+    bool PinCvtEnv = false;  // netlist texts use the numeric pin order
+};
+
+// The rows of the shorts view. Its header row (the drawing's file name) is written once
+// until the lists are cleared, which the owner of `headerShown` records.
+class ShortsReporter {
+  public:
+    ShortsReporter(view::ListView* errorNetView, bool& headerShown, std::string drawingFileName)
+        : view_(errorNetView), headerShown_(headerShown), fileName_(std::move(drawingFileName)) {}
+
+    // A row for a group carrying two names that differ beyond ASCII letter case.
+    void ReportShort(std::string_view name, std::string_view otherName);
+
+  private:
+    view::ListView* view_;
+    bool& headerShown_;
+    std::string fileName_;
+};
+
+enum PinLabelForm { kPinLabelNetlist = 0, kPinLabelNaming = 1, kPinLabelDisplay = 2 };
+
+// The text of the net's pin `index` in one of the three forms; "NoPin" past the pins.
+std::string PinLabel(const model::TNetRec& net, int index, int form, const NetSettings& settings);
+
+// Names the new net, or drops it, and files it into the sorted list, merging it into a
+// net of the same name.
+void FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
+               const NetSettings& settings);
+
+// The numbered groups of the wire list as nets of the list.
+void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
+               ShortsReporter& shorts);
+
+// Fills the net view (five pins a row) and the net count; returns whether the shorts
+// panel is to be shown, that is whether the shorts view has rows.
+bool ShowNets(const model::TNetList& nets, view::ListView& netView,
+              const view::ListView& errorNetView, view::UserInterface& ui);
+
+}  // namespace netlist
