@@ -20,9 +20,10 @@ void ForEachPartRow(const view::ListView& rows, Fn fn) {
 std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetList& nets,
                            const PinNameFn& pinName) {
     std::string out = std::string("[PARTS]") + kCrLf;
-    ForEachPartRow(detailRows, [&](const std::string& ref, const std::string& foot, const std::string& silk) {
-        out += ref + "=" + foot + (silk.empty() ? "" : "," + silk) + kCrLf;
-    });
+    ForEachPartRow(detailRows,
+                   [&](const std::string& ref, const std::string& foot, const std::string& silk) {
+                       out += ref + "=" + foot + (silk.empty() ? "" : "," + silk) + kCrLf;
+                   });
     out += std::string("[NETS]") + kCrLf;
     for (const auto& net : nets.Items) {
         out += net->NetName;
@@ -43,10 +44,11 @@ std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetLi
 
 std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetList& nets) {
     std::string out;
-    ForEachPartRow(detailRows, [&](const std::string& ref, const std::string& foot, const std::string& silk) {
-        out += std::string("[") + kCrLf + ref + kCrLf + foot + kCrLf + silk + kCrLf + kCrLf + kCrLf + kCrLf + "]" +
-               kCrLf;
-    });
+    ForEachPartRow(detailRows,
+                   [&](const std::string& ref, const std::string& foot, const std::string& silk) {
+                       out += std::string("[") + kCrLf + ref + kCrLf + foot + kCrLf + silk + kCrLf +
+                              kCrLf + kCrLf + kCrLf + "]" + kCrLf;
+                   });
     for (const auto& net : nets.Items) {
         out += std::string("(") + kCrLf + net->NetName + kCrLf;
         for (const model::TPinRec* pin : net->Pins) {

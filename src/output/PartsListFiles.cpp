@@ -13,9 +13,12 @@ constexpr const char* kCrLf = "\r\n";
 
 // The title lines of the tagged layouts: tag and field, in file order.
 std::vector<std::pair<std::string, const std::string*>> TitleLines(const model::TTitleFields& t) {
-    return {{text::Utf8ToCp932("接続図"), &t.DesignNumber}, {text::Utf8ToCp932("形式"), &t.Project},
-            {text::Utf8ToCp932("図名"), &t.DesignName},     {text::Utf8ToCp932("設計"), &t.Designer},
-            {text::Utf8ToCp932("設計日"), &t.DesignDate},   {text::Utf8ToCp932("部品表"), &t.ListNumber}};
+    return {{text::Utf8ToCp932("接続図"), &t.DesignNumber},
+            {text::Utf8ToCp932("形式"), &t.Project},
+            {text::Utf8ToCp932("図名"), &t.DesignName},
+            {text::Utf8ToCp932("設計"), &t.Designer},
+            {text::Utf8ToCp932("設計日"), &t.DesignDate},
+            {text::Utf8ToCp932("部品表"), &t.ListNumber}};
 }
 
 std::string Reference(const model::TPartRec& part) {

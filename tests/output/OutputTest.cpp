@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "output/NetlistFiles.h"
+#include "output/OutputNames.h"
 #include "output/PartsListFiles.h"
 #include "support/Ce2Builder.h"
 #include "support/RecordingViews.h"
@@ -12,7 +13,8 @@ namespace {
 using text::Utf8ToCp932;
 
 model::TPartRec& AddPart(model::TPartsList& parts, const std::string& ref, const std::string& name,
-                         const std::string& maker = "", int amount = 1, const std::string& note = "") {
+                         const std::string& maker = "", int amount = 1,
+                         const std::string& note = "") {
     parts.Items.push_back(std::make_unique<model::TPartRec>(
         support::PartRecord({.Name = name, .Ref = ref, .LibName = "LIB"})));
     model::TPartRec& part = *parts.Items.back();
@@ -34,7 +36,7 @@ model::TTitleFields FullTitles() {
 }
 
 class PartsListFilesTest : public ::testing::Test {
-protected:
+  protected:
     PartsListFilesTest() {
         AddPart(parts, "", "GND");  // no reference: never written
         AddPart(parts, "C1", "0.1u", "MURATA", 2).UnitNo = 1;
@@ -46,7 +48,8 @@ protected:
 
 TEST_F(PartsListFilesTest, NjpWritesTaggedLinesAndOnlyFilledTitles) {
     std::string expected = Utf8ToCp932(
-        "接続図\tDWG-7\r\n形式\tAMP-2\r\n図名\t増幅器\r\n設計\t山田\r\n設計日\t2026/12/08\r\n部品表\tDA4Z-100\r\n"
+        "接続図\tDWG-7\r\n形式\tAMP-2\r\n図名\t増幅器\r\n設計\t山田\r\n設計日\t2026/12/"
+        "08\r\n部品表\tDA4Z-100\r\n"
         "U:1\tG:C\tN:1\tP:0.1u\tM:MURATA\tK:2\r\n"
         "U:1\tG:R\tN:0\tP:10k\tM:\tK:1\tB:要確認\r\n"
         "U:2\tG:U\tN:3\tP:\"OP\"\tM:TI\tK:1\r\n");
@@ -71,12 +74,14 @@ TEST_F(PartsListFilesTest, CsvQuotesFieldsAndAddsTheNoteAsAFifth) {
 
 TEST_F(PartsListFilesTest, TxtColumnsCountBytes) {
     std::string txt = output::TxtListBytes(FullTitles(), parts);
-    std::string header1 = Utf8ToCp932("形式：") + "AMP-2" + std::string(25, ' ') + Utf8ToCp932("部品表：") +
-                          "DA4Z-100" + std::string(12, ' ') + Utf8ToCp932("設計　：山田") + "\r\n";
-    std::string header2 = Utf8ToCp932("図名：増幅器") + std::string(24, ' ') + Utf8ToCp932("接続図：") + "DWG-7" +
-                          std::string(15, ' ') + Utf8ToCp932("設計日：") + "2026/12/08\r\n";
-    std::string r0 = "R0" + std::string(8, ' ') + "10k" + std::string(37, ' ') + std::string(20, ' ') + "1     " +
-                     Utf8ToCp932("要確認") + "\r\n";
+    std::string header1 = Utf8ToCp932("形式：") + "AMP-2" + std::string(25, ' ') +
+                          Utf8ToCp932("部品表：") + "DA4Z-100" + std::string(12, ' ') +
+                          Utf8ToCp932("設計　：山田") + "\r\n";
+    std::string header2 = Utf8ToCp932("図名：増幅器") + std::string(24, ' ') +
+                          Utf8ToCp932("接続図：") + "DWG-7" + std::string(15, ' ') +
+                          Utf8ToCp932("設計日：") + "2026/12/08\r\n";
+    std::string r0 = "R0" + std::string(8, ' ') + "10k" + std::string(37, ' ') +
+                     std::string(20, ' ') + "1     " + Utf8ToCp932("要確認") + "\r\n";
     EXPECT_EQ(txt.substr(0, header1.size()), header1);
     EXPECT_EQ(txt.substr(header1.size(), header2.size()), header2);
     EXPECT_NE(txt.find(r0), std::string::npos);
@@ -84,7 +89,8 @@ TEST_F(PartsListFilesTest, TxtColumnsCountBytes) {
 
     // Empty titles still give the header, blank-filled to the widths.
     std::string blank = output::TxtListBytes(model::TTitleFields{}, parts);
-    EXPECT_EQ(blank.substr(0, 6 + 30 + 8), Utf8ToCp932("形式：") + std::string(30, ' ') + Utf8ToCp932("部品表："));
+    EXPECT_EQ(blank.substr(0, 6 + 30 + 8),
+              Utf8ToCp932("形式：") + std::string(30, ' ') + Utf8ToCp932("部品表："));
 }
 
 TEST(TxtPaging, FiftySevenPartLinesMakeAPage) {
@@ -115,7 +121,7 @@ TEST(TxtPaging, FiftySevenPartLinesMakeAPage) {
 }
 
 class NetlistFilesTest : public ::testing::Test {
-protected:
+  protected:
     NetlistFilesTest() {
         rows.AddRow({"C1", "", "1", "0.1u", "1608"}, nullptr);
         rows.SetStateImage(0, 2);
@@ -171,6 +177,40 @@ TEST_F(NetlistFilesTest, ProtelAlwaysUsesNumericPins) {
         "[\r\n\r\nTP1\r\nTP\r\n\r\n\r\n\r\n]\r\n"
         "(\r\nGND\r\nU1-1\r\nU1-2\r\n)\r\n";
     EXPECT_EQ(output::ProtelNetBytes(rows, nets), expected);
+}
+
+}  // namespace
+
+namespace {
+
+using output::PartsListFormat;
+
+TEST(OutputNames, ProposedNamesFollowTheDrawingOrTheListNumber) {
+    EXPECT_EQ(output::ProposedPartsListName("", "", "/data/amp.ce2", PartsListFormat::Csv),
+              "/data/amp.csv");
+    EXPECT_EQ(output::ProposedSimpleNetName("", "/data/amp.ce2"), "/data/amp.net");
+    EXPECT_EQ(output::ProposedProtelNetName("", "/data/amp.ce2"), "/data/amp_Protel.net");
+    EXPECT_EQ(output::ProposedPartsListName("", "PL-100", "/data/amp.ce2", PartsListFormat::Njp),
+              "PL-100.njp");
+    // A remembered name keeps its folder and takes the current format's extension.
+    EXPECT_EQ(
+        output::ProposedPartsListName("/out/list.njp", "PL-100", "/d/a.ce2", PartsListFormat::Txt),
+        "/out/list.txt");
+    // Four bytes or less is no name: the derived one replaces it.
+    EXPECT_EQ(output::ProposedPartsListName("a.nj", "", "/d/amp.ce2", PartsListFormat::Njp),
+              "/d/amp.njp");
+    EXPECT_EQ(output::ProposedSimpleNetName("mine.net", "/d/amp.ce2"), "mine.net");
+}
+
+TEST(OutputNames, ExtensionIsOnlyInTheLastPathPart) {
+    EXPECT_EQ(output::ReplaceExtension("/a.b/noext", ".net"), "/a.b/noext.net");
+    EXPECT_EQ(output::ReplaceExtension("C:\\v1.2\\sheet", ".net"), "C:\\v1.2\\sheet.net");
+    EXPECT_EQ(output::ReplaceExtension("x.tar.gz", ".njp"), "x.tar.njp");
+    // 表 ends in the backslash byte; it is a character, not a separator.
+    EXPECT_EQ(output::ReplaceExtension("a.b\x95\x5C"
+                                       "c",
+                                       ".txt"),
+              "a.txt");
 }
 
 }  // namespace
