@@ -11,6 +11,8 @@
 #include "reader/ReaderServices.h"
 #include "reader/TitleBlock.h"
 #include "settings/OptionValues.h"
+#include "settings/WindowLayout.h"
+#include "tables/ConversionTables.h"
 #include "view/UserInterface.h"
 
 namespace app {
@@ -19,7 +21,7 @@ namespace app {
 // option values, the title fields and the flags. The Qt window and the batch command are
 // two faces of it.
 class MainWindowState : public reader::ReaderServices {
-public:
+  public:
     explicit MainWindowState(view::UserInterface& ui);
     ~MainWindowState() override;
     MainWindowState(const MainWindowState&) = delete;
@@ -30,10 +32,17 @@ public:
 
     view::UserInterface& Ui() { return ui_; }
 
+    // Window creation: after LoadSettings, the conversion tables from the folder it named.
+    void CreateTables();
+    // Writes both settings files; a file that cannot be written is reported once.
+    void SaveSettings();
+
     model::TPartsList PartsList;
     model::TNetList NetList;
     model::TCommentList CommentList;
     settings::TOptionValues Options;
+    settings::TWindowLayout Layout;
+    tables::TConversionTables Tables;
     model::TTitleFields Titles;
     reader::TitleBlockMemory TitleBlock;
     std::string DataDir;  // CP932
@@ -50,7 +59,7 @@ public:
     model::TPartRec* AddPart(const model::CCe2Part& record) override;
     void BuildConnectivity(model::TWireList& wires) override;
 
-private:
+  private:
     view::UserInterface& ui_;
 };
 
