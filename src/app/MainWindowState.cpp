@@ -23,19 +23,13 @@ void MainWindowState::ReadDrawing(const std::string& fileName, const std::string
 
 // The part libraries, name tables, settings files, parts list filing and connectivity
 // join here as they are built; until then a drawing's parts are kept in read order.
-bool MainWindowState::LibrariesEmpty() {
-    return true;
-}
+bool MainWindowState::LibrariesEmpty() { return true; }
 
 void MainWindowState::LoadLibraries() {}
 
-std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view) {
-    return std::nullopt;
-}
+std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view) { return std::nullopt; }
 
-void MainWindowState::CreateTables() {
-    Tables.Create(Options, ui_);
-}
+void MainWindowState::CreateTables() { Tables.Create(Options, ui_); }
 
 // A drawing read before the window made its tables (the batch command) makes them now,
 // from the conversion folder of the settings.
@@ -55,8 +49,8 @@ void MainWindowState::LoadSettings() {
 }
 
 void MainWindowState::SaveSettings() {
-    for (std::size_t i = settings::SaveSettings({Options, Layout, DataDir, PreFile}).size(); i > 0;
-         --i) {
+    std::size_t failedFiles = settings::SaveSettings({Options, Layout, DataDir, PreFile}).size();
+    for (std::size_t i = 0; i < failedFiles; ++i) {
         ui_.ShowMessage(text::Sj("環境の保存が出来ません"));
     }
 }

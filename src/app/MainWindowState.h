@@ -21,7 +21,7 @@ namespace app {
 // option values, the title fields and the flags. The Qt window and the batch command are
 // two faces of it.
 class MainWindowState : public reader::ReaderServices {
-  public:
+public:
     explicit MainWindowState(view::UserInterface& ui);
     ~MainWindowState() override;
     MainWindowState(const MainWindowState&) = delete;
@@ -59,7 +59,7 @@ class MainWindowState : public reader::ReaderServices {
     model::TPartRec* AddPart(const model::CCe2Part& record) override;
     void BuildConnectivity(model::TWireList& wires) override;
 
-  private:
+private:
     view::UserInterface& ui_;
 };
 

@@ -1,10 +1,9 @@
 #include "settings/IniFile.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
+#include "platform/FileBytes.h"
 #include "platform/SafeWrite.h"
 #include "settings/TextScan.h"
 #include "text/Compare.h"
@@ -151,15 +150,9 @@ std::optional<int> ParseIniInteger(std::string_view value) {
 }
 
 TIniFile::TIniFile(std::filesystem::path path) : path_(std::move(path)) {
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) {
-        return;
+    if (auto content = platform::ReadFileBytes(path_)) {
+        lines_ = SplitLines(*content);
     }
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return;
-    }
-    lines_ = SplitLines(content);
 }
 
 std::optional<TIniFile::Range> TIniFile::FindSection(std::string_view section) const {

@@ -14,15 +14,15 @@ struct NameGroupItem {
 // The values of the main window's option controls, named as the controls. Texts are
 // CP932. The initial values are the effective ones of a first start (no settings file).
 struct TOptionValues {
-    std::string CvtDir;                // folder of the conversion tables (UTF-8 path as CP932)
-    std::string TitleName = "TITLE2";  // part name of the title block
+    std::string CvtDir;                  // folder of the conversion tables (UTF-8 path as CP932)
+    std::string TitleName = "TITLE2";    // part name of the title block
     std::string PartsListPreFix = "DA4Z-";
     std::string PwParts = "VCC;VEE;GND";
     std::vector<NameGroupItem> NameGroup;
     std::string Editors = "NOTEPAD.EXE";
-    int CR_SilkType = 1;  // 0 empty, 1 drawing name, 2 converted name
-    int NetNameType = 0;  // 0 serial numbers, 1 reference and pin
-    int PListType = 0;    // 0 NJP, 1 CSV, 2 TXT
+    int CR_SilkType = 1;   // 0 empty, 1 drawing name, 2 converted name
+    int NetNameType = 0;   // 0 serial numbers, 1 reference and pin
+    int PListType = 0;     // 0 NJP, 1 CSV, 2 TXT
     std::string NetSeparator = "_";
     bool PinCvtEnv = false;
 
