@@ -1,7 +1,5 @@
 #include "tables/FootList.h"
 
-#include <new>
-
 #include "tables/KeyOrder.h"
 #include "tables/TableFile.h"
 #include "text/Compare.h"
@@ -69,29 +67,17 @@ bool TFootList::LoadFoot(std::string_view cvtDir, view::ListView& view) {
         ui_.ShowMessage(CannotOpenMessage(path));
         return false;
     }
-    view.BeginUpdate();
-    view.Clear();
     entries_.clear();
-    try {
-        std::string line;
-        while (reader.Next(line)) {
+    bool complete = ReadLinesIntoView(
+        reader, view, ui_,
+        [&](const std::string& line) {
             if (auto entry = ParseLine(line)) {
                 AddFoot(std::move(entry), view);
             }
-        }
-    } catch (const std::bad_alloc&) {
-        entries_.clear();
-        view.Clear();
-        view.EndUpdate();
-        ui_.ShowMessage(OutOfMemoryMessage());
-        return false;
-    }
-    view.EndUpdate();
-    if (view.RowCount() > 0) {
-        view.Select(0);
-        view.ScrollIntoView(0);
-    }
-    return true;
+        },
+        [&] { entries_.clear(); });
+    SelectFirstRow(view);
+    return complete;
 }
 
 int TFootList::AddFoot(std::unique_ptr<model::TFootRec> entry, view::ListView& view) {

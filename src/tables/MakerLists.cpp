@@ -1,7 +1,5 @@
 #include "tables/MakerLists.h"
 
-#include <new>
-
 #include "tables/KeyOrder.h"
 #include "tables/TableFile.h"
 #include "text/Compare.h"
@@ -47,30 +45,18 @@ bool TMakerLists::LoadMakers(std::string_view cvtDir, view::ListView& view) {
     if (reader.OpenStatus() != TableLineReader::Status::Opened) {
         return false;
     }
-    view.BeginUpdate();
-    view.Clear();
     entries_.clear();
     Unsaved = false;
-    try {
-        std::string line;
-        while (reader.Next(line)) {
+    bool complete = ReadLinesIntoView(
+        reader, view, ui_,
+        [&](const std::string& line) {
             if (auto split = SplitAtTabRun(line)) {
                 AddMaker(MakeEntry(split->Before, split->After), view);
             }
-        }
-    } catch (const std::bad_alloc&) {
-        entries_.clear();
-        view.Clear();
-        view.EndUpdate();
-        ui_.ShowMessage(OutOfMemoryMessage());
-        return false;
-    }
-    if (view.RowCount() > 0) {
-        view.Select(0);
-        view.ScrollIntoView(0);
-    }
-    view.EndUpdate();
-    return true;
+        },
+        [&] { entries_.clear(); });
+    SelectFirstRow(view);
+    return complete;
 }
 
 int TMakerLists::AddMaker(const model::MAKERLIST& entry, view::ListView& view) {

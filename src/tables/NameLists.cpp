@@ -1,6 +1,5 @@
 #include "tables/NameLists.h"
 
-#include <new>
 #include <string>
 #include <unordered_set>
 
@@ -84,27 +83,6 @@ std::vector<std::string> TNameLists::RowCells(const NameCvtRec& entry) const {
             std::string(entry.NewNameText())};
 }
 
-void TNameLists::ReadEntries(TableLineReader& reader, std::vector<NameCvtRec>& target) {
-    std::unordered_set<std::string> seen;
-    std::string group = kDefaultGroup;
-    std::string line;
-    while (reader.Next(line)) {
-        if (!line.empty() && line[0] == '[') {
-            group = HeaderGroup(line);
-            continue;
-        }
-        auto split = SplitAtTabRun(line);
-        if (!split) {
-            continue;
-        }
-        NameCvtRec entry(split->Before, split->After, FindGroup(group));
-        // Of lines with one drawing name in one group the first wins.
-        if (seen.insert(DuplicateKey(entry.Group, entry.OrgNameText())).second) {
-            target.push_back(entry);
-        }
-    }
-}
-
 bool TNameLists::LoadList(const fs::path& path, view::ListView& view, NameList which) {
     TableLineReader reader(path);
     if (reader.OpenStatus() != TableLineReader::Status::Opened) {
@@ -112,19 +90,31 @@ bool TNameLists::LoadList(const fs::path& path, view::ListView& view, NameList w
     }
     std::vector<NameCvtRec>& target = Entries(which);
     target.clear();
-    view.BeginUpdate();
-    view.Clear();
     Modified(which) = false;
-    try {
-        ReadEntries(reader, target);
-    } catch (const std::bad_alloc&) {
+    std::unordered_set<std::string> seen;
+    std::string group = kDefaultGroup;
+    auto fileLine = [&](const std::string& line) {
+        if (!line.empty() && line[0] == '[') {
+            group = HeaderGroup(line);
+            return;
+        }
+        auto split = SplitAtTabRun(line);
+        if (!split) {
+            return;
+        }
+        NameCvtRec entry(split->Before, split->After, FindGroup(group));
+        // Of lines with one drawing name in one group the first wins.
+        if (seen.insert(DuplicateKey(entry.Group, entry.OrgNameText())).second) {
+            target.push_back(entry);
+        }
+    };
+    auto dropAll = [this] {
         common_.clear();
         each_.clear();
-        view.EndUpdate();
-        ui_.ShowMessage(OutOfMemoryMessage());
+    };
+    if (!ReadLinesIntoView(reader, view, ui_, fileLine, dropAll)) {
         return false;
     }
-    view.EndUpdate();
     ShowList(view, which);
     return true;
 }

@@ -112,7 +112,6 @@ class TNameLists {
 
   private:
     std::vector<std::string> RowCells(const NameCvtRec& entry) const;
-    void ReadEntries(class TableLineReader& reader, std::vector<NameCvtRec>& target);
     bool CurrentEntryValid() const;
 
     std::filesystem::path cvtFolder_;

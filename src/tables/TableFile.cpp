@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <new>
 #include <system_error>
 
 #include "platform/SafeWrite.h"
@@ -89,6 +90,36 @@ bool TableLineReader::Next(std::string& line) {
         line.resize(nul);
     }
     return true;
+}
+
+bool ReadLinesIntoView(TableLineReader& reader, view::ListView& view, view::UserInterface& ui,
+                       const std::function<void(const std::string&)>& onLine,
+                       const std::function<void()>& dropAll) {
+    view.BeginUpdate();
+    view.Clear();
+    bool complete = true;
+    try {
+        std::string line;
+        while (reader.Next(line)) {
+            onLine(line);
+        }
+    } catch (const std::bad_alloc&) {
+        dropAll();
+        view.Clear();
+        complete = false;
+    }
+    view.EndUpdate();
+    if (!complete) {
+        ui.ShowMessage(OutOfMemoryMessage());
+    }
+    return complete;
+}
+
+void SelectFirstRow(view::ListView& view) {
+    if (view.RowCount() > 0) {
+        view.Select(0);
+        view.ScrollIntoView(0);
+    }
 }
 
 std::optional<TabSplit> SplitAtTabRun(std::string_view line) {

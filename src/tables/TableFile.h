@@ -2,10 +2,14 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "view/ListView.h"
+#include "view/UserInterface.h"
 
 // What the four conversion table files share: where they live, how their lines are read
 // and written, and the texts the tables show.
@@ -39,6 +43,16 @@ class TableLineReader {
     std::size_t pos_ = 0;
     bool continued_ = false;  // the last line was a full piece of a longer line
 };
+
+// Reads every line of an opened table while its view is held and cleared: `onLine` files
+// each line. When memory runs out, `dropAll` empties the lists, the view is left empty and
+// "メモリが足りません。" is shown; false then.
+bool ReadLinesIntoView(TableLineReader& reader, view::ListView& view, view::UserInterface& ui,
+                       const std::function<void(const std::string&)>& onLine,
+                       const std::function<void()>& dropAll);
+
+// Selects the first row, when there is one, and scrolls it into view.
+void SelectFirstRow(view::ListView& view);
 
 // A line split at its first TAB: the text before it and the rest after the run of TABs
 // that starts there. None when the line has no TAB or nothing after the run.

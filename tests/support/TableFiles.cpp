@@ -40,6 +40,14 @@ int FileCount(const std::string& folder) {
     return n;
 }
 
+std::vector<std::vector<std::string>> RowsUtf8(const RecordingListView& view) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < view.RowCount(); ++i) {
+        rows.push_back(view.RowUtf8(i));
+    }
+    return rows;
+}
+
 ScopedProgramHome::ScopedProgramHome(const std::string& folder) {
     if (const char* value = std::getenv("VORNEXTRACT_HOME")) {
         hadValue_ = true;

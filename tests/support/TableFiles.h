@@ -2,6 +2,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "support/RecordingViews.h"
 
 namespace support {
 
@@ -16,6 +19,9 @@ std::string ReadBytesFile(const std::string& path);
 std::string ReadCp932FileAsUtf8(const std::string& path);
 // Number of entries in a folder (to see that no temporary file was left behind).
 int FileCount(const std::string& folder);
+
+// Every row of the view as UTF-8 cells.
+std::vector<std::vector<std::string>> RowsUtf8(const RecordingListView& view);
 
 // Points the program home at `folder` while it lives, so nothing is written beside the
 // test programs.

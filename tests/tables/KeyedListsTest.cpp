@@ -48,14 +48,6 @@ class KeyedListsTest : public ::testing::Test {
   protected:
     KeyedListsTest() : cvt_(dir_.MakeDir("cvt")), cvtText_(text::Utf8ToCp932(cvt_)) {}
 
-    std::vector<Cells> Rows() const {
-        std::vector<Cells> rows;
-        for (int i = 0; i < view_.RowCount(); ++i) {
-            rows.push_back(view_.RowUtf8(i));
-        }
-        return rows;
-    }
-
     support::TempDir dir_;
     std::string cvt_;
     std::string cvtText_;
@@ -75,12 +67,12 @@ TEST_F(KeyedListsTest, MakerFileLoadsInKeyOrderAndSavesThatOrder) {
                             "ABCDEFGH\t東芝\r\n"
                             "ABCDEFGHIJKLMNOP\tsixteen\r\n");
     tables::TMakerLists makers(cvtText_, view_, ui_);
-    EXPECT_EQ(Rows(), (std::vector<Cells>{{"74HC00", "OWN"},
-                                          {"74HC??", "WILD"},
-                                          {"A", "later wins"},
-                                          {"ABCDEFGH", "東芝"},
-                                          {"ABCDEFGHIJKLMNOP", "sixteen"},
-                                          {"b", "Y"}}));
+    EXPECT_EQ(support::RowsUtf8(view_), (std::vector<Cells>{{"74HC00", "OWN"},
+                                                            {"74HC??", "WILD"},
+                                                            {"A", "later wins"},
+                                                            {"ABCDEFGH", "東芝"},
+                                                            {"ABCDEFGHIJKLMNOP", "sixteen"},
+                                                            {"b", "Y"}}));
     EXPECT_EQ(view_.SelectedRow, 0);
     EXPECT_EQ(makers.FindMaker("74hc00"), "OWN");
     EXPECT_EQ(makers.FindMaker("74HC04"), "WILD");
@@ -164,10 +156,10 @@ TEST_F(KeyedListsTest, FootFileGrammarOrderAndRoundTrip) {
                             "LM7805\tTO220_HS\t\r\n"
                             "KEY\t\t\r\n");
     tables::TFootList foot(cvtText_, view_, ui_);
-    EXPECT_EQ(Rows(), (std::vector<Cells>{{"lm7805", "TO220_HS", ""},
-                                          {"LM78??", "TO220", "7805系"},
-                                          {"NE555", "DIP8", ""},
-                                          {"R1005", "R_0402", "抵抗"}}));
+    EXPECT_EQ(support::RowsUtf8(view_), (std::vector<Cells>{{"lm7805", "TO220_HS", ""},
+                                                            {"LM78??", "TO220", "7805系"},
+                                                            {"NE555", "DIP8", ""},
+                                                            {"R1005", "R_0402", "抵抗"}}));
     EXPECT_EQ(view_.RowData(0), foot.Entries()[0].get());
     EXPECT_EQ(foot.FindFoot("LM7805")->FootPrint, "TO220_HS");
     EXPECT_EQ(foot.FindFoot("LM7812")->FootPrint, "TO220");

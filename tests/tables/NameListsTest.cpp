@@ -37,13 +37,6 @@ class NameListsTest : public ::testing::Test {
         }
         return names;
     }
-    std::vector<Cells> Rows(const support::RecordingListView& view) const {
-        std::vector<Cells> rows;
-        for (int i = 0; i < view.RowCount(); ++i) {
-            rows.push_back(view.RowUtf8(i));
-        }
-        return rows;
-    }
 
     support::TempDir dir_;
     std::string cvt_;
@@ -75,11 +68,12 @@ TEST_F(NameListsTest, FileGrammarHeadersDuplicatesAndIgnoredLines) {
                             "X\tY\tZ\n");
     TNameLists lists = Make();
     EXPECT_EQ(GroupNames(), (std::vector<std::string>{"STD", "抵抗", "", "open header"}));
-    EXPECT_EQ(Rows(commonView_), (std::vector<Cells>{{"STD", "74ls00", "74HC00"},
-                                                     {"抵抗", "10k", "10KΩ 1/4W"},
-                                                     {"抵抗", "", "empty drawing name"},
-                                                     {"", "74LS00", "other group keeps it"},
-                                                     {"open header", "X", "Y\tZ"}}));
+    EXPECT_EQ(support::RowsUtf8(commonView_),
+              (std::vector<Cells>{{"STD", "74ls00", "74HC00"},
+                                  {"抵抗", "10k", "10KΩ 1/4W"},
+                                  {"抵抗", "", "empty drawing name"},
+                                  {"", "74LS00", "other group keeps it"},
+                                  {"open header", "X", "Y\tZ"}}));
     EXPECT_FALSE(lists.CommonModified);
 }
 
