@@ -68,20 +68,40 @@ bool TFootList::LoadFoot(std::string_view cvtDir, view::ListView& view) {
         return false;
     }
     entries_.clear();
-    bool complete = ReadLinesIntoView(
-        reader, view, ui_,
-        [&](const std::string& line) {
-            if (auto entry = ParseLine(line)) {
+    plainOrder_.Cleared();
+    std::vector<std::unique_ptr<model::TFootRec>> read;
+    auto takeLine = [&](const std::string& line) {
+        if (auto entry = ParseLine(line)) {
+            read.push_back(std::move(entry));
+        }
+    };
+    auto fileAll = [&] {
+        auto laterFoot = [](std::unique_ptr<model::TFootRec>& kept,
+                            const std::unique_ptr<model::TFootRec>& later) {
+            kept->FootPrint = later->FootPrint;
+            kept->SilkName = later->SilkName;
+        };
+        if (!SortPlainEntries(read, KeyOf, laterFoot)) {
+            for (auto& entry : read) {
                 AddFoot(std::move(entry), view);
             }
-        },
-        [&] { entries_.clear(); });
+            return;
+        }
+        entries_ = std::move(read);
+        for (const auto& entry : entries_) {
+            view.AddRow(Cells(*entry), entry.get());
+        }
+    };
+    bool complete = ReadLinesIntoView(reader, view, ui_, takeLine, fileAll, [&] {
+        read.clear();
+        entries_.clear();
+    });
     SelectFirstRow(view);
     return complete;
 }
 
 int TFootList::AddFoot(std::unique_ptr<model::TFootRec> entry, view::ListView& view) {
-    KeyPlace place = FindKeyPlace(entries_, entry->FootKey, KeyOf);
+    KeyPlace place = FindKeyPlace(entries_, entry->FootKey, KeyOf, plainOrder_.Holds());
     int row = static_cast<int>(place.Index);
     if (place.Equal) {
         model::TFootRec& kept = *entries_[place.Index];
@@ -91,6 +111,7 @@ int TFootList::AddFoot(std::unique_ptr<model::TFootRec> entry, view::ListView& v
         view.SetCellText(row, 2, kept.SilkName);
     } else {
         view.InsertRow(row, Cells(*entry), entry.get());
+        plainOrder_.Inserted(entry->FootKey);
         entries_.insert(entries_.begin() + row, std::move(entry));
     }
     view.Select(row);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/PartRec.h"
+#include "tables/KeyOrder.h"
 #include "view/ListView.h"
 #include "view/UserInterface.h"
 
@@ -58,6 +59,7 @@ class TFootList {
     void RemoveRow(view::ListView& view, int row);
 
     std::vector<std::unique_ptr<model::TFootRec>> entries_;
+    PlainOrderFlag plainOrder_;
     view::UserInterface& ui_;
 };
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // The key order of the maker and footprint lists, where "?" in a key stands for any one
 // character.
@@ -26,15 +29,59 @@ struct KeyPlace {
     std::size_t Index;
     bool Equal;
 };
+
+// The place is found by walking the list, as the order is defined. A list that never held
+// a key with "?" is in plain ascending order, where that walk stops where a binary search
+// does; `plainOrder` says so and keeps filing into a large list from taking linear time.
 template <class Entries, class KeyOf>
-KeyPlace FindKeyPlace(const Entries& entries, std::string_view key, KeyOf keyOf) {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        int r = CompareKeys(keyOf(entries[i]), key);
-        if (r <= 0) {
-            return {i, r == 0};
+KeyPlace FindKeyPlace(const Entries& entries, std::string_view key, KeyOf keyOf, bool plainOrder) {
+    auto keyNotAfter = [&](const auto& entry) { return CompareKeys(keyOf(entry), key) <= 0; };
+    auto found = (plainOrder && key.find('?') == std::string_view::npos)
+                     ? std::partition_point(entries.begin(), entries.end(),
+                                            [&](const auto& entry) { return !keyNotAfter(entry); })
+                     : std::find_if(entries.begin(), entries.end(), keyNotAfter);
+    auto index = static_cast<std::size_t>(found - entries.begin());
+    return {index, index < entries.size() && CompareKeys(keyOf(entries[index]), key) == 0};
+}
+
+// Puts entries read from a file into the order that filing them one by one gives, in one
+// sort: by key, and of entries with equal keys the first kept with the later ones merged
+// into it (`merge(kept, later)`). Only for keys without "?" (whose places depend on the
+// filing order); false and nothing changed when a key holds "?".
+template <class Entry, class KeyOf, class Merge>
+bool SortPlainEntries(std::vector<Entry>& entries, KeyOf keyOf, Merge merge) {
+    for (const Entry& entry : entries) {
+        if (std::string_view(keyOf(entry)).find('?') != std::string_view::npos) {
+            return false;
         }
     }
-    return {entries.size(), false};
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        return CompareKeys(keyOf(a), keyOf(b)) > 0;
+    });
+    std::vector<Entry> merged;
+    merged.reserve(entries.size());
+    for (Entry& entry : entries) {
+        if (!merged.empty() && CompareKeys(keyOf(merged.back()), keyOf(entry)) == 0) {
+            merge(merged.back(), entry);
+        } else {
+            merged.push_back(std::move(entry));
+        }
+    }
+    entries = std::move(merged);
+    return true;
 }
+
+// Whether a keyed list is still in plain order: until a key with "?" is filed into it.
+class PlainOrderFlag {
+  public:
+    bool Holds() const { return holds_; }
+    void Cleared() { holds_ = true; }
+    void Inserted(std::string_view key) {
+        holds_ = holds_ && key.find('?') == std::string_view::npos;
+    }
+
+  private:
+    bool holds_ = true;
+};
 
 }  // namespace tables

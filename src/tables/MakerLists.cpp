@@ -46,27 +46,46 @@ bool TMakerLists::LoadMakers(std::string_view cvtDir, view::ListView& view) {
         return false;
     }
     entries_.clear();
+    plainOrder_.Cleared();
     Unsaved = false;
-    bool complete = ReadLinesIntoView(
-        reader, view, ui_,
-        [&](const std::string& line) {
-            if (auto split = SplitAtTabRun(line)) {
-                AddMaker(MakeEntry(split->Before, split->After), view);
+    std::vector<model::MAKERLIST> read;
+    auto takeLine = [&](const std::string& line) {
+        if (auto split = SplitAtTabRun(line)) {
+            read.push_back(MakeEntry(split->Before, split->After));
+        }
+    };
+    auto fileAll = [&] {
+        auto laterMaker = [](model::MAKERLIST& kept, const model::MAKERLIST& later) {
+            text::CopyToField(kept.MakerName, MakerOf(later));
+        };
+        if (!SortPlainEntries(read, KeyOf, laterMaker)) {
+            for (const model::MAKERLIST& entry : read) {
+                AddMaker(entry, view);
             }
-        },
-        [&] { entries_.clear(); });
+            return;
+        }
+        entries_ = std::move(read);
+        for (const model::MAKERLIST& entry : entries_) {
+            view.AddRow({std::string(KeyOf(entry)), std::string(MakerOf(entry))});
+        }
+    };
+    bool complete = ReadLinesIntoView(reader, view, ui_, takeLine, fileAll, [&] {
+        read.clear();
+        entries_.clear();
+    });
     SelectFirstRow(view);
     return complete;
 }
 
 int TMakerLists::AddMaker(const model::MAKERLIST& entry, view::ListView& view) {
-    KeyPlace place = FindKeyPlace(entries_, KeyOf(entry), KeyOf);
+    KeyPlace place = FindKeyPlace(entries_, KeyOf(entry), KeyOf, plainOrder_.Holds());
     int row = static_cast<int>(place.Index);
     if (place.Equal) {
         text::CopyToField(entries_[place.Index].MakerName, MakerOf(entry));
         view.SetCellText(row, 1, std::string(MakerOf(entry)));
     } else {
         entries_.insert(entries_.begin() + row, entry);
+        plainOrder_.Inserted(KeyOf(entry));
         view.InsertRow(row, {std::string(KeyOf(entry)), std::string(MakerOf(entry))});
     }
     view.Select(row);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/PartRec.h"
+#include "tables/KeyOrder.h"
 #include "view/ListView.h"
 #include "view/UserInterface.h"
 
@@ -60,6 +61,7 @@ class TMakerLists {
     void RemoveRow(view::ListView& view, int row);
 
     std::vector<model::MAKERLIST> entries_;
+    PlainOrderFlag plainOrder_;
     view::UserInterface& ui_;
 };
 

@@ -112,7 +112,8 @@ bool TNameLists::LoadList(const fs::path& path, view::ListView& view, NameList w
         common_.clear();
         each_.clear();
     };
-    if (!ReadLinesIntoView(reader, view, ui_, fileLine, dropAll)) {
+    if (!ReadLinesIntoView(
+            reader, view, ui_, fileLine, [] {}, dropAll)) {
         return false;
     }
     ShowList(view, which);

@@ -94,7 +94,7 @@ bool TableLineReader::Next(std::string& line) {
 
 bool ReadLinesIntoView(TableLineReader& reader, view::ListView& view, view::UserInterface& ui,
                        const std::function<void(const std::string&)>& onLine,
-                       const std::function<void()>& dropAll) {
+                       const std::function<void()>& onEnd, const std::function<void()>& dropAll) {
     view.BeginUpdate();
     view.Clear();
     bool complete = true;
@@ -103,6 +103,7 @@ bool ReadLinesIntoView(TableLineReader& reader, view::ListView& view, view::User
         while (reader.Next(line)) {
             onLine(line);
         }
+        onEnd();
     } catch (const std::bad_alloc&) {
         dropAll();
         view.Clear();

@@ -44,12 +44,12 @@ class TableLineReader {
     bool continued_ = false;  // the last line was a full piece of a longer line
 };
 
-// Reads every line of an opened table while its view is held and cleared: `onLine` files
-// each line. When memory runs out, `dropAll` empties the lists, the view is left empty and
-// "メモリが足りません。" is shown; false then.
+// Reads every line of an opened table while its view is held and cleared: `onLine` takes
+// each line, then `onEnd` files what was taken. When memory runs out, `dropAll` empties
+// the lists, the view is left empty and "メモリが足りません。" is shown; false then.
 bool ReadLinesIntoView(TableLineReader& reader, view::ListView& view, view::UserInterface& ui,
                        const std::function<void(const std::string&)>& onLine,
-                       const std::function<void()>& dropAll);
+                       const std::function<void()>& onEnd, const std::function<void()>& dropAll);
 
 // Selects the first row, when there is one, and scrolls it into view.
 void SelectFirstRow(view::ListView& view);

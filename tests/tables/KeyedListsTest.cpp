@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "support/RecordingViews.h"
 #include "support/TableFiles.h"
@@ -44,6 +45,49 @@ TEST(KeyOrder, WildcardMatchesOneCharacterOrTheEnd) {
     EXPECT_TRUE(tables::WildcardMatches("", ""));
 }
 
+// Large files are filed by one sort and searched by halving while the order is plain; both
+// must give exactly what filing one by one with the walk gives.
+TEST(KeyOrder, SortAndBinarySearchAgreeWithTheWalkOnPlainKeys) {
+    using Entry = std::pair<std::string, int>;
+    auto keyOf = [](const Entry& e) -> std::string_view { return e.first; };
+    std::mt19937 random(7);
+    auto randomKey = [&] {
+        std::string key;
+        for (int n = static_cast<int>(random() % 5); n > 0; --n) {
+            key.push_back("aAbB\x82"[random() % 5]);
+        }
+        return key;
+    };
+    for (int round = 0; round < 50; ++round) {
+        std::vector<Entry> read;
+        for (int i = 0; i < 40; ++i) {
+            read.push_back({randomKey(), i});
+        }
+        std::vector<Entry> walked;
+        for (const Entry& entry : read) {
+            tables::KeyPlace place = tables::FindKeyPlace(walked, entry.first, keyOf, false);
+            if (place.Equal) {
+                walked[place.Index].second = entry.second;
+            } else {
+                walked.insert(walked.begin() + static_cast<std::ptrdiff_t>(place.Index), entry);
+            }
+        }
+        std::vector<Entry> sorted = read;
+        ASSERT_TRUE(tables::SortPlainEntries(
+            sorted, keyOf, [](Entry& kept, const Entry& later) { kept.second = later.second; }));
+        ASSERT_EQ(sorted, walked);
+        for (int probe = 0; probe < 20; ++probe) {
+            std::string key = randomKey();
+            tables::KeyPlace fast = tables::FindKeyPlace(walked, key, keyOf, true);
+            tables::KeyPlace slow = tables::FindKeyPlace(walked, key, keyOf, false);
+            EXPECT_EQ(fast.Index, slow.Index);
+            EXPECT_EQ(fast.Equal, slow.Equal);
+        }
+    }
+    std::vector<Entry> wild{{"A?", 1}};
+    EXPECT_FALSE(tables::SortPlainEntries(wild, keyOf, [](Entry&, const Entry&) {}));
+}
+
 class KeyedListsTest : public ::testing::Test {
   protected:
     KeyedListsTest() : cvt_(dir_.MakeDir("cvt")), cvtText_(text::Utf8ToCp932(cvt_)) {}
@@ -85,6 +129,21 @@ TEST_F(KeyedListsTest, MakerFileLoadsInKeyOrderAndSavesThatOrder) {
               "ABCDEFGH\t\t東芝\r\n"
               "ABCDEFGHIJKLMNOP\tsixteen\r\n"
               "b\t\t\tY\r\n");
+}
+
+TEST_F(KeyedListsTest, AWildcardKeyOnceFiledKeepsTheWalkAfterItIsGone) {
+    tables::TMakerLists makers(cvtText_, view_, ui_);
+    for (const char* key : {"?B", "AC", "AA", "AD", "Z"}) {
+        makers.AddFromBoxes(cvtText_, view_, {key, "M"});
+    }
+    view_.Select(2);
+    makers.DeleteSelected(cvtText_, view_, {"?B", "M"});
+    makers.AddFromBoxes(cvtText_, view_, {"AE", "M"});
+    std::string keys;
+    for (const auto& entry : makers.Entries()) {
+        keys += std::string(text::FieldText(entry.CvtName)) + " ";
+    }
+    EXPECT_EQ(keys, "AA AE Z AC AD ");
 }
 
 TEST_F(KeyedListsTest, MakerTextsAreCutAndMissingFileChangesNothing) {
