@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "platform/SafeWrite.h"
 #include "settings/IniFile.h"
 #include "support/TableFiles.h"
 #include "support/TempDir.h"
+#include "text/Compare.h"
 #include "text/Cp932.h"
 
 namespace {
@@ -150,6 +152,39 @@ TEST(IniFile, ShiftJisSecondBytesDoNotEndASectionName) {
     TIniFile ini(path);
     EXPECT_EQ(ini.ReadInteger(group, "Key", 0), 1);
     EXPECT_FALSE(ini.ReadBool("NameGroup", group, true));
+}
+
+// A settings file edited by hand may hold anything; a written key must read back as
+// written, and every key readable before must read the same after.
+TEST(IniFile, WritesIntoDamagedFilesReadBack) {
+    support::TempDir dir;
+    std::string path = dir / "d.INI";
+    static const char kBytes[] = {'[',  ']', '=', ';', ' ', '\t', '\r',   '\n',  '\n',
+                                  '\0', '"', 'o', 'O', 'k', 'K',  '\x83', '\x5d'};
+    std::mt19937 random(11);
+    const std::vector<std::string> sections{"o", "O", "ok", "k"};
+    for (int round = 0; round < 300; ++round) {
+        std::string content;
+        for (std::size_t n = random() % 400; n > 0; --n) {
+            content.push_back(kBytes[random() % sizeof kBytes]);
+        }
+        support::WriteBytesFile(path, content);
+        TIniFile before(path);
+        TIniFile ini(path);
+        std::string section = sections[random() % sections.size()];
+        std::string key = sections[random() % sections.size()] + "k";
+        ini.WriteString(section, key, "v=1 ;x");
+        ASSERT_TRUE(ini.UpdateFile());
+        TIniFile after(path);
+        ASSERT_EQ(after.Value(section, key), "v=1 ;x") << "round " << round;
+        for (const std::string& s : sections) {
+            for (const std::string& k : sections) {
+                if (!(text::EqualAsciiNoCase(s, section) && text::EqualAsciiNoCase(k, key))) {
+                    EXPECT_EQ(after.Value(s, k), before.Value(s, k)) << "round " << round;
+                }
+            }
+        }
+    }
 }
 
 TEST(SafeWrite, FailedWriteLeavesNoFileAndNoTemporary) {
