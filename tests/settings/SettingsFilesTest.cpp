@@ -5,6 +5,7 @@
 #include "app/MainWindowState.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFiles.h"
+#include "support/Ce2Builder.h"
 #include "support/RecordingViews.h"
 #include "support/TableFiles.h"
 #include "support/TempDir.h"
@@ -196,6 +197,27 @@ TEST_F(SettingsFilesTest, MainWindowLoadShowsTheDataFolder) {
     EXPECT_EQ(state.DataDir, "/drawings");
     EXPECT_EQ(state.PreFile, "x.ce2");
     EXPECT_EQ(ui.PanelUtf8(2), "/drawings");
+}
+
+TEST_F(SettingsFilesTest, ReadingADrawingTakesTheSettingsOfItsFolder) {
+    std::string drawings = dir_.MakeDir("drawings");
+    support::Ce2Builder().WriteTo(drawings + "/a.ce2");
+    support::WriteBytesFile(drawings + "/NameTable.Txt", "[Local]\r\nOLD\tNEW\r\n");
+    support::WriteBytesFile(
+        drawings + "/vornextract.INI",
+        "[Option]\r\nNetSeparator=.\r\nDataDir=/elsewhere\r\n[NameGroup]\r\nlocal=0\r\n");
+    support::RecordingUserInterface ui;
+    app::MainWindowState state(ui);
+    state.Options.NetSeparator = "+";
+    state.ReadDrawing(drawings + "/a.ce2", "a.ce2");
+    EXPECT_EQ(state.Options.NetSeparator, ".");
+    ASSERT_EQ(state.Options.NameGroup.size(), 1u);
+    EXPECT_FALSE(state.Options.NameGroup[0].Checked);
+    int group = 0;
+    EXPECT_EQ(state.Tables.NameLists->Convert("OLD", group), std::nullopt);
+    // The drawing's own folder and file replace what the settings said.
+    EXPECT_EQ(state.DataDir, text::Utf8ToCp932(drawings));
+    EXPECT_EQ(state.PreFile, "a.ce2");
 }
 
 }  // namespace
