@@ -10,6 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using tables::TableLineReader;
+using namespace std::string_literals;
 
 std::vector<std::string> Lines(const std::string& path) {
     TableLineReader reader(path);
@@ -24,8 +25,7 @@ std::vector<std::string> Lines(const std::string& path) {
 TEST(TableLineReader, LineEndsNulBytesAndLongLines) {
     support::TempDir dir;
     std::string path = dir / "t.txt";
-    support::WriteBytesFile(path,
-                            std::string("crlf\r\nlf\ncr only\rnext\r\n\r\nnul\0cut\nlast", 39));
+    support::WriteBytesFile(path, "crlf\r\nlf\ncr only\rnext\r\n\r\nnul\0cut\nlast"s);
     EXPECT_EQ(Lines(path),
               (std::vector<std::string>{"crlf", "lf", "cr only", "next", "", "nul", "last"}));
 
