@@ -51,14 +51,26 @@ mode_t ModeFor(const fs::path& target) {
     return 0666 & ~mask;
 }
 
+// After the rename the folder holds the new name; without this a crash right after could
+// bring back the old file.
+void SyncFolder(const fs::path& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     fs::path target = WriteTarget(path);
-    fs::path folder = target.parent_path();
-    std::string pattern =
-        ((folder.empty() ? fs::path(".") : folder) / ("." + target.filename().string() + ".XXXXXX"))
-            .string();
+    // A file the user made read-only stays as it is, as it would where the tables come from.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
+        return false;
+    }
+    fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         return false;
@@ -66,6 +78,7 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok && ::rename(pattern.c_str(), target.c_str()) == 0) {
+        SyncFolder(folder);
         return true;
     }
     ::unlink(pattern.c_str());

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -208,6 +209,18 @@ TEST(SafeWrite, ReplacesContentKeepsModeAndFollowsLinks) {
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(support::FileCount(dir.Path().string()), 2);
+}
+
+TEST(SafeWrite, ReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes read-only files";
+    }
+    support::TempDir dir;
+    std::string path = dir / "ro.txt";
+    support::WriteBytesFile(path, "old");
+    fs::permissions(path, fs::perms::owner_read);
+    EXPECT_FALSE(platform::WriteFileAtomically(path, "new"));
+    EXPECT_EQ(support::ReadBytesFile(path), "old");
 }
 
 }  // namespace
