@@ -20,4 +20,26 @@ void TConversionTables::LoadDrawingNameTable() {
     }
 }
 
+std::optional<std::string> TConversionTables::ConvertName(std::string_view name, int& group) const {
+    group = -1;
+    return NameLists ? NameLists->Convert(name, group) : std::nullopt;
+}
+
+std::optional<std::string> TConversionTables::MakerOf(std::string_view cvtName) const {
+    return Makers ? Makers->FindMaker(cvtName) : std::nullopt;
+}
+
+const model::TFootRec* TConversionTables::FootOf(std::string_view cvtName) const {
+    return Foot ? Foot->FindFoot(cvtName) : nullptr;
+}
+
+std::string TConversionTables::PinTextOf(std::string_view cvtName, int number) const {
+    return PinCvt ? PinCvt->PinTextOf(cvtName, number) : std::to_string(number);
+}
+
+std::optional<int> TConversionTables::PinNumberOf(std::string_view cvtName,
+                                                  std::string_view pinText) const {
+    return PinCvt ? PinCvt->PinNumberOf(cvtName, pinText) : std::nullopt;
+}
+
 }  // namespace tables

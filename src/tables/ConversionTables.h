@@ -1,6 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "settings/OptionValues.h"
 #include "tables/DetachedViews.h"
@@ -23,8 +26,10 @@ struct TTableViews {
 };
 
 // The four conversion tables of the main window with the views they show in. The tables
-// come into being with Create, each loading its file from the conversion folder.
-class TConversionTables {
+// come into being with Create, each loading its file from the conversion folder. The
+// lookups of parts list building and pin placement go through here and find nothing
+// before Create.
+class TConversionTables : public PinNumberLookup {
   public:
     TConversionTables();
     // The views point into the object.
@@ -37,6 +42,14 @@ class TConversionTables {
     void Create(settings::TOptionValues& options, view::UserInterface& ui);
     // Loads "NameTable.Txt" of the current directory as the per-drawing list.
     void LoadDrawingNameTable();
+
+    // Name conversion (group -1 when none matched), maker, footprint, pin text by number.
+    std::optional<std::string> ConvertName(std::string_view name, int& group) const;
+    std::optional<std::string> MakerOf(std::string_view cvtName) const;
+    const model::TFootRec* FootOf(std::string_view cvtName) const;
+    std::string PinTextOf(std::string_view cvtName, int number) const;
+    std::optional<int> PinNumberOf(std::string_view cvtName,
+                                   std::string_view pinText) const override;
 
     TTableViews Views;
     std::unique_ptr<TFootList> Foot;
