@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr std::size_t kReadChunk = 64 * 1024;
-}
+constexpr char kEndOfText = '\x1a';
+}  // namespace
 
 TableLineReader::TableLineReader(const fs::path& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -27,11 +28,14 @@ TableLineReader::TableLineReader(const fs::path& path) {
     // A folder opens on Linux but cannot be read as a table.
     status_ = (::fstat(::fileno(f), &st) == 0 && !S_ISDIR(st.st_mode)) ? Status::Opened
                                                                        : Status::Unreadable;
+    if (status_ != Status::Opened) {
+        file_.reset();
+    }
 }
 
 int TableLineReader::Peek() {
     if (pos_ >= buffer_.size()) {
-        if (!file_ || status_ != Status::Opened) {
+        if (!file_) {
             return -1;
         }
         buffer_.resize(kReadChunk);
@@ -41,6 +45,13 @@ int TableLineReader::Peek() {
         if (n == 0) {
             return -1;
         }
+    }
+    // Ctrl-Z ends a text file where the tables come from; old editors put one at the end.
+    if (buffer_[pos_] == kEndOfText) {
+        file_.reset();
+        buffer_.clear();
+        pos_ = 0;
+        return -1;
     }
     return static_cast<unsigned char>(buffer_[pos_]);
 }

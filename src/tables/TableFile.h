@@ -17,7 +17,8 @@ namespace tables {
 
 // Reads a table file line by line the way the files have always been read: a line ends at
 // LF, CR LF or a lone CR; a longer line comes as several pieces of at most 254 bytes; a
-// piece ends at its first NUL. The file is read as a stream, so its size does not matter.
+// piece ends at its first NUL; a Ctrl-Z ends the file. The file is read as a stream, so
+// its size does not matter.
 class TableLineReader {
   public:
     enum class Status { Opened, Missing, Unreadable };

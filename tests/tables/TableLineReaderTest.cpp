@@ -36,6 +36,8 @@ TEST(TableLineReader, LineEndsNulBytesAndLongLines) {
     EXPECT_EQ(Lines(path),
               (std::vector<std::string>{exact, std::string(254, 'l'), std::string(254, 'l'),
                                         std::string(92, 'l'), "end"}));
+    support::WriteBytesFile(path, "A\tB\r\n\x1a\r\nC\tD\r\n");
+    EXPECT_EQ(Lines(path), std::vector<std::string>{"A\tB"});
     // A lone lead byte at the end of the file stays a byte of its own.
     support::WriteBytesFile(path, "A\t\x82");
     EXPECT_EQ(Lines(path), std::vector<std::string>{"A\t\x82"});
