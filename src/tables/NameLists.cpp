@@ -17,14 +17,19 @@ namespace {
 
 constexpr const char* kDefaultGroup = "STD";
 
-// The duplicate key of an entry: its group and its drawing name with ASCII letters folded.
-std::string DuplicateKey(std::int32_t group, std::string_view orgName) {
-    std::string key = std::to_string(group);
-    key.push_back('\t');
-    for (char c : orgName) {
-        key.push_back((c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c);
+// The text with ASCII letters folded, as names are compared.
+std::string FoldAscii(std::string_view text) {
+    std::string folded;
+    folded.reserve(text.size());
+    for (char c : text) {
+        folded.push_back((c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c);
     }
-    return key;
+    return folded;
+}
+
+// The duplicate key of an entry: its group and its folded drawing name.
+std::string DuplicateKey(std::int32_t group, std::string_view orgName) {
+    return std::to_string(group) + "\t" + FoldAscii(orgName);
 }
 
 // The group name of a "[...]" line: up to the first "]" or the end of the line.
@@ -61,10 +66,18 @@ TNameLists::TNameLists(std::string_view cvtDir, std::vector<settings::NameGroupI
 }
 
 int TNameLists::FindGroup(std::string_view name) {
-    for (std::size_t i = 0; i < groups_.size(); ++i) {
-        if (text::EqualAsciiNoCase(groups_[i].Name, name)) {
-            return static_cast<int>(i);
-        }
+    // Names are only ever appended to the check list: index what is new since last time.
+    if (indexedGroups_ > groups_.size()) {
+        groupIndex_.clear();
+        indexedGroups_ = 0;
+    }
+    for (; indexedGroups_ < groups_.size(); ++indexedGroups_) {
+        groupIndex_.emplace(FoldAscii(groups_[indexedGroups_].Name),
+                            static_cast<int>(indexedGroups_));
+    }
+    auto found = groupIndex_.find(FoldAscii(name));
+    if (found != groupIndex_.end()) {
+        return found->second;
     }
     groups_.push_back({std::string(name), true});
     settings::LoadGroupCheck(groups_, groups_.size() - 1);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "settings/OptionValues.h"
@@ -117,6 +118,8 @@ class TNameLists {
     std::filesystem::path cvtFolder_;
     std::vector<settings::NameGroupItem>& groups_;
     view::UserInterface& ui_;
+    std::unordered_map<std::string, int> groupIndex_;  // folded name -> first index
+    std::size_t indexedGroups_ = 0;
     std::vector<NameCvtRec> common_;
     std::vector<NameCvtRec> each_;
 };
