@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <unordered_set>
 
 #include "platform/FileBytes.h"
 #include "platform/SafeWrite.h"
@@ -169,22 +170,27 @@ std::optional<TIniFile::Range> TIniFile::FindSection(std::string_view section) c
     return std::nullopt;
 }
 
-std::optional<std::size_t> TIniFile::FindKey(const Range& range, std::string_view key) const {
-    for (std::size_t i = range.Header + 1; i < range.End; ++i) {
-        auto entry = EntryOf(lines_[i]);
-        if (entry && text::EqualAsciiNoCase(entry->Key, key)) {
-            return i;
+std::optional<std::size_t> TIniFile::FindKey(std::string_view section, std::string_view key) const {
+    if (!keyLines_) {
+        keyLines_.emplace();
+        std::unordered_set<std::string> sections;
+        std::string current;
+        bool first = false;
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            if (auto name = SectionName(lines_[i])) {
+                current = FoldAscii(*name);
+                first = sections.insert(current).second;
+            } else if (auto entry = EntryOf(lines_[i]); entry && first) {
+                keyLines_->emplace(current + "\n" + FoldAscii(entry->Key), i);
+            }
         }
     }
-    return std::nullopt;
+    auto found = keyLines_->find(FoldAscii(section) + "\n" + FoldAscii(key));
+    return found == keyLines_->end() ? std::nullopt : std::optional<std::size_t>(found->second);
 }
 
 std::optional<std::string> TIniFile::Value(std::string_view section, std::string_view key) const {
-    auto range = FindSection(section);
-    if (!range) {
-        return std::nullopt;
-    }
-    auto line = FindKey(*range, key);
+    auto line = FindKey(section, key);
     if (!line) {
         return std::nullopt;
     }
@@ -208,16 +214,42 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = std::string(key) + "=" + StoredForm(value);
-    changed_ = true;
-    auto range = FindSection(section);
-    if (!range) {
-        lines_.push_back("[" + std::string(section) + "]");
-        lines_.push_back(line);
+    WriteValues(section, {{std::string(key), std::string(value)}});
+}
+
+void TIniFile::WriteValues(std::string_view section,
+                           const std::vector<std::pair<std::string, std::string>>& values) {
+    if (values.empty()) {
         return;
     }
-    if (auto found = FindKey(*range, key)) {
-        lines_[*found] = line;
+    changed_ = true;
+    keyLines_.reset();
+    auto range = FindSection(section);
+    std::unordered_map<std::string, std::size_t> existing;  // first line of each key
+    if (range) {
+        for (std::size_t i = range->Header + 1; i < range->End; ++i) {
+            if (auto entry = EntryOf(lines_[i])) {
+                existing.emplace(FoldAscii(entry->Key), i);
+            }
+        }
+    }
+    std::vector<std::string> added;
+    std::unordered_map<std::string, std::size_t> addedIndex;
+    for (const auto& [key, value] : values) {
+        std::string line = key + "=" + StoredForm(value);
+        std::string folded = FoldAscii(key);
+        if (auto found = existing.find(folded); found != existing.end()) {
+            lines_[found->second] = std::move(line);
+        } else if (auto again = addedIndex.find(folded); again != addedIndex.end()) {
+            added[again->second] = std::move(line);
+        } else {
+            addedIndex.emplace(folded, added.size());
+            added.push_back(std::move(line));
+        }
+    }
+    if (!range) {
+        lines_.push_back("[" + std::string(section) + "]");
+        lines_.insert(lines_.end(), added.begin(), added.end());
         return;
     }
     // After the section's last non-blank line, so blank lines stay between sections.
@@ -225,7 +257,7 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
     while (at > range->Header + 1 && Trim(lines_[at - 1]).empty()) {
         --at;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace settings {
@@ -37,6 +39,9 @@ class TIniFile {
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Many keys of one section in one pass, as the same WriteString calls in order would.
+    void WriteValues(std::string_view section,
+                     const std::vector<std::pair<std::string, std::string>>& values);
 
     // Writes the file when anything was written since it was read; false when that failed
     // (the file on disk is then as it was).
@@ -52,11 +57,14 @@ class TIniFile {
     };
 
     std::optional<Range> FindSection(std::string_view section) const;
-    std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
+    std::optional<std::size_t> FindKey(std::string_view section, std::string_view key) const;
 
     std::filesystem::path path_;
     std::vector<std::string> lines_;  // CP932, without line ends
     bool changed_ = false;
+    // Line of each key of the first section of each name (folded "section\nkey"), made at
+    // the first read after a write, so reading many keys of a large file stays linear.
+    mutable std::optional<std::unordered_map<std::string, std::size_t>> keyLines_;
 };
 
 // Parses an integer value of the settings format; none when it is not a number.

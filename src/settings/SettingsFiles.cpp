@@ -161,17 +161,24 @@ void LoadGroupChecks(std::vector<NameGroupItem>& groups) {
     LoadGroupChecks(TIniFile(SettingsFilePath(false)), groups);
 }
 
-void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index) {
+void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index,
+                    const TIniFile& folderFile) {
     if (index < groups.size()) {
-        groups[index].Checked =
-            TIniFile(SettingsFilePath(false)).ReadBool(kNameGroup, groups[index].Name, true);
+        groups[index].Checked = folderFile.ReadBool(kNameGroup, groups[index].Name, true);
     }
 }
 
+void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index) {
+    LoadGroupCheck(groups, index, TIniFile(SettingsFilePath(false)));
+}
+
 void SaveGroupChecks(TIniFile& file, const std::vector<NameGroupItem>& groups) {
+    std::vector<std::pair<std::string, std::string>> values;
+    values.reserve(groups.size());
     for (const NameGroupItem& group : groups) {
-        file.WriteBool(kNameGroup, group.Name, group.Checked);
+        values.emplace_back(group.Name, group.Checked ? "1" : "0");
     }
+    file.WriteValues(kNameGroup, values);
 }
 
 bool SaveGroupChecks(const std::vector<NameGroupItem>& groups) {

@@ -46,6 +46,9 @@ void LoadGroupChecks(const TIniFile& file, std::vector<NameGroupItem>& groups);
 void LoadGroupChecks(std::vector<NameGroupItem>& groups);  // from the folder settings file
 // The mark of one group, from the folder settings file; an index out of range is ignored.
 void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index);
+// The same from a folder settings file already read (one file read for many new groups).
+void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index,
+                    const TIniFile& folderFile);
 void SaveGroupChecks(TIniFile& file, const std::vector<NameGroupItem>& groups);
 bool SaveGroupChecks(const std::vector<NameGroupItem>& groups);  // to the folder settings file
 

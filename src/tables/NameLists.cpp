@@ -17,19 +17,9 @@ namespace {
 
 constexpr const char* kDefaultGroup = "STD";
 
-// The text with ASCII letters folded, as names are compared.
-std::string FoldAscii(std::string_view text) {
-    std::string folded;
-    folded.reserve(text.size());
-    for (char c : text) {
-        folded.push_back((c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c);
-    }
-    return folded;
-}
-
 // The duplicate key of an entry: its group and its folded drawing name.
 std::string DuplicateKey(std::int32_t group, std::string_view orgName) {
-    return std::to_string(group) + "\t" + FoldAscii(orgName);
+    return std::to_string(group) + "\t" + settings::FoldAscii(orgName);
 }
 
 // The group name of a "[...]" line: up to the first "]" or the end of the line.
@@ -66,21 +56,29 @@ TNameLists::TNameLists(std::string_view cvtDir, std::vector<settings::NameGroupI
 }
 
 int TNameLists::FindGroup(std::string_view name) {
+    return FindGroup(name, nullptr);
+}
+
+int TNameLists::FindGroup(std::string_view name, const settings::TIniFile* folderSettings) {
     // Names are only ever appended to the check list: index what is new since last time.
     if (indexedGroups_ > groups_.size()) {
         groupIndex_.clear();
         indexedGroups_ = 0;
     }
     for (; indexedGroups_ < groups_.size(); ++indexedGroups_) {
-        groupIndex_.emplace(FoldAscii(groups_[indexedGroups_].Name),
+        groupIndex_.emplace(settings::FoldAscii(groups_[indexedGroups_].Name),
                             static_cast<int>(indexedGroups_));
     }
-    auto found = groupIndex_.find(FoldAscii(name));
+    auto found = groupIndex_.find(settings::FoldAscii(name));
     if (found != groupIndex_.end()) {
         return found->second;
     }
     groups_.push_back({std::string(name), true});
-    settings::LoadGroupCheck(groups_, groups_.size() - 1);
+    if (folderSettings) {
+        settings::LoadGroupCheck(groups_, groups_.size() - 1, *folderSettings);
+    } else {
+        settings::LoadGroupCheck(groups_, groups_.size() - 1);
+    }
     return static_cast<int>(groups_.size() - 1);
 }
 
@@ -106,6 +104,8 @@ bool TNameLists::LoadList(const fs::path& path, view::ListView& view, NameList w
     Modified(which) = false;
     std::unordered_set<std::string> seen;
     std::string group = kDefaultGroup;
+    // New groups take their marks from the folder settings file, read once for the load.
+    const settings::TIniFile folderSettings(settings::SettingsFilePath(false));
     auto fileLine = [&](const std::string& line) {
         if (!line.empty() && line[0] == '[') {
             group = HeaderGroup(line);
@@ -115,7 +115,7 @@ bool TNameLists::LoadList(const fs::path& path, view::ListView& view, NameList w
         if (!split) {
             return;
         }
-        NameCvtRec entry(split->Before, split->After, FindGroup(group));
+        NameCvtRec entry(split->Before, split->After, FindGroup(group, &folderSettings));
         // Of lines with one drawing name in one group the first wins.
         if (seen.insert(DuplicateKey(entry.Group, entry.OrgNameText())).second) {
             target.push_back(entry);

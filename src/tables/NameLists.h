@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "settings/IniFile.h"
 #include "settings/OptionValues.h"
 #include "view/ListView.h"
 #include "view/UserInterface.h"
@@ -113,6 +114,8 @@ class TNameLists {
 
   private:
     std::vector<std::string> RowCells(const NameCvtRec& entry) const;
+    // `folderSettings`: the folder settings file when the caller has read it already.
+    int FindGroup(std::string_view name, const settings::TIniFile* folderSettings);
     bool CurrentEntryValid() const;
 
     std::filesystem::path cvtFolder_;

@@ -32,11 +32,15 @@ TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCaseAndTypes) {
                             "Flag=2\r\n"
                             "Off=0\r\n"
                             "[Other]\r\n"
-                            "CvtDir=other\r\n");
+                            "CvtDir=other\r\n"
+                            "[OPTION]\r\n"
+                            "Hex=5\r\n"
+                            "Later=only in the second section\r\n");
     TIniFile ini(path);
     EXPECT_EQ(ini.ReadString("Option", "CvtDir", "x"), "/data/cvt");
     EXPECT_EQ(ini.ReadString("OTHER", "cvtdir", "x"), "other");
-    EXPECT_EQ(ini.ReadInteger("Option", "Hex", 0), 31);
+    EXPECT_EQ(ini.ReadInteger("Option", "Hex", 0), 31);  // the first section of a name counts
+    EXPECT_FALSE(ini.Value("Option", "Later"));
     EXPECT_EQ(ini.ReadInteger("Option", "HexUpper", 0), -1);
     EXPECT_EQ(ini.ReadInteger("Option", "Word", 7), 7);
     EXPECT_EQ(ini.ReadInteger("Option", "Neg", 0), -42);
