@@ -7,6 +7,8 @@
 #include "netlist/NetBuilder.h"
 #include "netlist/PinPlacement.h"
 #include "platform/KeyStore.h"
+#include "settings/SettingsFiles.h"
+#include "text/Cp932.h"
 
 namespace app {
 
@@ -44,9 +46,33 @@ std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view
     return reader::SymbolSize{size.Width, size.Height};
 }
 
-void MainWindowState::LoadDrawingNameTable() {}
+void MainWindowState::CreateTables() {
+    Tables.Create(Options, ui_);
+}
 
-void MainWindowState::LoadSettings() {}
+// A drawing read before the window made its tables (the batch command) makes them now,
+// from the conversion folder of the settings.
+void MainWindowState::LoadDrawingNameTable() {
+    if (!Tables.Created()) {
+        LoadSettings();
+        CreateTables();
+    }
+    Tables.LoadDrawingNameTable();
+}
+
+// A change of PinCvtEnv asks the window to redraw its net view; the window compares the
+// option before and after.
+void MainWindowState::LoadSettings() {
+    settings::LoadSettings({Options, Layout, DataDir, PreFile});
+    ui_.SetStatusPanel(2, DataDir);
+}
+
+void MainWindowState::SaveSettings() {
+    std::size_t failedFiles = settings::SaveSettings({Options, Layout, DataDir, PreFile}).size();
+    for (std::size_t i = 0; i < failedFiles; ++i) {
+        ui_.ShowMessage(text::Sj("環境の保存が出来ません"));
+    }
+}
 
 model::TPartRec* MainWindowState::AddPart(const model::CCe2Part& record) {
     PartsList.Items.push_back(std::make_unique<model::TPartRec>(record));

@@ -13,6 +13,8 @@
 #include "reader/ReaderServices.h"
 #include "reader/TitleBlock.h"
 #include "settings/OptionValues.h"
+#include "settings/WindowLayout.h"
+#include "tables/ConversionTables.h"
 #include "view/ListView.h"
 #include "view/UserInterface.h"
 
@@ -38,6 +40,10 @@ class MainWindowState : public reader::ReaderServices {
     void ShowNets();
     // Empties the parts, comments and nets with their views before a replacing load.
     void ClearAll();
+    // Window creation: after LoadSettings, the conversion tables from the folder it named.
+    void CreateTables();
+    // Writes both settings files; a file that cannot be written is reported once.
+    void SaveSettings();
 
     model::TPartsList PartsList;
     // The symbols of the editor's libraries. Kept beside the parts list rather than in it,
@@ -46,6 +52,8 @@ class MainWindowState : public reader::ReaderServices {
     model::TNetList NetList;
     model::TCommentList CommentList;
     settings::TOptionValues Options;
+    settings::TWindowLayout Layout;
+    tables::TConversionTables Tables;
     model::TTitleFields Titles;
     reader::TitleBlockMemory TitleBlock;
     std::string DataDir;  // CP932

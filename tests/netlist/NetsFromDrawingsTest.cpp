@@ -307,8 +307,11 @@ TEST_F(NetsFromDrawings, UnitsOfOnePartInTwoDrawingsKeepTheirPinsOnTheHead) {
 }
 
 TEST_F(NetsFromDrawings, NamesFromPinsWithAnEmptySeparator) {
+    // Reading takes the options from the settings files, as the window does; the window
+    // has read them once already when it was made.
     state_.Options.NetNameType = 1;
-    state_.Options.NetSeparator = "";
+    support::WriteFileBytes(dir_ / "vornextract.INI",
+                            "[Option]\r\nNetNameType=1\r\nNetSeparator=\r\n");
     Ce2Builder b;
     b.Wire(0, 0, 100, 0);
     Res(b, "C5", 100, 0);

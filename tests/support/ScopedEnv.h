@@ -26,9 +26,11 @@ class ScopedEnv {
 namespace support {
 
 // A test folder whose key store is empty and which has no Wine prefix, so the editor's
-// settings come only from what the test writes there.
+// settings come only from what the test writes there. It is the program home as well, so
+// the program's settings are the test's too.
 struct EditorSandbox {
     TempDir Dir;
+    ScopedEnv Home{"VORNEXTRACT_HOME", Dir.Path().string()};
     ScopedEnv Registry{"VORNEXTRACT_REGISTRY", Dir / "registry.reg"};
     ScopedEnv Wine{"WINEPREFIX", Dir / "wine"};
 };

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace platform {
+
+// Replaces the file's content by `bytes` through a temporary file in the same folder and
+// a rename, so a failed write (full disk, folder without write access) leaves the old
+// file as it was and never a half file. A link is followed: its target is replaced.
+// An existing file keeps its permission bits; a file without write permission is not
+// replaced. False when anything failed.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+#include "tables/ConversionTables.h"
+
+namespace tables {
+
+TConversionTables::TConversionTables()
+    : Views{&detachedList_, &detachedList_, &detachedList_, &detachedList_, &detachedTree_} {}
+
+void TConversionTables::Create(settings::TOptionValues& options, view::UserInterface& ui) {
+    Foot = std::make_unique<TFootList>(options.CvtDir, *Views.FootView, ui);
+    NameLists =
+        std::make_unique<TNameLists>(options.CvtDir, options.NameGroup, *Views.NameCvtView, ui);
+    Makers = std::make_unique<TMakerLists>(options.CvtDir, *Views.MakerView, ui);
+    PinCvt = std::make_unique<TPinCvtList>();
+    PinCvt->LoadPinCvt(options.CvtDir, *Views.PinCvtView, ui);
+}
+
+void TConversionTables::LoadDrawingNameTable() {
+    if (NameLists) {
+        NameLists->LoadList(TNameLists::kFileName, *Views.EachCvtView, NameList::Each);
+    }
+}
+
+std::optional<std::string> TConversionTables::ConvertName(std::string_view name, int& group) const {
+    group = -1;
+    return NameLists ? NameLists->Convert(name, group) : std::nullopt;
+}
+
+std::optional<std::string> TConversionTables::MakerOf(std::string_view cvtName) const {
+    return Makers ? Makers->FindMaker(cvtName) : std::nullopt;
+}
+
+const model::TFootRec* TConversionTables::FootOf(std::string_view cvtName) const {
+    return Foot ? Foot->FindFoot(cvtName) : nullptr;
+}
+
+std::string TConversionTables::PinTextOf(std::string_view cvtName, int number) const {
+    return PinCvt ? PinCvt->PinTextOf(cvtName, number) : std::to_string(number);
+}
+
+std::optional<int> TConversionTables::PinNumberOf(std::string_view cvtName,
+                                                  std::string_view pinText) const {
+    return PinCvt ? PinCvt->PinNumberOf(cvtName, pinText) : std::nullopt;
+}
+
+}  // namespace tables
