@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCaseAndTypes) {
     support::TempDir dir;
     std::string path = dir / "a.INI";
-    support::WriteBytesFile(path,
+    support::WriteFileBytes(path,
                             "[option]\r\n"
                             "CVTDIR=/data/cvt\r\n"
                             "Hex=0x1F\n"
@@ -82,7 +82,7 @@ TEST(IniFile, LongValuesAreCutAt2047BytesOnWholeCharacters) {
     for (int i = 0; i < 1500; ++i) {
         katakana += text::Sj("ア");
     }
-    support::WriteBytesFile(path,
+    support::WriteFileBytes(path,
                             "[S]\r\nK=" + std::string(2100, 'x') + "\r\nJ=a" + katakana + "\r\n");
     TIniFile ini(path);
     EXPECT_EQ(ini.ReadString("S", "K", "").size(), 2047u);
@@ -94,7 +94,7 @@ TEST(IniFile, LongValuesAreCutAt2047BytesOnWholeCharacters) {
 TEST(IniFile, WritesKeepEveryOtherLineAndTheirPlaces) {
     support::TempDir dir;
     std::string path = dir / "w.INI";
-    support::WriteBytesFile(path,
+    support::WriteFileBytes(path,
                             "; a comment\n"
                             "[System]\n"
                             "Left=1\n"
@@ -153,7 +153,7 @@ TEST(IniFile, ShiftJisSecondBytesDoNotEndASectionName) {
     std::string path = dir / "sj.INI";
     // "ン" is 0x83 0x93 and "‐" 0x81 0x5D: a "]" as second byte.
     std::string group = text::Sj("‐ン");
-    support::WriteBytesFile(path, "[" + group + "]\r\nKey=1\r\n[NameGroup]\r\n" + group + "=0\r\n");
+    support::WriteFileBytes(path, "[" + group + "]\r\nKey=1\r\n[NameGroup]\r\n" + group + "=0\r\n");
     TIniFile ini(path);
     EXPECT_EQ(ini.ReadInteger(group, "Key", 0), 1);
     EXPECT_FALSE(ini.ReadBool("NameGroup", group, true));
@@ -173,7 +173,7 @@ TEST(IniFile, WritesIntoDamagedFilesReadBack) {
         for (std::size_t n = random() % 400; n > 0; --n) {
             content.push_back(kBytes[random() % sizeof kBytes]);
         }
-        support::WriteBytesFile(path, content);
+        support::WriteFileBytes(path, content);
         TIniFile before(path);
         TIniFile ini(path);
         std::string section = sections[random() % sections.size()];
@@ -204,7 +204,7 @@ TEST(SafeWrite, FailedWriteLeavesNoFileAndNoTemporary) {
 TEST(SafeWrite, ReplacesContentKeepsModeAndFollowsLinks) {
     support::TempDir dir;
     std::string target = dir / "real.txt";
-    support::WriteBytesFile(target, "old");
+    support::WriteFileBytes(target, "old");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink(target, dir / "link.txt");
     ASSERT_TRUE(platform::WriteFileAtomically(dir / "link.txt", "new"));
@@ -221,7 +221,7 @@ TEST(SafeWrite, ReadOnlyFileIsNotReplaced) {
     }
     support::TempDir dir;
     std::string path = dir / "ro.txt";
-    support::WriteBytesFile(path, "old");
+    support::WriteFileBytes(path, "old");
     fs::permissions(path, fs::perms::owner_read);
     EXPECT_FALSE(platform::WriteFileAtomically(path, "new"));
     EXPECT_EQ(support::ReadBytesFile(path), "old");

@@ -112,7 +112,7 @@ TEST_F(SettingsFilesTest, SavedValuesReadBackFromTheirOwnFiles) {
 }
 
 TEST_F(SettingsFilesTest, ViewKeysAreWrittenInTableOrderAndDialogSectionsSurvive) {
-    support::WriteBytesFile(ProgramFile(), "[CvtEdit]\r\nLeft=658\r\n[View]\r\nCvtSplitter=1\r\n");
+    support::WriteFileBytes(ProgramFile(), "[CvtEdit]\r\nLeft=658\r\n[View]\r\nCvtSplitter=1\r\n");
     ASSERT_TRUE(settings::SaveSettings(State()).empty());
     std::string content = support::ReadBytesFile(ProgramFile());
     EXPECT_EQ(content.rfind("[CvtEdit]\r\nLeft=658\r\n", 0), 0u);
@@ -129,10 +129,10 @@ TEST_F(SettingsFilesTest, ViewKeysAreWrittenInTableOrderAndDialogSectionsSurvive
 }
 
 TEST_F(SettingsFilesTest, StoredIndexesAreClampedAsTheControlsTakeThem) {
-    support::WriteBytesFile(
+    support::WriteFileBytes(
         ProgramFile(),
         "[Option]\r\nPListType=7\r\nNetNameType=0x10\r\nActivePage=12\r\nPartsPage=1\r\n");
-    support::WriteBytesFile(FolderFile(), "[Option]\r\nCRSilkType=-3\r\n");
+    support::WriteFileBytes(FolderFile(), "[Option]\r\nCRSilkType=-3\r\n");
     settings::LoadSettings(State());
     EXPECT_EQ(options_.PListType, 2);  // TXT
     EXPECT_EQ(options_.NetNameType, 1);
@@ -154,7 +154,7 @@ TEST_F(SettingsFilesTest, HomeAsCurrentDirectoryKeepsBothKeySetsInOneFile) {
 }
 
 TEST_F(SettingsFilesTest, UnwritableHomeIsReportedOnceAndTheFolderFileIsStillWritten) {
-    support::WriteBytesFile(dir_ / "file", "not a folder");
+    support::WriteFileBytes(dir_ / "file", "not a folder");
     support::ScopedProgramHome badHome(dir_ / "file/home");
     support::RecordingUserInterface ui;
     app::MainWindowState state(ui);
@@ -174,7 +174,7 @@ TEST_F(SettingsFilesTest, UnwritableHomeIsReportedOnceAndTheFolderFileIsStillWri
 
 TEST_F(SettingsFilesTest, GroupChecksReadAndWriteTheFolderFile) {
     std::vector<settings::NameGroupItem> groups{{"STD", true}, {"chip", true}};
-    support::WriteBytesFile(FolderFile(), "[namegroup]\r\nstd=0\r\nCHIP=0x0\r\n");
+    support::WriteFileBytes(FolderFile(), "[namegroup]\r\nstd=0\r\nCHIP=0x0\r\n");
     settings::LoadGroupChecks(groups);
     EXPECT_FALSE(groups[0].Checked);  // key names ignore ASCII case
     EXPECT_FALSE(groups[1].Checked);
@@ -190,7 +190,7 @@ TEST_F(SettingsFilesTest, GroupChecksReadAndWriteTheFolderFile) {
 }
 
 TEST_F(SettingsFilesTest, MainWindowLoadShowsTheDataFolder) {
-    support::WriteBytesFile(FolderFile(), "[Option]\r\nDataDir=/drawings\r\nPreFile=x.ce2\r\n");
+    support::WriteFileBytes(FolderFile(), "[Option]\r\nDataDir=/drawings\r\nPreFile=x.ce2\r\n");
     support::RecordingUserInterface ui;
     app::MainWindowState state(ui);
     state.LoadSettings();
@@ -202,8 +202,8 @@ TEST_F(SettingsFilesTest, MainWindowLoadShowsTheDataFolder) {
 TEST_F(SettingsFilesTest, ReadingADrawingTakesTheSettingsOfItsFolder) {
     std::string drawings = dir_.MakeDir("drawings");
     support::Ce2Builder().WriteTo(drawings + "/a.ce2");
-    support::WriteBytesFile(drawings + "/NameTable.Txt", "[Local]\r\nOLD\tNEW\r\n");
-    support::WriteBytesFile(
+    support::WriteFileBytes(drawings + "/NameTable.Txt", "[Local]\r\nOLD\tNEW\r\n");
+    support::WriteFileBytes(
         drawings + "/vornextract.INI",
         "[Option]\r\nNetSeparator=.\r\nDataDir=/elsewhere\r\n[NameGroup]\r\nlocal=0\r\n");
     support::RecordingUserInterface ui;

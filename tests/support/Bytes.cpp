@@ -1,5 +1,6 @@
 #include "support/Bytes.h"
 
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -50,6 +51,10 @@ Bytes& Bytes::PatchU32(std::size_t offset, std::uint32_t v) {
 }
 
 std::string WriteFileBytes(const std::string& path, std::string_view bytes) {
+    std::filesystem::path target(path);
+    if (target.has_parent_path()) {
+        std::filesystem::create_directories(target.parent_path());
+    }
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {

@@ -29,7 +29,7 @@ class Bytes {
     std::string data_;
 };
 
-// Writes `bytes` to `path` as they are (a file of the test's own making); returns the path.
+// Writes `bytes` to `path` as they are, making its folder when missing; returns the path.
 std::string WriteFileBytes(const std::string& path, std::string_view bytes);
 
 }  // namespace support

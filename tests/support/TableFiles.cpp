@@ -1,5 +1,7 @@
 #include "support/TableFiles.h"
 
+#include "support/Bytes.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,17 +12,8 @@
 namespace support {
 namespace fs = std::filesystem;
 
-void WriteBytesFile(const std::string& path, std::string_view bytes) {
-    fs::path p(path);
-    if (p.has_parent_path()) {
-        fs::create_directories(p.parent_path());
-    }
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 void WriteCp932File(const std::string& path, std::string_view utf8Text) {
-    WriteBytesFile(path, text::Utf8ToCp932(utf8Text));
+    WriteFileBytes(path, text::Utf8ToCp932(utf8Text));
 }
 
 std::string ReadBytesFile(const std::string& path) {
@@ -46,22 +39,6 @@ std::vector<std::vector<std::string>> RowsUtf8(const RecordingListView& view) {
         rows.push_back(RowUtf8(view, i));
     }
     return rows;
-}
-
-ScopedProgramHome::ScopedProgramHome(const std::string& folder) {
-    if (const char* value = std::getenv("VORNEXTRACT_HOME")) {
-        hadValue_ = true;
-        previous_ = value;
-    }
-    ::setenv("VORNEXTRACT_HOME", folder.c_str(), 1);
-}
-
-ScopedProgramHome::~ScopedProgramHome() {
-    if (hadValue_) {
-        ::setenv("VORNEXTRACT_HOME", previous_.c_str(), 1);
-    } else {
-        ::unsetenv("VORNEXTRACT_HOME");
-    }
 }
 
 }  // namespace support

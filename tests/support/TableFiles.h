@@ -4,15 +4,15 @@
 #include <string_view>
 #include <vector>
 
+#include "support/Bytes.h"
 #include "support/RecordingViews.h"
+#include "support/ScopedEnv.h"
 
 namespace support {
 
 // Writes the UTF-8 text as CP932 bytes into the file (the text's own line ends are kept,
 // so a test spells out "\r\n" where a file made on Windows has it).
 void WriteCp932File(const std::string& path, std::string_view utf8Text);
-// Writes the bytes exactly.
-void WriteBytesFile(const std::string& path, std::string_view bytes);
 // The file's bytes; empty when it cannot be read.
 std::string ReadBytesFile(const std::string& path);
 // The file's CP932 text as UTF-8.
@@ -25,16 +25,9 @@ std::vector<std::vector<std::string>> RowsUtf8(const RecordingListView& view);
 
 // Points the program home at `folder` while it lives, so nothing is written beside the
 // test programs.
-class ScopedProgramHome {
+class ScopedProgramHome : public ScopedEnv {
   public:
-    explicit ScopedProgramHome(const std::string& folder);
-    ~ScopedProgramHome();
-    ScopedProgramHome(const ScopedProgramHome&) = delete;
-    ScopedProgramHome& operator=(const ScopedProgramHome&) = delete;
-
-  private:
-    bool hadValue_ = false;
-    std::string previous_;
+    explicit ScopedProgramHome(const std::string& folder) : ScopedEnv("VORNEXTRACT_HOME", folder) {}
 };
 
 }  // namespace support

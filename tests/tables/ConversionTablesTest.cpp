@@ -13,11 +13,11 @@ TEST(ConversionTables, LookupsFindNothingBeforeCreateAndEveryTableAfter) {
     std::string cvt = dir.MakeDir("cvt");
     support::ScopedProgramHome home(dir.MakeDir("home"));
     std::filesystem::current_path(dir.MakeDir("drawing"));
-    support::WriteBytesFile(cvt + "/NameTable.Txt", "10k\tRES-10K\r\n");
-    support::WriteBytesFile(cvt + "/MakerTable.Txt", "RES-10K\tKOA\r\n");
-    support::WriteBytesFile(cvt + "/FootPrintList.txt", "RES-10K\tR1608\tR\r\n");
-    support::WriteBytesFile(cvt + "/PinCvtList.txt", "BGA\r\n\t3\tA2\r\n");
-    support::WriteBytesFile(dir / "drawing/NameTable.Txt", "10k\tLOCAL\r\n");
+    support::WriteFileBytes(cvt + "/NameTable.Txt", "10k\tRES-10K\r\n");
+    support::WriteFileBytes(cvt + "/MakerTable.Txt", "RES-10K\tKOA\r\n");
+    support::WriteFileBytes(cvt + "/FootPrintList.txt", "RES-10K\tR1608\tR\r\n");
+    support::WriteFileBytes(cvt + "/PinCvtList.txt", "BGA\r\n\t3\tA2\r\n");
+    support::WriteFileBytes(dir / "drawing/NameTable.Txt", "10k\tLOCAL\r\n");
 
     tables::TConversionTables tables;
     const tables::PinNumberLookup& pins = tables;

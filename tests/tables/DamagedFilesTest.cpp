@@ -39,7 +39,7 @@ class DamagedFiles : public ::testing::Test {
     void WriteAll(bool holdable) {
         for (const char* name :
              {"NameTable.Txt", "MakerTable.Txt", "FootPrintList.txt", "PinCvtList.txt"}) {
-            support::WriteBytesFile(cvt_ + "/" + name, DamagedText(random_, holdable));
+            support::WriteFileBytes(cvt_ + "/" + name, DamagedText(random_, holdable));
         }
     }
 

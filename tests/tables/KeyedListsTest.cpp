@@ -147,7 +147,7 @@ TEST_F(KeyedListsTest, AWildcardKeyOnceFiledKeepsTheWalkAfterItIsGone) {
 }
 
 TEST_F(KeyedListsTest, MakerTextsAreCutAndMissingFileChangesNothing) {
-    support::WriteBytesFile(cvt_ + "/MakerTable.Txt",
+    support::WriteFileBytes(cvt_ + "/MakerTable.Txt",
                             std::string(140, 'K') + "\t" + std::string(40, 'M') + "\r\n");
     tables::TMakerLists makers(cvtText_, view_, ui_);
     ASSERT_EQ(makers.Entries().size(), 1u);

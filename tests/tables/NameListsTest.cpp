@@ -81,7 +81,7 @@ TEST_F(NameListsTest, LongLinesAreReadAsPiecesAndNamesCutAt127Bytes) {
     std::string longName(200, 'N');
     // 254 bytes make the first piece; the rest of the line is a line of its own.
     std::string piece(250, 'A');
-    support::WriteBytesFile(CommonFile(), longName + "\tX\r\n" + piece + "\tBBBCC\tDD\r\nE\tF\r\n");
+    support::WriteFileBytes(CommonFile(), longName + "\tX\r\n" + piece + "\tBBBCC\tDD\r\nE\tF\r\n");
     TNameLists lists = Make();
     const auto& entries = lists.Entries(NameList::Common);
     ASSERT_EQ(entries.size(), 4u);
@@ -138,7 +138,7 @@ TEST_F(NameListsTest, ConvertPrefersThePerDrawingListAndSkipsUncheckedGroups) {
 }
 
 TEST_F(NameListsTest, NewGroupsTakeTheirRememberedCheckMark) {
-    support::WriteBytesFile(drawing_ + "/vornextract.INI", "[NameGroup]\r\nchip=0\r\n");
+    support::WriteFileBytes(drawing_ + "/vornextract.INI", "[NameGroup]\r\nchip=0\r\n");
     support::WriteCp932File(CommonFile(), "[CHIP]\r\nR1005\tR\r\n[Other]\r\nQ\tQ\r\n");
     TNameLists lists = Make();
     ASSERT_EQ(groups_.size(), 2u);
@@ -289,7 +289,7 @@ TEST_F(NameListsTest, ReadingADrawingLoadsTheNameTableOfItsFolder) {
     support::WriteCp932File(other + "/NameTable.Txt", "ELSEWHERE\tX\r\n");
     support::Ce2Builder().WriteTo(drawing_ + "/a.ce2");
     support::Ce2Builder().WriteTo(other + "/b.ce2");
-    support::WriteBytesFile(home_ + "/vornextract.INI", "[Option]\r\nCvtDir=" + cvt_ + "\r\n");
+    support::WriteFileBytes(home_ + "/vornextract.INI", "[Option]\r\nCvtDir=" + cvt_ + "\r\n");
 
     support::RecordingUserInterface ui;
     app::MainWindowState state(ui);

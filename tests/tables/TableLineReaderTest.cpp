@@ -25,21 +25,21 @@ std::vector<std::string> Lines(const std::string& path) {
 TEST(TableLineReader, LineEndsNulBytesAndLongLines) {
     support::TempDir dir;
     std::string path = dir / "t.txt";
-    support::WriteBytesFile(path, "crlf\r\nlf\ncr only\rnext\r\n\r\nnul\0cut\nlast"s);
+    support::WriteFileBytes(path, "crlf\r\nlf\ncr only\rnext\r\n\r\nnul\0cut\nlast"s);
     EXPECT_EQ(Lines(path),
               (std::vector<std::string>{"crlf", "lf", "cr only", "next", "", "nul", "last"}));
 
     // A line of exactly 254 bytes is one line; its line end makes no empty line.
     std::string exact(254, 'e');
     std::string longer(600, 'l');
-    support::WriteBytesFile(path, exact + "\r\n" + longer + "\nend");
+    support::WriteFileBytes(path, exact + "\r\n" + longer + "\nend");
     EXPECT_EQ(Lines(path),
               (std::vector<std::string>{exact, std::string(254, 'l'), std::string(254, 'l'),
                                         std::string(92, 'l'), "end"}));
-    support::WriteBytesFile(path, "A\tB\r\n\x1a\r\nC\tD\r\n");
+    support::WriteFileBytes(path, "A\tB\r\n\x1a\r\nC\tD\r\n");
     EXPECT_EQ(Lines(path), std::vector<std::string>{"A\tB"});
     // A lone lead byte at the end of the file stays a byte of its own.
-    support::WriteBytesFile(path, "A\t\x82");
+    support::WriteFileBytes(path, "A\t\x82");
     EXPECT_EQ(Lines(path), std::vector<std::string>{"A\t\x82"});
 }
 
@@ -55,7 +55,7 @@ TEST(TableLineReader, MissingUnreadableAndHugeFiles) {
 
     // Eight megabytes without a line end: pieces of 254 bytes, read as a stream.
     std::string huge(8 * 1024 * 1024, 'h');
-    support::WriteBytesFile(dir / "huge", huge);
+    support::WriteFileBytes(dir / "huge", huge);
     TableLineReader reader(dir / "huge");
     std::size_t pieces = 0;
     std::size_t bytes = 0;
