@@ -6,7 +6,11 @@
 #include "netlist/Connectivity.h"
 #include "netlist/NetBuilder.h"
 #include "netlist/PinPlacement.h"
+#include "output/NetlistFiles.h"
+#include "partslist/PartsListBuilder.h"
+#include "partslist/PartsViews.h"
 #include "platform/KeyStore.h"
+#include "platform/SafeWrite.h"
 #include "settings/SettingsFiles.h"
 #include "text/Cp932.h"
 
@@ -75,42 +79,80 @@ void MainWindowState::SaveSettings() {
 }
 
 model::TPartRec* MainWindowState::AddPart(const model::CCe2Part& record) {
-    PartsList.Items.push_back(std::make_unique<model::TPartRec>(record));
-    model::TPartRec* part = PartsList.Items.back().get();
-    netlist::PlacePins(*part, LibList, *part);
-    return part;
+    return partslist::AddPart(PartsList, record, Lookups,
+                              [this](model::TPartRec& head, model::TPartRec& unit) {
+                                  netlist::PlacePins(unit, LibList, head);
+                              });
 }
 
 void MainWindowState::BuildConnectivity(model::TWireList& wires) {
     netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
     netlist::ShortsReporter shorts(ErrorNetView, ShortHeaderShown, PreFile);
-    netlist::BuildConnectivity(wires, PartsList, NetList, *PinCvt, settings, shorts);
+    netlist::BuildConnectivity(wires, PartsList, NetList, Lookups, settings, shorts);
     ui_.SetLabel9(std::to_string(wires.Count()));
 }
 
+void MainWindowState::FinishLoad() {
+    partslist::FinishParts(PartsList, Options.CR_SilkType, Lookups);
+    partslist::ShowParts(PartsList, *PartsViewA, *PartsViewB, ui_, Lookups);
+    ShowNets();
+}
+
 void MainWindowState::ShowNets() {
-    if (NetView && ErrorNetView) {
-        ErrorNetDispVisible = netlist::ShowNets(NetList, *NetView, *ErrorNetView, ui_);
+    ErrorNetDispVisible = netlist::ShowNets(NetList, *NetView, *ErrorNetView, ui_);
+}
+
+void MainWindowState::ClearAll() {
+    ErrorNetView->Clear();
+    ShortHeaderShown = false;
+    NetList.Clear();  // nets list pins of the parts: they go first
+    partslist::ClearParts(PartsList, *PartsViewA, *PartsViewB, ui_);
+    CommentList.Clear();
+    NetView->Clear();
+    NetList.NetCounter = -1;
+    for (int panel : {1, 3}) {
+        ui_.SetStatusPanel(panel, std::string());
     }
 }
 
-// The parts views join here with the parts list builder.
-void MainWindowState::ClearAll() {
-    if (ErrorNetView) {
-        ErrorNetView->Clear();
+bool MainWindowState::SaveOutput(const std::string& path, const std::string& bytes) {
+    switch (platform::SaveFileAtomically(path, bytes)) {
+        case platform::SaveResult::Saved:
+            NotSaved = false;
+            return true;
+        case platform::SaveResult::CannotCreate:
+            ui_.ShowMessage(text::Utf8ToCp932(path) + text::Sj("\n\tが作成出来ません。"));
+            return false;
+        case platform::SaveResult::CannotWrite:
+            break;
     }
-    ShortHeaderShown = false;
-    NetList.Clear();  // nets list pins of the parts: they go first
-    PartsList.Clear();
-    CommentList.Clear();
-    if (NetView) {
-        NetView->Clear();
+    ui_.ShowMessage(text::Utf8ToCp932(path) + text::Sj("\n\t書き込みが出来ません。"));
+    return false;
+}
+
+bool MainWindowState::WritePartsListFile(const std::string& path, output::PartsListFormat format) {
+    if (PartsList.Count() == 0) {
+        return false;
     }
-    ui_.EnableSaveMenu(false);
-    NetList.NetCounter = -1;
-    for (int panel : {0, 1, 3}) {
-        ui_.SetStatusPanel(panel, std::string());
+    return SaveOutput(path, output::PartsListBytes(format, Titles, PartsList));
+}
+
+bool MainWindowState::WriteSimpleNetFile(const std::string& path) {
+    if (PartsList.Count() == 0) {
+        return false;
     }
+    netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
+    auto pinName = [&settings](const model::TNetRec& net, int index) {
+        return netlist::PinLabel(net, index, netlist::kPinLabelNetlist, settings);
+    };
+    return SaveOutput(path, output::SimpleNetBytes(*PartsViewB, NetList, pinName));
+}
+
+bool MainWindowState::WriteProtelNetFile(const std::string& path) {
+    if (PartsList.Count() == 0) {
+        return false;
+    }
+    return SaveOutput(path, output::ProtelNetBytes(*PartsViewB, NetList));
 }
 
 }  // namespace app

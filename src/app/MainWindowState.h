@@ -3,12 +3,14 @@
 #include <optional>
 #include <string>
 
+#include "app/TableLookups.h"
 #include "library/LibList.h"
 #include "model/CommentList.h"
 #include "model/NetList.h"
 #include "model/PartsList.h"
 #include "model/TitleFields.h"
 #include "netlist/PinConversion.h"
+#include "output/PartsListFiles.h"
 #include "reader/DrawingReader.h"
 #include "reader/ReaderServices.h"
 #include "reader/TitleBlock.h"
@@ -16,6 +18,7 @@
 #include "settings/WindowLayout.h"
 #include "tables/ConversionTables.h"
 #include "view/ListView.h"
+#include "view/MemoryViews.h"
 #include "view/UserInterface.h"
 
 namespace app {
@@ -35,6 +38,9 @@ class MainWindowState : public reader::ReaderServices {
 
     view::UserInterface& Ui() { return ui_; }
 
+    // After the drawings of one load: unconnected pins dropped, pins sorted, footprints and
+    // silk names set, then both parts views and the net view shown.
+    void FinishLoad();
     // Shows the net list in NetView and the net count; ErrorNetDispVisible tells whether
     // the shorts panel is to be shown.
     void ShowNets();
@@ -44,6 +50,13 @@ class MainWindowState : public reader::ReaderServices {
     void CreateTables();
     // Writes both settings files; a file that cannot be written is reported once.
     void SaveSettings();
+
+    // The output files. Each writes nothing while the parts list is empty, reports its own
+    // failure, and clears the not-saved flag when its file is written; `path` is a file
+    // name (relative ones to the current directory). True when the file was written.
+    bool WritePartsListFile(const std::string& path, output::PartsListFormat format);
+    bool WriteSimpleNetFile(const std::string& path);
+    bool WriteProtelNetFile(const std::string& path);
 
     model::TPartsList PartsList;
     // The symbols of the editor's libraries. Kept beside the parts list rather than in it,
@@ -61,11 +74,14 @@ class MainWindowState : public reader::ReaderServices {
     bool NotSaved = false;
     bool ShortHeaderShown = false;
     bool ErrorNetDispVisible = false;
-    // The net views of the window; a face without them (the batch command) leaves them null.
-    view::ListView* NetView = nullptr;
-    view::ListView* ErrorNetView = nullptr;
-    // The pin conversion list connectivity numbers pins by; none until the tables set one.
-    const netlist::PinConversion* PinCvt = &noPinConversion_;
+    // The result views. They start as views held in memory (what the batch command uses);
+    // the window points them at its own.
+    view::ListView* PartsViewA = &memoryViews_[0];
+    view::ListView* PartsViewB = &memoryViews_[1];
+    view::ListView* NetView = &memoryViews_[2];
+    view::ListView* ErrorNetView = &memoryViews_[3];
+    // The tables as parts list building and connectivity ask for them.
+    TableLookups Lookups{Tables, Options};
 
     // ReaderServices
     bool LibrariesEmpty() override;
@@ -77,8 +93,10 @@ class MainWindowState : public reader::ReaderServices {
     void BuildConnectivity(model::TWireList& wires) override;
 
   private:
+    bool SaveOutput(const std::string& path, const std::string& bytes);
+
     view::UserInterface& ui_;
-    netlist::NoPinConversion noPinConversion_;
+    view::MemoryListView memoryViews_[4];
 };
 
 }  // namespace app

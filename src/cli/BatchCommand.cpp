@@ -1,33 +1,150 @@
 #include "cli/BatchCommand.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 
 #include "app/MainWindowState.h"
 #include "cli/ConsoleUserInterface.h"
+#include "output/OutputNames.h"
+#include "partslist/PartsViews.h"
+#include "text/Cp932.h"
 
 namespace cli {
 namespace fs = std::filesystem;
+
+namespace {
+
+std::optional<output::PartsListFormat> FormatNamed(std::string_view name) {
+    if (name == "njp") {
+        return output::PartsListFormat::Njp;
+    }
+    if (name == "csv") {
+        return output::PartsListFormat::Csv;
+    }
+    if (name == "txt") {
+        return output::PartsListFormat::Txt;
+    }
+    return std::nullopt;
+}
+
+// Takes the value of an option given as "--name VALUE" or "--name=VALUE".
+bool TakeValue(std::string_view arg, std::string_view name, int& i, int argc,
+               const char* const* argv, std::string& value, std::string& error) {
+    if (arg == name) {
+        if (i + 1 >= argc) {
+            error = "option " + std::string(name) + " needs a value";
+            return true;
+        }
+        value = argv[++i];
+        return true;
+    }
+    if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
+        value = std::string(arg.substr(name.size() + 1));
+        return true;
+    }
+    return false;
+}
+
+void SetError(CommandLine& command, const std::string& error) {
+    if (command.Error.empty()) {
+        command.Error = error;
+    }
+}
+
+fs::path Absolute(const std::string& name, const fs::path& base) {
+    fs::path p(name);
+    return p.is_absolute() ? p : (base / p).lexically_normal();
+}
+
+// What the outputs are called and where they go.
+struct OutputPlan {
+    std::optional<fs::path> Parts;
+    std::optional<fs::path> Net;
+    std::optional<fs::path> Protel;
+};
+
+// The names the save dialog proposes on a first save: the parts list number (in the
+// folder of the last drawing read) or the first drawing's name, with each kind's ending.
+OutputPlan ProposedOutputs(const app::MainWindowState& state, const fs::path& firstDrawing,
+                           output::PartsListFormat format) {
+    OutputPlan plan;
+    const std::string extension = output::PartsListExtension(format);
+    if (!state.Titles.ListNumber.empty()) {
+        std::string name = output::ProposedPartsListName("", state.Titles.ListNumber, "", format);
+        plan.Parts = fs::current_path() / text::Cp932ToUtf8(name);
+    } else {
+        plan.Parts = fs::path(firstDrawing).replace_extension(extension);
+    }
+    plan.Net = fs::path(firstDrawing).replace_extension(".net");
+    plan.Protel = firstDrawing.parent_path() / (firstDrawing.stem().string() + "_Protel.net");
+    return plan;
+}
+
+// Shorts and parts that ended without pins, as the window would show them; returns how
+// many there were.
+int ReportFindings(const app::MainWindowState& state, std::ostream& err) {
+    int findings = 0;
+    const view::ListView& shorts = *state.ErrorNetView;
+    for (int row = 0; row < shorts.RowCount(); ++row) {
+        std::string first = text::Cp932ToUtf8(shorts.CellText(row, 0));
+        std::string second = text::Cp932ToUtf8(shorts.CellText(row, 1));
+        if (second.empty()) {
+            err << "ショートしているネット (" << first << ")\n";
+        } else {
+            err << "ショートしているネット: " << first << " / " << second << '\n';
+            ++findings;
+        }
+    }
+    for (const auto& part : state.PartsList.Items) {
+        if (part->HasRef() && part->Pins.empty()) {
+            err << "警告: " << text::Cp932ToUtf8(part->RefText()) << " ("
+                << text::Cp932ToUtf8(part->CvtNameText()) << ") にはつながったピンがありません\n";
+            ++findings;
+        }
+    }
+    return findings;
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
     CommandLine command;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
+        std::string value;
+        std::string error;
         if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
             command.Drawings.emplace_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "--batch") {
             command.Batch = true;
+        } else if (arg == "--strict") {
+            command.Strict = true;
         } else if (arg == "-v" || arg == "--verbose") {
             command.Verbose = true;
         } else if (arg == "-h" || arg == "--help") {
             command.Help = true;
         } else if (arg == "-V" || arg == "--version") {
             command.Version = true;
-        } else if (command.Error.empty()) {
-            command.Error = "unknown option: " + std::string(arg);
+        } else if (TakeValue(arg, "--parts", i, argc, argv, value, error)) {
+            command.PartsFile = value;
+        } else if (TakeValue(arg, "--net", i, argc, argv, value, error)) {
+            command.NetFile = value;
+        } else if (TakeValue(arg, "--protel", i, argc, argv, value, error)) {
+            command.ProtelFile = value;
+        } else if (TakeValue(arg, "--format", i, argc, argv, value, error)) {
+            command.Format = FormatNamed(value);
+            if (!command.Format && error.empty()) {
+                error = "unknown format: " + value + " (njp, csv or txt)";
+            }
+        } else {
+            error = "unknown option: " + std::string(arg);
+        }
+        if (!error.empty()) {
+            SetError(command, error);
         }
     }
     return command;
@@ -42,16 +159,30 @@ std::string UsageText() {
            "Reads Vorn schematic drawings and extracts their netlist and parts list.\n"
            "The drawings are read in order, each added to the ones before.\n"
            "\n"
-           "  --batch        work without a window (also the default when no display is set)\n"
-           "  -v, --verbose  print the reading progress on standard error\n"
-           "  -h, --help     show this help and exit\n"
-           "  -V, --version  show the version and exit\n"
-           "  --             treat every later argument as a drawing\n"
+           "  --batch          work without a window (also the default when no display is set)\n"
+           "  --parts FILE     write the parts list to FILE\n"
+           "  --net FILE       write the simple netlist to FILE\n"
+           "  --protel FILE    write the Protel netlist to FILE\n"
+           "  --format FORMAT  parts list layout: njp, csv or txt (default: the PListType "
+           "setting)\n"
+           "  --strict         exit with 3 when nets are shorted or parts have no pins\n"
+           "  -v, --verbose    print the reading progress on standard error\n"
+           "  -h, --help       show this help and exit\n"
+           "  -V, --version    show the version and exit\n"
+           "  --               treat every later argument as a drawing\n"
            "\n"
-           "Messages go to standard error in UTF-8. Exit status:\n"
-           "  0  every drawing was read without an error message\n"
-           "  1  an error message was shown\n"
-           "  2  the command line was not understood\n";
+           "Without --parts, --net and --protel all three files are written under the names\n"
+           "the save dialog proposes: the parts list number (from the drawing) or the first\n"
+           "drawing's name with the layout's extension, DRAWING.net and DRAWING_Protel.net.\n"
+           "Settings are read as the window reads them and never written.\n"
+           "\n"
+           "Standard output: one line per file written, then the parts and nets counts.\n"
+           "Standard error: messages, shorted nets and parts without pins, in UTF-8.\n"
+           "Exit status:\n"
+           "  0  success\n"
+           "  1  an error message was shown (a drawing, library or output file failed)\n"
+           "  2  the command line was not understood\n"
+           "  3  with --strict: shorted nets or parts without pins, and nothing else failed\n";
 }
 
 int HandleInformational(const CommandLine& command, std::ostream& out, std::ostream& err) {
@@ -81,19 +212,59 @@ int RunBatch(const CommandLine& command, std::ostream& out, std::ostream& err) {
     }
     // Reading a drawing moves into its folder, so every name given is fixed against the
     // folder the command started in; messages still show each name as given.
-    std::vector<fs::path> paths;
+    const fs::path start = fs::current_path();
+    std::vector<fs::path> drawings;
     for (const std::string& drawing : command.Drawings) {
-        std::error_code ec;
-        fs::path absolute = fs::absolute(drawing, ec);
-        paths.push_back(ec ? fs::path(drawing) : absolute);
+        drawings.push_back(Absolute(drawing, start));
     }
 
     ConsoleUserInterface ui(err, command.Verbose);
     app::MainWindowState state(ui);
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        state.ReadDrawing(paths[i].string(), command.Drawings[i]);
+    state.LoadSettings();
+    state.CreateTables();
+    for (std::size_t i = 0; i < drawings.size(); ++i) {
+        state.ReadDrawing(drawings[i].string(), command.Drawings[i]);
     }
-    return ui.MessageCount() == 0 ? kExitOk : kExitMessages;
+    state.FinishLoad();
+
+    const output::PartsListFormat format = command.Format.value_or(
+        static_cast<output::PartsListFormat>(std::clamp(state.Options.PListType, 0, 2)));
+    OutputPlan plan;
+    if (command.PartsFile || command.NetFile || command.ProtelFile) {
+        auto given = [&](const std::optional<std::string>& name) -> std::optional<fs::path> {
+            return name ? std::optional<fs::path>(Absolute(*name, start)) : std::nullopt;
+        };
+        plan = {given(command.PartsFile), given(command.NetFile), given(command.ProtelFile)};
+    } else {
+        plan = ProposedOutputs(state, drawings.front(), format);
+    }
+
+    auto report = [&](bool written, const std::optional<fs::path>& path) {
+        if (written) {
+            out << path->string() << '\n';
+        }
+    };
+    if (plan.Parts) {
+        report(state.WritePartsListFile(plan.Parts->string(), format), plan.Parts);
+    }
+    if (plan.Net) {
+        report(state.WriteSimpleNetFile(plan.Net->string()), plan.Net);
+    }
+    if (plan.Protel) {
+        report(state.WriteProtelNetFile(plan.Protel->string()), plan.Protel);
+    }
+
+    int findings = ReportFindings(state, err);
+    if (state.PartsList.Count() == 0) {
+        err << "警告: 部品がないため、ファイルは書き込んでいません\n";
+        ++findings;
+    }
+    out << text::Cp932ToUtf8(partslist::PartsCountText(state.PartsList)) << "  "
+        << "ネット数：" << state.NetList.Count() << '\n';
+    if (ui.MessageCount() > 0) {
+        return kExitMessages;
+    }
+    return (command.Strict && findings > 0) ? kExitStrict : kExitOk;
 }
 
 }  // namespace cli

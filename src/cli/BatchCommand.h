@@ -1,16 +1,20 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "output/PartsListFiles.h"
 
 namespace cli {
 
 // Exit codes of the command.
 enum ExitCode {
-    kExitOk = 0,        // every drawing read without an error message
+    kExitOk = 0,        // every drawing read and every file written without an error message
     kExitMessages = 1,  // at least one error message was shown
     kExitUsage = 2,     // the command line was not understood
+    kExitStrict = 3,    // with --strict: shorts or warnings, and nothing else failed
 };
 
 struct CommandLine {
@@ -18,6 +22,11 @@ struct CommandLine {
     bool Verbose = false;
     bool Help = false;
     bool Version = false;
+    bool Strict = false;
+    std::optional<std::string> PartsFile;
+    std::optional<std::string> NetFile;
+    std::optional<std::string> ProtelFile;
+    std::optional<output::PartsListFormat> Format;
     std::vector<std::string> Drawings;
     std::string Error;  // set when the command line is not understood
 };
@@ -27,7 +36,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv);
 std::string UsageText();
 std::string VersionText();
 
-// Runs the batch command: reads the drawings in order, each added to the ones before.
+// Runs the batch command: reads the settings as the window does, reads the drawings in
+// order (each added to the ones before), finishes the parts list and writes the outputs.
 int RunBatch(const CommandLine& command, std::ostream& out, std::ostream& err);
 
 // --help, --version and command-line errors, shared by both faces; returns -1 when the

@@ -35,7 +35,7 @@ std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetLi
             } else {
                 out += ",";
             }
-            out += pinName(*net->Pins[j]);
+            out += pinName(*net, static_cast<int>(j));
         }
         out += kCrLf;
     }

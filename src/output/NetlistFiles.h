@@ -20,9 +20,9 @@ constexpr int kNoPinsImage = 0;
 // Pins per line of a net in the simple netlist.
 constexpr int kSimpleNetPinsPerLine = 8;
 
-using PinNameFn = std::function<std::string(const model::TPinRec&)>;
+// The name of the net's pin `index` for net listings (reference, separator, pin number).
+using PinNameFn = std::function<std::string(const model::TNetRec& net, int index)>;
 
-// `pinName` forms a pin's name for net listings (reference, separator, pin number).
 std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetList& nets,
                            const PinNameFn& pinName);
 std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetList& nets);

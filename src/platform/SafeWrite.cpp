@@ -63,26 +63,34 @@ void SyncFolder(const fs::path& folder) {
 
 }  // namespace
 
-bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+SaveResult SaveFileAtomically(const fs::path& path, std::string_view bytes) {
     fs::path target = WriteTarget(path);
     // A file the user made read-only stays as it is, as it would where the tables come from.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
-        return false;
+        return SaveResult::CannotCreate;
+    }
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) {
+        return SaveResult::CannotCreate;
     }
     fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
-        return false;
+        return SaveResult::CannotCreate;
     }
     bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok && ::rename(pattern.c_str(), target.c_str()) == 0) {
         SyncFolder(folder);
-        return true;
+        return SaveResult::Saved;
     }
     ::unlink(pattern.c_str());
-    return false;
+    return SaveResult::CannotWrite;
+}
+
+bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    return SaveFileAtomically(path, bytes) == SaveResult::Saved;
 }
 
 }  // namespace platform

@@ -12,4 +12,12 @@ namespace platform {
 // replaced. False when anything failed.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+enum class SaveResult {
+    Saved,
+    CannotCreate,  // the file (or its temporary twin) could not be made
+    CannotWrite,   // it was made, but writing or replacing failed
+};
+// The same, telling why it failed.
+SaveResult SaveFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
 }  // namespace platform

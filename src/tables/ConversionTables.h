@@ -50,6 +50,7 @@ class TConversionTables : public PinNumberLookup {
     std::string PinTextOf(std::string_view cvtName, int number) const;
     std::optional<int> PinNumberOf(std::string_view cvtName,
                                    std::string_view pinText) const override;
+    bool HasPinBlock(std::string_view cvtName) const { return PinCvt && PinCvt->HasBlock(cvtName); }
 
     TTableViews Views;
     std::unique_ptr<TFootList> Foot;

@@ -53,6 +53,8 @@ class TPinCvtList : public PinNumberLookup {
     std::string PinTextOf(std::string_view partName, int number) const;
     std::optional<int> PinNumberOf(std::string_view partName,
                                    std::string_view pinText) const override;
+    // Whether a block is named `partName` (ASCII case ignored).
+    bool HasBlock(std::string_view partName) const { return FirstBlock(partName) != nullptr; }
 
   private:
     const TPinCvtDat* FirstBlock(std::string_view partName) const;

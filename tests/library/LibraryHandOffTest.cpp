@@ -30,10 +30,13 @@ class LibraryHandOff : public ::testing::Test {
 };
 
 TEST_F(LibraryHandOff, MissingSettingsAreToldAtEveryReadUntilFound) {
-    support::Ce2Builder drawing;
-    drawing.Part({0, 0, 0, 0, "", "R1", "R"});
-    Read(drawing, "a.ce2");
-    Read(drawing, "b.ce2");
+    auto drawing = [](const std::string& ref) {
+        support::Ce2Builder d;
+        d.Part({0, 0, 0, 0, "", ref, "R"});
+        return d;
+    };
+    Read(drawing("R1"), "a.ce2");
+    Read(drawing("R2"), "b.ce2");
     ASSERT_EQ(ui_.Messages.size(), 2u);
     for (const std::string& message : ui_.MessagesUtf8()) {
         EXPECT_TRUE(message.ends_with("vorn.ini\n\tが見つかりません")) << message;
@@ -44,13 +47,13 @@ TEST_F(LibraryHandOff, MissingSettingsAreToldAtEveryReadUntilFound) {
         .Symbol({"R", 4, 2, 1, {{1, 0, {support::PinNoWord(1)}}, {1, 2, {support::PinNoWord(2)}}}})
         .WriteTo(dir_ / "parts.lib");
     support::WriteFileBytes(dir_ / "vorn.ini", support::VornIni({"parts.lib"}));
-    Read(drawing, "c.ce2");
+    Read(drawing("R3"), "c.ce2");
     EXPECT_EQ(ui_.Messages.size(), 2u);
     EXPECT_EQ(state_.PartsList[2]->Pins.size(), 2u);
 
     // Once loaded, the libraries stay for the rest of the run.
     std::filesystem::remove(dir_ / "vorn.ini");
-    Read(drawing, "d.ce2");
+    Read(drawing("R4"), "d.ce2");
     EXPECT_EQ(ui_.Messages.size(), 2u);
     EXPECT_EQ(state_.PartsList[3]->Pins.size(), 2u);
 }

@@ -290,18 +290,19 @@ TEST_F(NetsFromDrawings, UnitsOfOnePartInTwoDrawingsKeepTheirPinsOnTheHead) {
     Res(first, "RN1", -60, 0);
     Res(first, "R2", 100, 0);
     Read(first);
-    // The second unit of RN1 is chained to the first one the way the parts list files it.
-    model::TPartRec& head = *state_.PartsList[0];
-    model::CCe2Part record = head;
-    record.X = 560;  // pin 1 at (510, 0), pin 2 at (570, 0)
-    head.NextUnit = std::make_unique<model::TPartRec>(record);
-    netlist::PlacePins(*head.NextUnit, state_.LibList, head);
     Ce2Builder second;
     second.Wire(0, 0, 100, 0).Wire(570, 0, 700, 0);  // the first unit's pins are joined already
+    Res(second, "RN1", 510, 0);                      // a second unit: chained to the first
     Res(second, "R3", 700, 0);
     Read(second, "b.ce2");
+    ASSERT_EQ(state_.PartsList.Count(), 3);  // R2, R3, RN1
+    model::TPartRec& head = *state_.PartsList[2];
+    ASSERT_EQ(head.RefText(), "RN1");
+    ASSERT_NE(head.NextUnit, nullptr);
     EXPECT_EQ(head.Pins.size(), 4u);
-    EXPECT_EQ(Nets(), (std::vector<std::string>{"N010001: R2-1 RN1-2", "N020001: R3-1 RN1-2"}));
+    EXPECT_TRUE(head.NextUnit->Pins.empty());
+    // Within a net, pins come in the order the wires found them.
+    EXPECT_EQ(Nets(), (std::vector<std::string>{"N010001: RN1-2 R2-1", "N020001: RN1-2 R3-1"}));
     EXPECT_EQ(head.Pins[1]->Net, state_.NetList[0]);
     EXPECT_EQ(head.Pins[3]->Net, state_.NetList[1]);
 }

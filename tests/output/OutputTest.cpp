@@ -146,7 +146,10 @@ class NetlistFilesTest : public ::testing::Test {
         }
         return net;
     }
-    static std::string Name(const model::TPinRec& pin) { return pin.RefName + "_" + pin.PinNumber; }
+    static std::string Name(const model::TNetRec& net, int index) {
+        const model::TPinRec& pin = *net.Pins[static_cast<std::size_t>(index)];
+        return pin.RefName + "_" + pin.PinNumber;
+    }
 
     support::RecordingListView rows;
     model::TNetList nets;
