@@ -39,6 +39,8 @@ TEST_F(BatchCommandTest, InformationalOptions) {
     EXPECT_EQ(nothing.Status, 2);
 }
 
+const char kNoParts[] = "警告: 部品がないため、ファイルは書き込んでいません\n";
+
 TEST_F(BatchCommandTest, ExitStatusTellsWhetherEveryDrawingWasRead) {
     support::WriteFileBytes(dir / "bad.ce2", support::Ce2Header(std::string("NOT A DRAWING", 13)));
     Ce2Builder().WriteTo(dir / "empty.ce2");
@@ -47,20 +49,23 @@ TEST_F(BatchCommandTest, ExitStatusTellsWhetherEveryDrawingWasRead) {
 
     auto bad = RunVornextract(dir.Path(), {"--batch", "bad.ce2"});
     EXPECT_EQ(bad.Status, 1);
-    EXPECT_EQ(bad.Err, "bad.ce2\n\tは異常です。\n");
+    EXPECT_EQ(bad.Err, std::string("bad.ce2\n\tは異常です。\n") + kNoParts);
 
     auto empty = RunVornextract(dir.Path(), {"--batch", "empty.ce2"});
     EXPECT_EQ(empty.Status, 0);
-    EXPECT_EQ(empty.Err, "");
+    EXPECT_EQ(empty.Err, kNoParts);
+    EXPECT_EQ(empty.Out, "部品数：0  ネット数：0\n");
+    auto strict = RunVornextract(dir.Path(), {"--batch", "--strict", "empty.ce2"});
+    EXPECT_EQ(strict.Status, 3);
 
     auto broken = RunVornextract(dir.Path(), {"--batch", "empty.ce2", "broken.ce2"});
     EXPECT_EQ(broken.Status, 1);
-    EXPECT_EQ(broken.Err, "Error Code = 1\n");
+    EXPECT_EQ(broken.Err, std::string("Error Code = 1\n") + kNoParts);
 
     // A name that is no file is an error in a script, not a silent skip.
     auto missing = RunVornextract(dir.Path(), {"--batch", "empty.ce2", "nowhere.ce2"});
     EXPECT_EQ(missing.Status, 1);
-    EXPECT_EQ(missing.Err, "nowhere.ce2\n\tが開けません。\n");
+    EXPECT_EQ(missing.Err, std::string("nowhere.ce2\n\tが開けません。\n") + kNoParts);
 }
 
 TEST_F(BatchCommandTest, RelativeDrawingsInSeveralFoldersAndNoDisplay) {
