@@ -10,10 +10,10 @@
 //
 // Columns: the drawing (wires, parts, labels); the seconds of reading with connectivity
 // and nets, of finishing the parts list (pins, footprints, both views and the net view),
-// of writing the NJP parts list and both netlists, and in all; the parts and nets made;
-// the child's peak resident size. A size above --max-wires is not run; its time is
-// estimated from the largest size that ran, as the connectivity grows with the square of
-// the wires.
+// of writing the NJP parts list and both netlists, and in all (wall time); the parts and
+// nets made; the processor time and the peak resident size of the child. A size above --max-wires
+// is not run; its time is estimated from the largest size that ran, as the connectivity grows with
+// the square of the wires.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -150,7 +150,10 @@ std::optional<double> MeasureSize(int wires) {
     }
     double seconds = Seconds(start, Clock::now());
     bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    std::printf(" %10.1f%s\n", static_cast<double>(usage.ru_maxrss) / 1024.0, ok ? "" : "  FAILED");
+    double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                 static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    std::printf(" %10.3f %10.1f%s\n", cpu, static_cast<double>(usage.ru_maxrss) / 1024.0,
+                ok ? "" : "  FAILED");
     std::fflush(stdout);
     return ok ? std::optional<double>(seconds) : std::nullopt;
 }
@@ -179,8 +182,9 @@ int main(int argc, char** argv) {
     if (sizes.empty()) {
         sizes = {1000, 10000, 100000};
     }
-    std::printf("%8s %8s %7s %12s %10s %10s %10s %8s %8s  %10s\n", "wires", "parts", "labels",
-                "read+nets s", "parts s", "write s", "total s", "parts", "nets", "peak MiB");
+    std::printf("%8s %8s %7s %12s %10s %10s %10s %8s %8s  %10s %10s\n", "wires", "parts", "labels",
+                "read+nets s", "parts s", "write s", "total s", "parts", "nets", "cpu s",
+                "peak MiB");
     bool ok = true;
     int largestRun = 0;
     double largestSeconds = 0;
