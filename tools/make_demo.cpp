@@ -40,6 +40,12 @@ struct GridPoint {
     int Y = 0;
 };
 
+// A distance in drawing units, for texts placed finer than the grid.
+struct UnitOffset {
+    int X = 0;
+    int Y = 0;
+};
+
 struct SymbolPin {
     netlist::PinSide Side = netlist::PinSide::Left;
     int Offset = 0;
@@ -167,6 +173,7 @@ class Sheet {
 
     Placed Part(const std::string& ref, const std::string& name, const std::string& libName,
                 GridPoint at, unsigned dir = 0, unsigned unit = 0) {
+        // CE is the alias amp.lb3 gives the polarised capacitor.
         const Symbol& symbol = FindSymbol(symbols_, libName == "CE" ? "CPOL" : libName);
         drawing_.Part({.X = at.X * kGrid,
                        .Y = at.Y * kGrid,
@@ -228,7 +235,8 @@ class Sheet {
     }
 
     // The title block with its texts, placed so that its lower right corner is `corner`.
-    void TitleBlock(GridPoint corner, const std::vector<std::pair<GridPoint, std::string>>& texts) {
+    void TitleBlock(GridPoint corner,
+                    const std::vector<std::pair<UnitOffset, std::string>>& texts) {
         const Symbol& title = FindSymbol(symbols_, "TITLE2");
         Part("", "", "TITLE2", corner);
         const int tx = (corner.X - title.Width) * kGrid;
@@ -249,14 +257,14 @@ class Sheet {
     support::Ce2Builder drawing_;
 };
 
-// Offsets inside the title block (drawing units from its upper left corner) of the
-// fields the reader fills, and one text that fills none.
-const GridPoint kProjectAt{400, 20};
-const GridPoint kDesignNameAt{400, 60};
-const GridPoint kDesignerAt{20, 60};
-const GridPoint kDesignNumberAt{400, 95};
-const GridPoint kDesignDateAt{20, 95};
-const GridPoint kCompanyAt{20, 20};
+// Where the texts of the fields the reader fills stand in the title block, from its upper
+// left corner, and one text that fills none.
+const UnitOffset kProjectAt{400, 20};
+const UnitOffset kDesignNameAt{400, 60};
+const UnitOffset kDesignerAt{20, 60};
+const UnitOffset kDesignNumberAt{400, 95};
+const UnitOffset kDesignDateAt{20, 95};
+const UnitOffset kCompanyAt{20, 20};
 
 void WriteInputSheet(const std::vector<Symbol>& symbols, const fs::path& path) {
     Sheet s(symbols);
