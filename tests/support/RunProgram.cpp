@@ -1,6 +1,6 @@
 #include "support/RunProgram.h"
 
-#include <spawn.h>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,29 +24,37 @@ std::string Slurp(const std::string& path) {
 
 }  // namespace
 
-ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::string>& args) {
+ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::string>& args,
+                             const RunOptions& options) {
 #ifndef VORNEXTRACT_BINARY
 #error "the test build names the program binary"
 #endif
     const std::string outPath = workDir + "/.stdout";
     const std::string errPath = workDir + "/.stderr";
 
+    // Nothing of the user's own set-up (display, settings, editor installation) reaches it.
+    std::vector<std::pair<std::string, std::string>> set{
+        {"VORNEXTRACT_HOME", workDir},
+        {"VORNEXTRACT_REGISTRY", workDir + "/registry.reg"},
+        {"WINEPREFIX", workDir + "/wine"}};
+    for (const auto& [name, value] : options.Env) {
+        std::erase_if(set, [&](const auto& entry) { return entry.first == name; });
+        set.emplace_back(name, value);
+    }
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         std::string entry = *e;
-        bool replaced = false;
-        for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "VORNEXTRACT_HOME=",
-                                 "VORNEXTRACT_REGISTRY=", "WINEPREFIX="}) {
-            replaced = replaced || entry.rfind(name, 0) == 0;
+        bool replaced = entry.rfind("DISPLAY=", 0) == 0 || entry.rfind("WAYLAND_DISPLAY=", 0) == 0;
+        for (const auto& entrySet : set) {
+            replaced = replaced || entry.rfind(entrySet.first + "=", 0) == 0;
         }
         if (!replaced) {
             env.push_back(entry);
         }
     }
-    // Nothing of the user's own set-up (display, settings, editor installation) reaches it.
-    env.push_back("VORNEXTRACT_HOME=" + workDir);
-    env.push_back("VORNEXTRACT_REGISTRY=" + workDir + "/registry.reg");
-    env.push_back("WINEPREFIX=" + workDir + "/wine");
+    for (const auto& [name, value] : set) {
+        env.push_back(name + "=" + value);
+    }
 
     std::vector<std::string> argStrings{VORNEXTRACT_BINARY};
     argStrings.insert(argStrings.end(), args.begin(), args.end());
@@ -60,20 +68,28 @@ ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::
     };
     std::vector<char*> argv = pointers(argStrings);
     std::vector<char*> envp = pointers(env);
+    const bool dropRoot = options.Unprivileged && ::geteuid() == 0;
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, workDir.c_str());
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    pid_t pid = 0;
-    int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) {
+    // Only calls that are safe between fork and exec run in the child.
+    pid_t pid = ::fork();
+    if (pid < 0) {
         throw std::runtime_error("cannot start " + argStrings[0]);
+    }
+    if (pid == 0) {
+        int in = ::open("/dev/null", O_RDONLY);
+        int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
+            ::dup2(err, 2) < 0 || ::chdir(workDir.c_str()) != 0) {
+            ::_exit(127);
+        }
+        const gid_t nobody = 65534;
+        if (dropRoot &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)) {
+            ::_exit(127);
+        }
+        ::execve(argv[0], argv.data(), envp.data());
+        ::_exit(127);
     }
     int status = 0;
     ::waitpid(pid, &status, 0);

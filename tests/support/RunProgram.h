@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace support {
@@ -11,8 +12,19 @@ struct ProgramResult {
     std::string Err;
 };
 
+struct RunOptions {
+    // Environment variables set for the program, taking the place of the defaults below
+    // (for example another VORNEXTRACT_HOME).
+    std::vector<std::pair<std::string, std::string>> Env;
+    // Run as the unprivileged user "nobody" when the tests run as root, so that file
+    // permissions bind the program as they bind a user. `workDir` must then be readable
+    // by everyone.
+    bool Unprivileged = false;
+};
+
 // Runs the vornextract binary in `workDir` with `args`, without a display, with its home,
 // key store and Wine prefix in `workDir`, and collects what it printed.
-ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::string>& args);
+ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::string>& args,
+                             const RunOptions& options = {});
 
 }  // namespace support
