@@ -11,20 +11,16 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The decimal number at the start of `digits`. A number too large for the 16-bit field
-// is held at its largest value so it still sorts after every smaller number.
-std::int16_t LeadingNumber(std::string_view digits) {
-    long value = 0;
+// The decimal number at the start of `digits`.
+std::int64_t LeadingNumber(std::string_view digits) {
+    std::int64_t value = 0;
     for (char c : digits) {
-        if (!IsDigit(c)) {
+        if (!IsDigit(c) || value > std::numeric_limits<std::int64_t>::max() / 10 - 9) {
             break;
         }
         value = value * 10 + (c - '0');
-        if (value > std::numeric_limits<std::int16_t>::max()) {
-            return std::numeric_limits<std::int16_t>::max();
-        }
     }
-    return static_cast<std::int16_t>(value);
+    return value;
 }
 
 }  // namespace

@@ -32,7 +32,10 @@ struct MAKERLIST {
 struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
     std::int16_t UnitNo = 1;
     char RefPrefix[8] = {};
-    std::int16_t RefNumber = 0;
+    // Wider than the 16 bits of the original record: references past 32767 (R40000) must
+    // neither wrap nor merge, or parts would be lost from the list. A reference holds at
+    // most 11 digits, so every number fits.
+    std::int64_t RefNumber = 0;
     std::int16_t Amount = 1;
     char Note[256] = {};
     std::uint8_t NameConflict = 0;

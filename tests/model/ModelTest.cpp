@@ -48,7 +48,7 @@ TEST(PartRecord, NamesAndReferencesInTheirShapes) {
         support::PartSpec spec;
         const char* partName;
         const char* prefix;
-        int number;
+        long long number;
     } cases[] = {
         {{.Name = "", .Ref = "R1", .LibName = "74HC00"}, "74HC00", "R", 1},  // no typed name
         {{.Name = "10k", .Ref = "", .LibName = "RES"}, "10k", "", 0},        // no reference
@@ -57,8 +57,9 @@ TEST(PartRecord, NamesAndReferencesInTheirShapes) {
         {{.Name = "X", .Ref = "U007", .LibName = "IC"}, "X", "U", 7},
         // A prefix longer than its field keeps its number; it is cut to 7 bytes.
         {{.Name = "X", .Ref = "ABCDEFGHI12", .LibName = "IC"}, "X", "ABCDEFG", 12},
-        // A number beyond the 16-bit field stays the largest, not a wrapped negative one.
-        {{.Name = "X", .Ref = "R99999", .LibName = "RES"}, "X", "R", 32767},
+        // Numbers past 16 bits keep their value: R40000 and R40001 are two parts.
+        {{.Name = "X", .Ref = "R99999", .LibName = "RES"}, "X", "R", 99999},
+        {{.Name = "X", .Ref = "U9876543210", .LibName = "IC"}, "X", "U", 9876543210},
         // A damaged length byte never reads past its field.
         {{.Name = "ABCDEFGHIJKLMNOPQRS",
           .Ref = "C5",
