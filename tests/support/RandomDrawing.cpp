@@ -1,0 +1,239 @@
+#include "support/RandomDrawing.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "netlist/NetBuilder.h"
+#include "partslist/PartsListBuilder.h"
+#include "text/Padding.h"
+#include "view/MemoryViews.h"
+
+namespace support {
+namespace {
+
+// Names that differ only in letter case, an empty one, a generated-looking one and a
+// double-byte one.
+const std::vector<std::string> kLabelTexts = {"A",  "a", "GND",  "gnd",     "VCC",      "B1",
+                                              "b1", "",  "DATA", "N010001", "\x82\xa0", "Vcc"};
+const std::vector<std::string> kRefs = {"R1",  "R2",   "r1", "U1",  "C10", "",   "0",
+                                        "TP1", "R12A", "U1", "R10", "R9",  "U2", "R1"};
+const std::vector<std::string> kNames = {"", "", "10k", "4.7K", "4.7k"};
+const std::vector<std::string> kLibNames = {"RES", "VCC", "GND", "vee", "IC", "ic"};
+
+template <typename T>
+const T& Pick(std::mt19937& rng, const std::vector<T>& from) {
+    return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
+}
+
+int Chance(std::mt19937& rng, int outOf) {
+    return std::uniform_int_distribution<int>(0, outOf - 1)(rng);
+}
+
+std::int16_t GridValue(std::mt19937& rng, int gridPoints) {
+    return static_cast<std::int16_t>(10 *
+                                     std::uniform_int_distribution<int>(-1, gridPoints - 2)(rng));
+}
+
+model::TPoint GridPoint(std::mt19937& rng, int gridPoints) {
+    return {GridValue(rng, gridPoints), GridValue(rng, gridPoints)};
+}
+
+void CopyText(char* field, std::size_t size, const std::string& text) {
+    std::memcpy(field, text.data(), std::min(size, text.size()));
+}
+
+model::CCe2Label RandomLabel(std::mt19937& rng, int gridPoints) {
+    model::CCe2Label label;
+    label.Kind = Chance(rng, 3) == 0 ? model::kKindLabelAlt : model::kKindLabel;
+    label.Attr = Chance(rng, 2) ? 0x08 : 0;
+    const model::TPoint at = GridPoint(rng, gridPoints);
+    label.X = at.X;
+    label.Y = at.Y;
+    const std::string& text = Pick(rng, kLabelTexts);
+    CopyText(label.Text, sizeof label.Text, text);
+    label.TextLen = static_cast<std::uint8_t>(text.size());
+    return label;
+}
+
+model::CCe2Part RandomPart(std::mt19937& rng, int gridPoints) {
+    model::CCe2Part part;
+    part.Kind = model::kKindPart;
+    const model::TPoint at = GridPoint(rng, gridPoints);
+    part.X = at.X;
+    part.Y = at.Y;
+    part.Dir = static_cast<std::uint8_t>(Chance(rng, 4));
+    part.Block = static_cast<std::uint8_t>(Chance(rng, 2));
+    const std::string& name = Pick(rng, kNames);
+    CopyText(part.Name, sizeof part.Name, name);
+    part.NameLen = static_cast<std::uint8_t>(name.size());
+    const std::string& ref = Pick(rng, kRefs);
+    CopyText(part.Ref, sizeof part.Ref, ref);
+    part.RefLen = static_cast<std::uint8_t>(ref.size());
+    CopyText(part.LibName, sizeof part.LibName - 1, Pick(rng, kLibNames));
+    return part;
+}
+
+// Only the conversion of "ic" matters here: it makes two part names one.
+class FixedLookups : public partslist::PartLookups {
+  public:
+    std::optional<NameConversion> ConvertName(std::string_view name) override {
+        if (name == "ic") {
+            return NameConversion{"IC", 0};
+        }
+        return std::nullopt;
+    }
+    std::optional<std::string> FindMaker(std::string_view) override { return std::nullopt; }
+    std::optional<Footprint> FindFoot(std::string_view) override { return std::nullopt; }
+    std::string PinTextOf(std::string_view, int number) override { return std::to_string(number); }
+    std::string GroupName(int) override { return ""; }
+};
+
+std::map<const model::TPinRec*, std::string> PinIds(const model::TPartsList& parts) {
+    std::map<const model::TPinRec*, std::string> ids;
+    for (int p = 0; p < parts.Count(); ++p) {
+        for (std::size_t k = 0; k < parts[p]->Pins.size(); ++k) {
+            ids[parts[p]->Pins[k].get()] = text::Format("%d.%zu", p, k);
+        }
+    }
+    return ids;
+}
+
+}  // namespace
+
+model::TWireList RandomDrawing::WireList() const {
+    model::TWireList wires;
+    for (const auto& [a, b] : Wires) {
+        wires.Items.push_back(std::make_unique<model::TWireRec>(a, b));
+    }
+    wires.Junctions = Junctions;
+    wires.Labels = Labels;
+    return wires;
+}
+
+std::vector<RandomDrawing> RandomDrawings(std::mt19937& rng, const RandomShape& shape) {
+    std::vector<RandomDrawing> drawings(static_cast<std::size_t>(shape.Drawings));
+    const int g = shape.GridPoints;
+    for (RandomDrawing& d : drawings) {
+        d.SerialNames = Chance(rng, 3) != 0;
+        for (int i = 0; i < shape.Wires; ++i) {
+            const model::TPoint a = GridPoint(rng, g);
+            model::TPoint b = a;
+            const int kind = Chance(rng, 10);
+            if (kind < 4) {
+                b.X = GridValue(rng, g);
+            } else if (kind < 8) {
+                b.Y = GridValue(rng, g);
+            } else if (kind == 8 || Chance(rng, 4) != 0) {
+                b = GridPoint(rng, g);  // diagonal, now and then straight or a point
+            }
+            d.Wires.emplace_back(a, b);
+        }
+        for (int i = 0; i < shape.Junctions; ++i) {
+            const bool again = !d.Junctions.empty() && Chance(rng, 6) == 0;
+            d.Junctions.push_back(again ? d.Junctions.back() : GridPoint(rng, g));
+        }
+        for (int i = 0; i < shape.Labels; ++i) {
+            d.Labels.push_back(RandomLabel(rng, g));
+        }
+        for (int i = 0; i < shape.Parts; ++i) {
+            d.Parts.push_back(RandomPart(rng, g));
+        }
+    }
+    return drawings;
+}
+
+void PlaceRandomPins(model::TPartRec& head, const model::TPartRec& unit) {
+    const int count = 1 + std::abs(unit.X / 10) % 3;
+    const bool lettered = std::abs(unit.Y / 10) % 4 == 0;
+    for (int k = 0; k < count; ++k) {
+        auto pin = std::make_unique<model::TPinRec>();
+        const auto step = static_cast<std::int16_t>(10 * k);
+        switch (unit.Dir & 3) {
+            case 0:
+                pin->X = static_cast<std::int16_t>(unit.X + step);
+                pin->Y = unit.Y;
+                break;
+            case 1:
+                pin->X = unit.X;
+                pin->Y = static_cast<std::int16_t>(unit.Y + step);
+                break;
+            case 2:  // pins on pins
+                pin->X = unit.X;
+                pin->Y = unit.Y;
+                break;
+            default:
+                pin->X = static_cast<std::int16_t>(k == 0 ? -1 : unit.X + step);
+                pin->Y = static_cast<std::int16_t>(k == 0 ? -1 : unit.Y);
+                break;
+        }
+        const int number = unit.Block * 10 + k + 1;
+        pin->PinNumber = (lettered ? "A" : "") + std::to_string(number);
+        head.Pins.push_back(std::move(pin));
+    }
+}
+
+std::string RunAndDescribe(const std::vector<RandomDrawing>& drawings,
+                           const ConnectivityVariant& variant) {
+    model::TPartsList parts;
+    parts.SetPowerNames("VCC;GND;VEE");
+    model::TNetList nets;
+    view::MemoryListView shortRows;
+    bool headerShown = false;
+    FixedLookups lookups;
+    const netlist::NoPinConversion noPinCvt;
+    const netlist::NetSettings settings{"-", false};
+    std::string out;
+    for (std::size_t d = 0; d < drawings.size(); ++d) {
+        const RandomDrawing& drawing = drawings[d];
+        nets.NetCounter = !drawing.SerialNames  ? -1
+                          : nets.NetCounter < 0 ? 10000
+                                                : (nets.NetCounter / 10000 + 1) * 10000;
+        for (const model::CCe2Part& record : drawing.Parts) {
+            (variant.IndexedParts ? partslist::indexed::AddPart : partslist::AddPart)(
+                parts, record, lookups, PlaceRandomPins);
+        }
+        model::TWireList wires = drawing.WireList();
+        variant.Connect(wires, parts, noPinCvt);
+        out += text::Format("drawing %zu\n", d);
+        const auto pinIds = PinIds(parts);
+        for (int i = 0; i < wires.Count(); ++i) {
+            const model::TWireRec& w = *wires[i];
+            out += text::Format("%d,%d-%d,%d #%d '%s' %s\n", w.X1, w.Y1, w.X2, w.Y2, w.NetNo,
+                                w.LabelName.c_str(), w.Pin ? pinIds.at(w.Pin).c_str() : "-");
+        }
+        netlist::ShortsReporter shorts(&shortRows, headerShown, text::Format("d%zu.ce2", d));
+        (variant.IndexedNets ? netlist::indexed::BuildNets : netlist::BuildNets)(nets, wires,
+                                                                                 settings, shorts);
+    }
+    const auto pinIds = PinIds(parts);
+    out += text::Format("nets, counter %d\n", nets.NetCounter);
+    for (int n = 0; n < nets.Count(); ++n) {
+        out += nets[n]->NetName + ":";
+        for (const model::TPinRec* pin : nets[n]->Pins) {
+            out += " " + pinIds.at(pin) + (pin->Net == nets[n] ? "" : "(elsewhere)");
+        }
+        out += "\n";
+    }
+    out += "shorts\n";
+    for (const auto& row : shortRows.Rows) {
+        for (const std::string& cell : row.Cells) {
+            out += cell + "|";
+        }
+        out += "\n";
+    }
+    out += "parts\n";
+    for (int p = 0; p < parts.Count(); ++p) {
+        for (const model::TPartRec* unit = parts[p]; unit; unit = unit->NextUnit.get()) {
+            out += text::Format("%s/%s u%d c%d  ", std::string(unit->RefText()).c_str(),
+                                std::string(unit->CvtNameText()).c_str(), unit->UnitNo,
+                                unit->NameConflict);
+        }
+        out += "\n";
+    }
+    return out;
+}
+
+}  // namespace support
