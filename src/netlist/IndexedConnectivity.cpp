@@ -332,43 +332,35 @@ std::string Folded(std::string_view s) {
     return folded;
 }
 
-// Wires grouped by a key, each group to be taken whole once: every wire of a group that is
-// still free joins the group of the first wire that reaches the key.
+// Wires grouped by a 32-bit key, each group to be taken whole once: every wire of a group
+// that is still free joins the group of the first wire that reaches the key. One sorted
+// array of (key, wire) pairs; a taken group has the top bit set in its first pair.
 class Buckets {
   public:
-    // `keys` holds (key, wire) pairs, a wire under one or more keys; `onEntry(wire, bucket)`
-    // learns the bucket of each pair.
-    template <typename OnEntry>
-    void Build(std::vector<std::pair<std::uint64_t, int>> keys, OnEntry onEntry) {
-        std::sort(keys.begin(), keys.end());
-        wires_.resize(keys.size());
-        for (std::size_t k = 0; k < keys.size(); ++k) {
-            if (k == 0 || keys[k].first != keys[k - 1].first) {
-                starts_.push_back(static_cast<int>(k));
-            }
-            wires_[k] = keys[k].second;
-            onEntry(keys[k].second, static_cast<int>(starts_.size()) - 1);
-        }
-        starts_.push_back(static_cast<int>(keys.size()));
-        taken_.assign(starts_.size(), 0);
+    void Add(std::uint32_t key, int wire) {
+        entries_.push_back(static_cast<std::uint64_t>(key) << 32 |
+                           static_cast<std::uint32_t>(wire));
     }
-    // Calls `visit` for each wire of bucket `b`, unless the bucket was taken before.
+    void Reserve(std::size_t n) { entries_.reserve(n); }
+    void Seal() { std::sort(entries_.begin(), entries_.end()); }
+
+    // Calls `visit` for each wire under `key`, unless the key was taken before.
     template <typename Visit>
-    void Take(int b, Visit visit) {
-        if (b < 0 || taken_[static_cast<std::size_t>(b)]) {
+    void Take(std::uint32_t key, Visit visit) {
+        auto at = std::lower_bound(entries_.begin(), entries_.end(),
+                                   static_cast<std::uint64_t>(key) << 32);
+        if (at == entries_.end() || (*at >> 32) != key || (*at & kTaken) != 0) {
             return;
         }
-        taken_[static_cast<std::size_t>(b)] = 1;
-        for (int k = starts_[static_cast<std::size_t>(b)];
-             k < starts_[static_cast<std::size_t>(b) + 1]; ++k) {
-            visit(wires_[static_cast<std::size_t>(k)]);
+        *at |= kTaken;
+        for (; at != entries_.end() && (*at >> 32) == key; ++at) {
+            visit(static_cast<int>(*at & 0x7FFFFFFFu));
         }
     }
 
   private:
-    std::vector<int> wires_;
-    std::vector<int> starts_;
-    std::vector<char> taken_;
+    static constexpr std::uint64_t kTaken = 0x80000000u;
+    std::vector<std::uint64_t> entries_;
 };
 
 }  // namespace
@@ -387,84 +379,79 @@ void NumberNets(model::TWireList& wires) {
             return;
         }
     }
-    // Each wire's buckets: its first end, its second end (when apart), its folded name.
-    struct Keys {
-        int FirstEnd = -1;
-        int SecondEnd = -1;
-        int Name = -1;
-    };
-    std::vector<Keys> keysOf(static_cast<std::size_t>(count));
-    Buckets points;
-    {
-        std::vector<std::pair<std::uint64_t, int>> ends;
-        ends.reserve(static_cast<std::size_t>(count) * 2);
-        for (int i = 0; i < count; ++i) {
-            const model::TWireRec& w = *wires[i];
-            ends.emplace_back(w.First().Packed(), i);
-            if (w.Second() != w.First()) {
-                ends.emplace_back(w.Second().Packed(), i);
-            }
-        }
-        points.Build(std::move(ends), [&keysOf](int wire, int bucket) {
-            Keys& keys = keysOf[static_cast<std::size_t>(wire)];
-            (keys.FirstEnd < 0 ? keys.FirstEnd : keys.SecondEnd) = bucket;
-        });
-    }
-    Buckets names;
-    {
-        std::vector<std::pair<std::string, int>> folded;
-        for (int i = 0; i < count; ++i) {
-            if (!wires[i]->LabelName.empty()) {
-                folded.emplace_back(Folded(wires[i]->LabelName), i);
-            }
-        }
-        std::sort(folded.begin(), folded.end());
-        std::vector<std::pair<std::uint64_t, int>> ranks;
-        std::uint64_t rank = 0;
-        for (std::size_t k = 0; k < folded.size(); ++k) {
-            rank += k > 0 && folded[k].first != folded[k - 1].first ? 1 : 0;
-            ranks.emplace_back(rank, folded[k].second);
-        }
-        names.Build(std::move(ranks), [&keysOf](int wire, int bucket) {
-            keysOf[static_cast<std::size_t>(wire)].Name = bucket;
-        });
-    }
-
-    std::vector<char> numbered(static_cast<std::size_t>(count), 0);
     std::vector<int> order;
     order.reserve(static_cast<std::size_t>(count));
-    std::vector<int> pending;
-    std::vector<int> found;
-    int nextFree = 0;
-    std::int32_t counter = 0;
-    while (static_cast<int>(order.size()) < count) {
-        int p = 0;
-        if (pending.empty()) {
-            while (numbered[static_cast<std::size_t>(nextFree)]) {
-                ++nextFree;
+    {
+        Buckets points;
+        points.Reserve(2 * static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            const model::TWireRec& w = *wires[i];
+            points.Add(w.First().Packed(), i);
+            if (w.Second() != w.First()) {
+                points.Add(w.Second().Packed(), i);
             }
-            p = nextFree;
-            numbered[static_cast<std::size_t>(p)] = 1;
-            wires[p]->NetNo = ++counter;
-        } else {
-            p = pending.back();
-            pending.pop_back();
         }
-        order.push_back(p);
-        found.clear();
-        auto join = [&](int q) {
-            if (!numbered[static_cast<std::size_t>(q)]) {
-                numbered[static_cast<std::size_t>(q)] = 1;
-                wires[q]->NetNo = counter;
-                found.push_back(q);
+        points.Seal();
+        // Names become numbers: their place among the distinct folded names.
+        std::vector<std::string> distinct;
+        Buckets names;
+        {
+            std::vector<std::pair<std::string, int>> folded;
+            for (int i = 0; i < count; ++i) {
+                if (!wires[i]->LabelName.empty()) {
+                    folded.emplace_back(Folded(wires[i]->LabelName), i);
+                }
             }
+            std::sort(folded.begin(), folded.end());
+            for (auto& [name, wire] : folded) {
+                if (distinct.empty() || distinct.back() != name) {
+                    distinct.push_back(std::move(name));
+                }
+                names.Add(static_cast<std::uint32_t>(distinct.size()), wire);
+            }
+            names.Seal();
+        }
+        auto nameOf = [&distinct](const std::string& name) {
+            const auto at = std::lower_bound(distinct.begin(), distinct.end(), Folded(name));
+            return static_cast<std::uint32_t>(at - distinct.begin() + 1);
         };
-        const Keys& keys = keysOf[static_cast<std::size_t>(p)];
-        points.Take(keys.FirstEnd, join);
-        points.Take(keys.SecondEnd, join);
-        names.Take(keys.Name, join);
-        std::sort(found.begin(), found.end());
-        pending.insert(pending.end(), found.begin(), found.end());
+
+        std::vector<char> numbered(static_cast<std::size_t>(count), 0);
+        std::vector<int> pending;
+        std::vector<int> found;
+        int nextFree = 0;
+        std::int32_t counter = 0;
+        while (static_cast<int>(order.size()) < count) {
+            int p = 0;
+            if (pending.empty()) {
+                while (numbered[static_cast<std::size_t>(nextFree)]) {
+                    ++nextFree;
+                }
+                p = nextFree;
+                numbered[static_cast<std::size_t>(p)] = 1;
+                wires[p]->NetNo = ++counter;
+            } else {
+                p = pending.back();
+                pending.pop_back();
+            }
+            order.push_back(p);
+            found.clear();
+            auto join = [&](int q) {
+                if (!numbered[static_cast<std::size_t>(q)]) {
+                    numbered[static_cast<std::size_t>(q)] = 1;
+                    wires[q]->NetNo = counter;
+                    found.push_back(q);
+                }
+            };
+            const model::TWireRec& w = *wires[p];
+            points.Take(w.First().Packed(), join);
+            points.Take(w.Second().Packed(), join);
+            if (!w.LabelName.empty()) {
+                names.Take(nameOf(w.LabelName), join);
+            }
+            std::sort(found.begin(), found.end());
+            pending.insert(pending.end(), found.begin(), found.end());
+        }
     }
 
     std::vector<std::unique_ptr<model::TWireRec>> reordered;

@@ -41,24 +41,36 @@ model::TPoint GridPoint(std::mt19937& rng, int gridPoints) {
     return {GridValue(rng, gridPoints), GridValue(rng, gridPoints)};
 }
 
+std::int16_t Near(std::mt19937& rng, std::int16_t from, int gridPoints, int maxLength) {
+    if (maxLength <= 0) {
+        return GridValue(rng, gridPoints);
+    }
+    const int step = std::uniform_int_distribution<int>(-maxLength, maxLength)(rng);
+    return static_cast<std::int16_t>(std::clamp(from + 10 * step, -10, 10 * (gridPoints - 2)));
+}
+
 void CopyText(char* field, std::size_t size, const std::string& text) {
     std::memcpy(field, text.data(), std::min(size, text.size()));
 }
 
-model::CCe2Label RandomLabel(std::mt19937& rng, int gridPoints) {
+model::CCe2Label RandomLabel(std::mt19937& rng, int gridPoints, int numbered) {
     model::CCe2Label label;
     label.Kind = Chance(rng, 3) == 0 ? model::kKindLabelAlt : model::kKindLabel;
     label.Attr = Chance(rng, 2) ? 0x08 : 0;
     const model::TPoint at = GridPoint(rng, gridPoints);
     label.X = at.X;
     label.Y = at.Y;
-    const std::string& text = Pick(rng, kLabelTexts);
+    const std::string text =
+        numbered > 0 ? "S" + std::to_string(std::uniform_int_distribution<int>(1, numbered)(rng))
+                     : Pick(rng, kLabelTexts);
     CopyText(label.Text, sizeof label.Text, text);
     label.TextLen = static_cast<std::uint8_t>(text.size());
     return label;
 }
 
-model::CCe2Part RandomPart(std::mt19937& rng, int gridPoints) {
+const std::vector<std::string> kPrefixes = {"R", "C", "U", "TP", "D", "L", "Q", "J", "FB", "r"};
+
+model::CCe2Part RandomPart(std::mt19937& rng, int gridPoints, int numberedRefs) {
     model::CCe2Part part;
     part.Kind = model::kKindPart;
     const model::TPoint at = GridPoint(rng, gridPoints);
@@ -69,7 +81,11 @@ model::CCe2Part RandomPart(std::mt19937& rng, int gridPoints) {
     const std::string& name = Pick(rng, kNames);
     CopyText(part.Name, sizeof part.Name, name);
     part.NameLen = static_cast<std::uint8_t>(name.size());
-    const std::string& ref = Pick(rng, kRefs);
+    const std::string ref =
+        numberedRefs > 0
+            ? Pick(rng, kPrefixes) + std::to_string(std::uniform_int_distribution<int>(
+                                         1, std::min(numberedRefs, 30000))(rng))
+            : Pick(rng, kRefs);
     CopyText(part.Ref, sizeof part.Ref, ref);
     part.RefLen = static_cast<std::uint8_t>(ref.size());
     CopyText(part.LibName, sizeof part.LibName - 1, Pick(rng, kLibNames));
@@ -122,12 +138,14 @@ std::vector<RandomDrawing> RandomDrawings(std::mt19937& rng, const RandomShape& 
             const model::TPoint a = GridPoint(rng, g);
             model::TPoint b = a;
             const int kind = Chance(rng, 10);
+            const int m = shape.MaxLength;
             if (kind < 4) {
-                b.X = GridValue(rng, g);
+                b.X = Near(rng, a.X, g, m);
             } else if (kind < 8) {
-                b.Y = GridValue(rng, g);
+                b.Y = Near(rng, a.Y, g, m);
             } else if (kind == 8 || Chance(rng, 4) != 0) {
-                b = GridPoint(rng, g);  // diagonal, now and then straight or a point
+                // diagonal, now and then straight or a point
+                b = {Near(rng, a.X, g, m), Near(rng, a.Y, g, m)};
             }
             d.Wires.emplace_back(a, b);
         }
@@ -136,10 +154,17 @@ std::vector<RandomDrawing> RandomDrawings(std::mt19937& rng, const RandomShape& 
             d.Junctions.push_back(again ? d.Junctions.back() : GridPoint(rng, g));
         }
         for (int i = 0; i < shape.Labels; ++i) {
-            d.Labels.push_back(RandomLabel(rng, g));
+            d.Labels.push_back(RandomLabel(rng, g, shape.Numbered ? shape.Labels / 2 + 1 : 0));
         }
         for (int i = 0; i < shape.Parts; ++i) {
-            d.Parts.push_back(RandomPart(rng, g));
+            d.Parts.push_back(RandomPart(rng, g, shape.Numbered ? shape.Parts : 0));
+            if (shape.Numbered && !d.Wires.empty()) {
+                // On a real sheet parts sit where wires end.
+                const auto& wire = d.Wires[std::uniform_int_distribution<std::size_t>(
+                    0, d.Wires.size() - 1)(rng)];
+                d.Parts.back().X = wire.first.X;
+                d.Parts.back().Y = wire.first.Y;
+            }
         }
     }
     return drawings;
@@ -175,8 +200,10 @@ void PlaceRandomPins(model::TPartRec& head, const model::TPartRec& unit) {
     }
 }
 
-std::string RunAndDescribe(const std::vector<RandomDrawing>& drawings,
-                           const ConnectivityVariant& variant) {
+namespace {
+
+std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
+                        const ConnectivityVariant& variant, bool describe, int& netCount) {
     model::TPartsList parts;
     parts.SetPowerNames("VCC;GND;VEE");
     model::TNetList nets;
@@ -197,9 +224,10 @@ std::string RunAndDescribe(const std::vector<RandomDrawing>& drawings,
         }
         model::TWireList wires = drawing.WireList();
         variant.Connect(wires, parts, noPinCvt);
-        out += text::Format("drawing %zu\n", d);
-        const auto pinIds = PinIds(parts);
-        for (int i = 0; i < wires.Count(); ++i) {
+        out += describe ? text::Format("drawing %zu\n", d) : "";
+        const auto pinIds =
+            describe ? PinIds(parts) : std::map<const model::TPinRec*, std::string>();
+        for (int i = 0; describe && i < wires.Count(); ++i) {
             const model::TWireRec& w = *wires[i];
             out += text::Format("%d,%d-%d,%d #%d '%s' %s\n", w.X1, w.Y1, w.X2, w.Y2, w.NetNo,
                                 w.LabelName.c_str(), w.Pin ? pinIds.at(w.Pin).c_str() : "-");
@@ -207,6 +235,10 @@ std::string RunAndDescribe(const std::vector<RandomDrawing>& drawings,
         netlist::ShortsReporter shorts(&shortRows, headerShown, text::Format("d%zu.ce2", d));
         (variant.IndexedNets ? netlist::indexed::BuildNets : netlist::BuildNets)(nets, wires,
                                                                                  settings, shorts);
+    }
+    netCount = nets.Count();
+    if (!describe) {
+        return out;
     }
     const auto pinIds = PinIds(parts);
     out += text::Format("nets, counter %d\n", nets.NetCounter);
@@ -234,6 +266,20 @@ std::string RunAndDescribe(const std::vector<RandomDrawing>& drawings,
         out += "\n";
     }
     return out;
+}
+
+}  // namespace
+
+std::string RunAndDescribe(const std::vector<RandomDrawing>& drawings,
+                           const ConnectivityVariant& variant) {
+    int netCount = 0;
+    return RunDrawings(drawings, variant, true, netCount);
+}
+
+int Run(const std::vector<RandomDrawing>& drawings, const ConnectivityVariant& variant) {
+    int netCount = 0;
+    RunDrawings(drawings, variant, false, netCount);
+    return netCount;
 }
 
 }  // namespace support

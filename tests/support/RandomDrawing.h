@@ -36,6 +36,9 @@ struct RandomShape {
     int Labels = 4;
     int Junctions = 4;
     int Drawings = 1;
+    int MaxLength = 0;      // longest straight wire in grid steps; 0: across the sheet
+    bool Numbered = false;  // references R1, C7, ... and label texts S1, S2, ... as on a
+                            // real sheet, instead of a small set meeting often
 };
 
 std::vector<RandomDrawing> RandomDrawings(std::mt19937& rng, const RandomShape& shape);
@@ -60,5 +63,7 @@ struct ConnectivityVariant {
 // list with its unit counts and conflict marks.
 std::string RunAndDescribe(const std::vector<RandomDrawing>& drawings,
                            const ConnectivityVariant& variant);
+// The same run without the description; returns the number of nets made.
+int Run(const std::vector<RandomDrawing>& drawings, const ConnectivityVariant& variant);
 
 }  // namespace support
