@@ -101,4 +101,74 @@ TEST(ConnectivityDifferential, WholeIndexedPassMatchesThePlainOne) {
     EXPECT_EQ(CountDifferences(indexed, kShapes, 600, 9000), 0);
 }
 
+// The generator has to produce what the indexed steps could get wrong, or agreement means
+// little: cuts at junctions and overlaps, shorts, conflicting and multi-unit parts.
+TEST(ConnectivityDifferential, RandomDrawingsMeetOften) {
+    int junctionCuts = 0;
+    int overlapCuts = 0;
+    int shorts = 0;
+    int conflicts = 0;
+    int units = 0;
+    const int rounds = 200;
+    for (int r = 0; r < rounds; ++r) {
+        std::mt19937 rng(static_cast<unsigned>(r));
+        const auto drawings = support::RandomDrawings(rng, kShapes[1]);
+        model::TWireList wires = drawings[0].WireList();
+        const int drawn = wires.Count();
+        netlist::SplitAtJunctions(wires);
+        junctionCuts += wires.Count() > drawn ? 1 : 0;
+        const int afterJunctions = wires.Count();
+        netlist::SplitOverlaps(wires);
+        overlapCuts += wires.Count() > afterJunctions ? 1 : 0;
+        const std::string described = support::RunAndDescribe(drawings, kPlain);
+        const std::string tail = described.substr(described.find("\nshorts\n"));
+        shorts += tail.find("|\n") < tail.find("\nparts\n") ? 1 : 0;
+        conflicts += tail.find(" c1 ") != std::string::npos ? 1 : 0;
+        units += tail.find(" u2 ") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_GT(junctionCuts, rounds / 10);
+    EXPECT_GT(overlapCuts, rounds / 10);
+    EXPECT_GT(shorts, rounds / 10);
+    EXPECT_GT(conflicts, rounds / 10);
+    EXPECT_GT(units, rounds / 10);
+}
+
+model::CCe2Part PartRecord(const std::string& ref, const std::string& name) {
+    model::CCe2Part part;
+    part.Kind = model::kKindPart;
+    std::copy(ref.begin(), ref.end(), part.Ref);
+    part.RefLen = static_cast<std::uint8_t>(ref.size());
+    std::copy(name.begin(), name.end(), part.Name);
+    part.NameLen = static_cast<std::uint8_t>(name.size());
+    std::copy_n("RES", 3, part.LibName);
+    return part;
+}
+
+// Parts without a reference share the empty prefix and number 0 with the reference "0", but
+// only the latter marks conflicts; a later "0" still marks a record filed before the marked
+// ones, which a search that stops at the first marked record would miss.
+TEST(ConnectivityDifferential, ConflictMarksWhereEmptyReferencesMeetReferenceZero) {
+    support::RandomDrawing drawing;
+    for (const auto& [ref, name] : std::vector<std::pair<std::string, std::string>>{{"", "B"},
+                                                                                    {"", "D"},
+                                                                                    {"0", "C"},
+                                                                                    {"", "A"},
+                                                                                    {"0", "E"},
+                                                                                    {"R1", "B"},
+                                                                                    {"R1", "A"},
+                                                                                    {"R1", "B"},
+                                                                                    {"R1", "C"},
+                                                                                    {"", "A"}}) {
+        drawing.Parts.push_back(PartRecord(ref, name));
+    }
+    const std::string plain = support::RunAndDescribe({drawing}, kPlain);
+    const std::string indexed =
+        support::RunAndDescribe({drawing}, {netlist::indexed::ConnectWires, true, true});
+    EXPECT_EQ(FirstDifference(plain, indexed), "");
+    const std::string parts = indexed.substr(indexed.find("\nparts\n") + 7);
+    EXPECT_EQ(parts,
+              "/A u2 c1  /A u2 c0  \n/B u1 c1  \n0/C u1 c1  \n/D u1 c1  \n0/E u1 c1  \n"
+              "R1/A u1 c1  \nR1/B u2 c1  R1/B u2 c1  \nR1/C u1 c1  \n");
+}
+
 }  // namespace
