@@ -10,20 +10,11 @@
 #include <vector>
 
 #include "netlist/Connectivity.h"
+#include "netlist/WireShape.h"
 #include "text/Compare.h"
 
 namespace netlist::indexed {
 namespace {
-
-bool IsVertical(const model::TWireRec& w) {
-    return w.X1 == w.X2;
-}
-bool IsHorizontal(const model::TWireRec& w) {
-    return w.Y1 == w.Y2;
-}
-bool IsZeroLength(const model::TWireRec& w) {
-    return IsVertical(w) && IsHorizontal(w);
-}
 
 // A point on a straight line of the drawing: `Line` is the X of a vertical line or the Y
 // of a horizontal one, `At` the other coordinate. `Item` is what sits there.
@@ -237,9 +228,37 @@ void SplitOverlaps(model::TWireList& wires) {
     }
 }
 
+namespace {
+
+// The pin conversion list answers whether it has a part by walking its blocks; the stubs
+// ask once per pin, for the pins of one part after the other, so the last answer is kept.
+class LastPartRemembered final : public PinConversion {
+  public:
+    explicit LastPartRemembered(const PinConversion& list) : list_(list) {}
+    bool HasPart(std::string_view cvtName) const override {
+        if (!known_ || cvtName != name_) {
+            name_ = cvtName;
+            has_ = list_.HasPart(cvtName);
+            known_ = true;
+        }
+        return has_;
+    }
+    std::optional<int> NumberOf(std::string_view cvtName, std::string_view pinText) const override {
+        return list_.NumberOf(cvtName, pinText);
+    }
+
+  private:
+    const PinConversion& list_;
+    mutable std::string name_;
+    mutable bool has_ = false;
+    mutable bool known_ = false;
+};
+
+}  // namespace
+
 void AddPinStubs(model::TWireList& wires, const model::TPartsList& parts,
                  const PinConversion& pinCvt) {
-    netlist::AddPinStubs(wires, parts, pinCvt);
+    netlist::AddPinStubs(wires, parts, LastPartRemembered(pinCvt));
 }
 
 // A wire keeps the name of the last label or tag that touches it, so each wire looks up

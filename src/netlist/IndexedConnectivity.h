@@ -15,7 +15,8 @@ namespace netlist::indexed {
 
 void SplitAtJunctions(model::TWireList& wires);
 void SplitOverlaps(model::TWireList& wires);
-// Already a single walk over the parts and their pins.
+// Already a single walk over the parts and their pins; asks the pin conversion list once
+// per part instead of once per pin.
 void AddPinStubs(model::TWireList& wires, const model::TPartsList& parts,
                  const PinConversion& pinCvt);
 void ApplyLabels(model::TWireList& wires);

@@ -82,10 +82,9 @@ model::CCe2Part RandomPart(std::mt19937& rng, int gridPoints, int numberedRefs) 
     CopyText(part.Name, sizeof part.Name, name);
     part.NameLen = static_cast<std::uint8_t>(name.size());
     const std::string ref =
-        numberedRefs > 0
-            ? Pick(rng, kPrefixes) + std::to_string(std::uniform_int_distribution<int>(
-                                         1, std::min(numberedRefs, 30000))(rng))
-            : Pick(rng, kRefs);
+        numberedRefs > 0 ? Pick(rng, kPrefixes) + std::to_string(std::uniform_int_distribution<int>(
+                                                      1, std::min(numberedRefs, 30000))(rng))
+                         : Pick(rng, kRefs);
     CopyText(part.Ref, sizeof part.Ref, ref);
     part.RefLen = static_cast<std::uint8_t>(ref.size());
     CopyText(part.LibName, sizeof part.LibName - 1, Pick(rng, kLibNames));
@@ -105,6 +104,18 @@ class FixedLookups : public partslist::PartLookups {
     std::optional<Footprint> FindFoot(std::string_view) override { return std::nullopt; }
     std::string PinTextOf(std::string_view, int number) override { return std::to_string(number); }
     std::string GroupName(int) override { return ""; }
+};
+
+// A block for the converted name IC: pin A1 is 3, pin 2 is 9, other texts have no number.
+class IcPinNumbers final : public netlist::PinConversion {
+  public:
+    bool HasPart(std::string_view cvtName) const override { return cvtName == "IC"; }
+    std::optional<int> NumberOf(std::string_view cvtName, std::string_view pinText) const override {
+        if (!HasPart(cvtName) || (pinText != "A1" && pinText != "2")) {
+            return std::nullopt;
+        }
+        return pinText == "A1" ? 3 : 9;
+    }
 };
 
 std::map<const model::TPinRec*, std::string> PinIds(const model::TPartsList& parts) {
@@ -160,8 +171,8 @@ std::vector<RandomDrawing> RandomDrawings(std::mt19937& rng, const RandomShape& 
             d.Parts.push_back(RandomPart(rng, g, shape.Numbered ? shape.Parts : 0));
             if (shape.Numbered && !d.Wires.empty()) {
                 // On a real sheet parts sit where wires end.
-                const auto& wire = d.Wires[std::uniform_int_distribution<std::size_t>(
-                    0, d.Wires.size() - 1)(rng)];
+                const auto& wire =
+                    d.Wires[std::uniform_int_distribution<std::size_t>(0, d.Wires.size() - 1)(rng)];
                 d.Parts.back().X = wire.first.X;
                 d.Parts.back().Y = wire.first.Y;
             }
@@ -210,7 +221,7 @@ std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
     view::MemoryListView shortRows;
     bool headerShown = false;
     FixedLookups lookups;
-    const netlist::NoPinConversion noPinCvt;
+    const IcPinNumbers pinCvt;
     const netlist::NetSettings settings{"-", false};
     std::string out;
     for (std::size_t d = 0; d < drawings.size(); ++d) {
@@ -223,14 +234,15 @@ std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
                 parts, record, lookups, PlaceRandomPins);
         }
         model::TWireList wires = drawing.WireList();
-        variant.Connect(wires, parts, noPinCvt);
+        variant.Connect(wires, parts, pinCvt);
         out += describe ? text::Format("drawing %zu\n", d) : "";
         const auto pinIds =
             describe ? PinIds(parts) : std::map<const model::TPinRec*, std::string>();
         for (int i = 0; describe && i < wires.Count(); ++i) {
             const model::TWireRec& w = *wires[i];
-            out += text::Format("%d,%d-%d,%d #%d '%s' %s\n", w.X1, w.Y1, w.X2, w.Y2, w.NetNo,
-                                w.LabelName.c_str(), w.Pin ? pinIds.at(w.Pin).c_str() : "-");
+            out += text::Format("%d,%d-%d,%d #%d '%s' %s/%d\n", w.X1, w.Y1, w.X2, w.Y2, w.NetNo,
+                                w.LabelName.c_str(), w.Pin ? pinIds.at(w.Pin).c_str() : "-",
+                                w.Pin ? w.Pin->PinOrder : 0);
         }
         netlist::ShortsReporter shorts(&shortRows, headerShown, text::Format("d%zu.ce2", d));
         (variant.IndexedNets ? netlist::indexed::BuildNets : netlist::BuildNets)(nets, wires,
