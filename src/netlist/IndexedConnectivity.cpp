@@ -12,6 +12,7 @@
 #include "netlist/Connectivity.h"
 #include "netlist/WireShape.h"
 #include "text/Compare.h"
+#include "text/Sjis.h"
 
 namespace netlist::indexed {
 namespace {
@@ -341,12 +342,16 @@ void SortWiresByLabel(model::TWireList& wires) {
 
 namespace {
 
+// The text names compare equal by (EqualAsciiNoCase): letters folded, except the second
+// byte of a double-byte character.
 std::string Folded(std::string_view s) {
     std::string folded(s);
+    bool trailByte = false;
     for (char& c : folded) {
-        if (c >= 'a' && c <= 'z') {
+        if (!trailByte && c >= 'a' && c <= 'z') {
             c = static_cast<char>(c - 'a' + 'A');
         }
+        trailByte = !trailByte && text::IsLeadByte(static_cast<unsigned char>(c));
     }
     return folded;
 }
