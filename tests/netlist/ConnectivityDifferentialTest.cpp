@@ -77,12 +77,14 @@ int CountDifferences(const ConnectivityVariant& variant, const std::vector<Rando
 }
 
 // Dense small drawings where nearly everything meets, a sparser one, one with many wires
-// on few lines (long overlap chains), and two drawings into one parts and net list.
+// on few lines (long overlap chains), two drawings into one parts and net list, and one at
+// the end of the coordinate range, where wires and tags wrap around.
 const std::vector<RandomShape> kShapes = {
     {.Wires = 8, .GridPoints = 4, .Parts = 3, .Labels = 3, .Junctions = 3, .Drawings = 1},
     {.Wires = 25, .GridPoints = 7, .Parts = 5, .Labels = 5, .Junctions = 6, .Drawings = 1},
     {.Wires = 40, .GridPoints = 3, .Parts = 2, .Labels = 2, .Junctions = 4, .Drawings = 1},
     {.Wires = 30, .GridPoints = 12, .Parts = 8, .Labels = 6, .Junctions = 8, .Drawings = 2},
+    {.Wires = 20, .GridPoints = 8, .Parts = 4, .Labels = 6, .Junctions = 5, .Origin = 32720},
 };
 
 TEST(ConnectivityDifferential, EachIndexedStepMatchesThePlainOne) {

@@ -179,6 +179,25 @@ std::vector<RandomDrawing> RandomDrawings(std::mt19937& rng, const RandomShape& 
             }
         }
     }
+    if (shape.Origin != 0) {
+        auto shift = [&shape](std::int16_t& v) {
+            v = static_cast<std::int16_t>(static_cast<std::uint16_t>(v + shape.Origin));
+        };
+        for (RandomDrawing& d : drawings) {
+            for (auto& [a, b] : d.Wires) {
+                shift(a.X), shift(a.Y), shift(b.X), shift(b.Y);
+            }
+            for (model::TPoint& j : d.Junctions) {
+                shift(j.X), shift(j.Y);
+            }
+            for (model::CCe2Label& label : d.Labels) {
+                shift(label.X), shift(label.Y);
+            }
+            for (model::CCe2Part& part : d.Parts) {
+                shift(part.X), shift(part.Y);
+            }
+        }
+    }
     return drawings;
 }
 

@@ -37,6 +37,7 @@ struct RandomShape {
     int Junctions = 4;
     int Drawings = 1;
     int MaxLength = 0;      // longest straight wire in grid steps; 0: across the sheet
+    int Origin = 0;         // added to every coordinate, wrapping at the ends of the 16-bit range
     bool Numbered = false;  // references R1, C7, ... and label texts S1, S2, ... as on a
                             // real sheet, instead of a small set meeting often
 };
