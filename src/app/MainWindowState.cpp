@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "library/LibraryFiles.h"
-#include "netlist/Connectivity.h"
+#include "netlist/IndexedConnectivity.h"
 #include "netlist/NetBuilder.h"
 #include "netlist/PinPlacement.h"
 #include "output/NetlistFiles.h"
@@ -79,16 +79,16 @@ void MainWindowState::SaveSettings() {
 }
 
 model::TPartRec* MainWindowState::AddPart(const model::CCe2Part& record) {
-    return partslist::AddPart(PartsList, record, Lookups,
-                              [this](model::TPartRec& head, model::TPartRec& unit) {
-                                  netlist::PlacePins(unit, LibList, head);
-                              });
+    return partslist::indexed::AddPart(PartsList, record, Lookups,
+                                       [this](model::TPartRec& head, model::TPartRec& unit) {
+                                           netlist::PlacePins(unit, LibList, head);
+                                       });
 }
 
 void MainWindowState::BuildConnectivity(model::TWireList& wires) {
     netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
     netlist::ShortsReporter shorts(ErrorNetView, ShortHeaderShown, PreFile);
-    netlist::BuildConnectivity(wires, PartsList, NetList, Lookups, settings, shorts);
+    netlist::indexed::BuildConnectivity(wires, PartsList, NetList, Lookups, settings, shorts);
     ui_.SetLabel9(std::to_string(wires.Count()));
 }
 

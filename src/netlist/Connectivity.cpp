@@ -3,20 +3,11 @@
 #include <memory>
 #include <utility>
 
+#include "netlist/WireShape.h"
 #include "text/Compare.h"
 
 namespace netlist {
 namespace {
-
-bool IsVertical(const model::TWireRec& w) {
-    return w.X1 == w.X2;
-}
-bool IsHorizontal(const model::TWireRec& w) {
-    return w.Y1 == w.Y2;
-}
-bool IsZeroLength(const model::TWireRec& w) {
-    return IsVertical(w) && IsHorizontal(w);
-}
 
 bool ShareAnEnd(const model::TWireRec& p, const model::TWireRec& q) {
     return p.First() == q.First() || p.First() == q.Second() || p.Second() == q.First() ||

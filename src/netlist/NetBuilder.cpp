@@ -1,6 +1,8 @@
 #include "netlist/NetBuilder.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "text/Compare.h"
 #include "text/Cp932.h"
@@ -11,26 +13,88 @@ namespace {
 
 constexpr std::size_t kPinsPerRow = 5;
 
-void FileNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net) {
+using NetPosition = std::vector<std::unique_ptr<model::TNetRec>>::iterator;
+using FindNetPosition = NetPosition (*)(model::TNetList&, const std::string&);
+
+// The first net whose name is not smaller than `name`, walking from the start.
+NetPosition WalkToNet(model::TNetList& nets, const std::string& name) {
     auto at = nets.Items.begin();
-    for (; at != nets.Items.end(); ++at) {
-        const int order = text::CompareAsciiNoCase((*at)->NetName, net->NetName);
-        if (order == 0) {
-            model::TNetRec& existing = **at;
-            for (model::TPinRec* pin : net->Pins) {
-                pin->Net = &existing;
-                existing.Pins.push_back(pin);
-            }
-            return;
+    while (at != nets.Items.end() && text::CompareAsciiNoCase((*at)->NetName, name) < 0) {
+        ++at;
+    }
+    return at;
+}
+
+// The same net by binary search: the list is sorted and its names differ beyond case.
+NetPosition SearchNet(model::TNetList& nets, const std::string& name) {
+    return std::lower_bound(nets.Items.begin(), nets.Items.end(), name,
+                            [](const std::unique_ptr<model::TNetRec>& net, const std::string& n) {
+                                return text::CompareAsciiNoCase(net->NetName, n) < 0;
+                            });
+}
+
+void FileNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net, FindNetPosition find) {
+    const auto at = find(nets, net->NetName);
+    if (at != nets.Items.end() && text::CompareAsciiNoCase((*at)->NetName, net->NetName) == 0) {
+        model::TNetRec& existing = **at;
+        for (model::TPinRec* pin : net->Pins) {
+            pin->Net = &existing;
+            existing.Pins.push_back(pin);
         }
-        if (order > 0) {
-            break;
-        }
+        return;
     }
     for (model::TPinRec* pin : net->Pins) {
         pin->Net = net.get();
     }
     nets.Items.insert(at, std::move(net));
+}
+
+void FinishNetWith(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
+                   const NetSettings& settings, FindNetPosition find) {
+    if (net->Pins.empty()) {
+        return;
+    }
+    if (net->NetName.empty()) {
+        if (net->Pins.size() < 2) {
+            return;  // a lone unnamed pin is no net
+        }
+        if (nets.NetCounter > 0 && nets.NetCounter < 2147483647) {
+            net->NetName = text::Format("N%06d", ++nets.NetCounter);
+        } else {
+            net->NetName = PinLabel(*net, 0, kPinLabelNaming, settings);
+        }
+    }
+    FileNet(nets, std::move(net), find);
+}
+
+void BuildNetsWith(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
+                   ShortsReporter& shorts, FindNetPosition find) {
+    std::unique_ptr<model::TNetRec> net;
+    std::int32_t netNo = -1;
+    for (int i = 0; i < wires.Count(); ++i) {
+        model::TWireRec& wire = *wires[i];
+        if (!net || wire.NetNo != netNo) {
+            if (net) {
+                FinishNetWith(nets, std::move(net), settings, find);
+            }
+            net = std::make_unique<model::TNetRec>();
+            netNo = wire.NetNo;
+        }
+        if (wire.LabelName.empty()) {
+            // A named stub names the net but is no member of it.
+            if (wire.Pin) {
+                net->Pins.push_back(wire.Pin);
+                wire.Pin = nullptr;
+            }
+        } else if (net->NetName.empty()) {
+            net->NetName = wire.LabelName;
+        } else {
+            shorts.ReportShort(net->NetName, wire.LabelName);
+        }
+    }
+    if (net) {
+        FinishNetWith(nets, std::move(net), settings, find);
+    }
 }
 
 }  // namespace
@@ -63,50 +127,22 @@ std::string PinLabel(const model::TNetRec& net, int index, int form, const NetSe
 
 void FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
                const NetSettings& settings) {
-    if (net->Pins.empty()) {
-        return;
-    }
-    if (net->NetName.empty()) {
-        if (net->Pins.size() < 2) {
-            return;  // a lone unnamed pin is no net
-        }
-        if (nets.NetCounter > 0 && nets.NetCounter < 2147483647) {
-            net->NetName = text::Format("N%06d", ++nets.NetCounter);
-        } else {
-            net->NetName = PinLabel(*net, 0, kPinLabelNaming, settings);
-        }
-    }
-    FileNet(nets, std::move(net));
+    FinishNetWith(nets, std::move(net), settings, WalkToNet);
 }
 
 void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
                ShortsReporter& shorts) {
-    std::unique_ptr<model::TNetRec> net;
-    std::int32_t netNo = -1;
-    for (int i = 0; i < wires.Count(); ++i) {
-        model::TWireRec& wire = *wires[i];
-        if (!net || wire.NetNo != netNo) {
-            if (net) {
-                FinishNet(nets, std::move(net), settings);
-            }
-            net = std::make_unique<model::TNetRec>();
-            netNo = wire.NetNo;
-        }
-        if (wire.LabelName.empty()) {
-            // A named stub names the net but is no member of it.
-            if (wire.Pin) {
-                net->Pins.push_back(wire.Pin);
-                wire.Pin = nullptr;
-            }
-        } else if (net->NetName.empty()) {
-            net->NetName = wire.LabelName;
-        } else {
-            shorts.ReportShort(net->NetName, wire.LabelName);
-        }
-    }
-    if (net) {
-        FinishNet(nets, std::move(net), settings);
-    }
+    BuildNetsWith(nets, wires, settings, shorts, WalkToNet);
+}
+
+void indexed::FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
+                        const NetSettings& settings) {
+    FinishNetWith(nets, std::move(net), settings, SearchNet);
+}
+
+void indexed::BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
+                        ShortsReporter& shorts) {
+    BuildNetsWith(nets, wires, settings, shorts, SearchNet);
 }
 
 bool ShowNets(const model::TNetList& nets, view::ListView& netView,

@@ -47,6 +47,14 @@ void FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
 void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
                ShortsReporter& shorts);
 
+namespace indexed {
+// The same, finding a net's place in the sorted list by binary search.
+void FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
+               const NetSettings& settings);
+void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
+               ShortsReporter& shorts);
+}  // namespace indexed
+
 // Fills the net view (five pins a row) and the net count; returns whether the shorts
 // panel is to be shown, that is whether the shorts view has rows.
 bool ShowNets(const model::TNetList& nets, view::ListView& netView,

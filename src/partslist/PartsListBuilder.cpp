@@ -50,6 +50,61 @@ Place FindPlace(model::TPartsList& parts, model::TPartRec& added) {
     return place;
 }
 
+// The order of the list: reference prefix, reference number, converted name.
+int CompareRef(const model::TPartRec& a, const model::TPartRec& b) {
+    if (int prefix = text::CompareBytes(a.RefPrefixText(), b.RefPrefixText()); prefix != 0) {
+        return prefix;
+    }
+    return a.RefNumber < b.RefNumber ? -1 : (a.RefNumber > b.RefNumber ? 1 : 0);
+}
+
+// FindPlace by binary search; the list is sorted and holds each key once. The walk marks
+// the records of the same reference it passes or stops at when their name differs; those
+// passed are the ones of the same reference with a smaller name.
+Place SearchPlace(model::TPartsList& parts, model::TPartRec& added) {
+    auto& items = parts.Items;
+    const auto byRef = [](const std::unique_ptr<model::TPartRec>& p, const model::TPartRec& n) {
+        return CompareRef(*p, n) < 0;
+    };
+    const auto refStart = std::lower_bound(items.begin(), items.end(), added, byRef);
+    const auto stop = std::lower_bound(
+        refStart, items.end(), added,
+        [](const std::unique_ptr<model::TPartRec>& p, const model::TPartRec& n) {
+            const int ref = CompareRef(*p, n);
+            return ref < 0 ||
+                   (ref == 0 && text::CompareBytes(p->CvtNameText(), n.CvtNameText()) < 0);
+        });
+    Place place;
+    place.Index = static_cast<std::size_t>(stop - items.begin());
+    const bool stopsOnSameRef = stop != items.end() && CompareRef(**stop, added) == 0;
+    const bool stopsOnSameName =
+        stopsOnSameRef && text::CompareBytes((*stop)->CvtNameText(), added.CvtNameText()) == 0;
+    if (stopsOnSameName) {
+        place.SamePart = stop->get();
+    }
+    if (!added.HasRef() || (stop == refStart && !stopsOnSameRef) ||
+        (stop == refStart && stopsOnSameName)) {
+        return place;
+    }
+    added.NameConflict = 1;
+    if (stopsOnSameRef && !stopsOnSameName) {
+        (*stop)->NameConflict = 1;
+    }
+    // Every record of a reference gets its mark from the first differing name filed after
+    // it, so the marked ones of a reference lead it; the walk back can stop at the first
+    // marked one. References without a digit and without text (prefix empty, number 0) mix
+    // marking and unmarking records, so those are walked whole.
+    const bool mixed = added.RefPrefixText().empty() && added.RefNumber == 0;
+    for (auto at = stop; at != refStart;) {
+        --at;
+        if ((*at)->NameConflict && !mixed) {
+            break;
+        }
+        (*at)->NameConflict = 1;
+    }
+    return place;
+}
+
 void ChainUnit(model::TPartRec& head, std::unique_ptr<model::TPartRec> unit) {
     ++head.UnitNo;
     unit->UnitNo = head.UnitNo;
@@ -87,10 +142,11 @@ void SetFootprintAndSilk(model::TPartRec& part, int crSilkType, PartLookups& loo
     part.SilkSet = 1;
 }
 
-}  // namespace
+using FindPlaceFn = Place (*)(model::TPartsList&, model::TPartRec&);
 
-model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record,
-                         PartLookups& lookups, const PlacePinsFn& placePins) {
+model::TPartRec* AddPartWith(model::TPartsList& parts, const model::CCe2Part& record,
+                             PartLookups& lookups, const PlacePinsFn& placePins,
+                             FindPlaceFn findPlace) {
     auto added = std::make_unique<model::TPartRec>(record);
     if (std::optional<PartLookups::NameConversion> converted =
             lookups.ConvertName(added->CvtNameText())) {
@@ -100,7 +156,7 @@ model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record
     std::optional<std::string> maker = lookups.FindMaker(added->CvtNameText());
     text::CopyToField(added->MakerName, maker ? *maker : std::string());
 
-    Place place = FindPlace(parts, *added);
+    Place place = findPlace(parts, *added);
     model::TPartRec* result = added.get();
     if (place.SamePart) {
         placePins(*place.SamePart, *added);
@@ -111,6 +167,18 @@ model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record
                            std::move(added));
     }
     return result;
+}
+
+}  // namespace
+
+model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record,
+                         PartLookups& lookups, const PlacePinsFn& placePins) {
+    return AddPartWith(parts, record, lookups, placePins, FindPlace);
+}
+
+model::TPartRec* indexed::AddPart(model::TPartsList& parts, const model::CCe2Part& record,
+                                  PartLookups& lookups, const PlacePinsFn& placePins) {
+    return AddPartWith(parts, record, lookups, placePins, SearchPlace);
 }
 
 void FinishParts(model::TPartsList& parts, int crSilkType, PartLookups& lookups) {

@@ -20,6 +20,12 @@ constexpr const char* kCrKinds = "R,C,VR,L,D,Q,TR,TP,J";
 model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record,
                          PartLookups& lookups, const PlacePinsFn& placePins);
 
+namespace indexed {
+// The same, finding the place by binary search instead of walking the list.
+model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record,
+                         PartLookups& lookups, const PlacePinsFn& placePins);
+}  // namespace indexed
+
 // After a load: drops pins that formed no net, sorts each part's pins, and sets footprint
 // and silk name. `crSilkType`: 0 empty, 1 drawing name, 2 converted name.
 void FinishParts(model::TPartsList& parts, int crSilkType, PartLookups& lookups);
