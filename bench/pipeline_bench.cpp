@@ -41,7 +41,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kPartsPerRow = 250;
 constexpr int kPitch = 100;   // drawing units from one resistor to the next
-constexpr int kRowStep = 40;  // drawing units between rows
+constexpr int kRowStep = 30;  // drawing units between rows (a million wires fit the 16-bit space)
 constexpr int kOrigin = -30000;
 
 struct Drawing {
@@ -172,8 +172,8 @@ int main(int argc, char** argv) {
             return 0;
         } else {
             int n = std::atoi(arg.c_str());
-            if (n < 2 || n > 200000) {
-                std::fprintf(stderr, "pipeline_bench: a size is 2 to 200000 wires: %s\n", argv[i]);
+            if (n < 2 || n > 1000000) {
+                std::fprintf(stderr, "pipeline_bench: a size is 2 to 1000000 wires: %s\n", argv[i]);
                 return 2;
             }
             sizes.push_back(n);
