@@ -348,6 +348,10 @@ QWidget* TVornExtracts::BuildNameCvtPage() {
     CvtSplitter->addWidget(LocalCvtPanel);
     CvtSplitter->addWidget(pane("共通　変換リスト", NameCvtView));
     CvtSplitter->setChildrenCollapsible(false);
+    CvtSplitter->setStretchFactor(0, 0);
+    CvtSplitter->setStretchFactor(1, 1);
+    CvtSplitter->installEventFilter(this);
+    connect(CvtSplitter, &QSplitter::splitterMoved, this, [this] { cvtSplitterWanted_.reset(); });
     eachCvtView_ = std::make_unique<QtListView>(*EachCvtView);
     nameCvtView_ = std::make_unique<QtListView>(*NameCvtView);
 
@@ -634,8 +638,20 @@ void TVornExtracts::ApplyLayout() {
     ApplyWidths(*footView_, layout.FootView);
     ApplyWidths(*eachCvtView_, layout.EachCvtView);
     ApplyWidths(*nameCvtView_, layout.NameCvtView);
-    int total = std::max(CvtSplitter->width(), layout.CvtSplitter + 100);
-    CvtSplitter->setSizes({layout.CvtSplitter, std::max(total - layout.CvtSplitter, 1)});
+    cvtSplitterWanted_ = layout.CvtSplitter;
+    ApplyCvtSplitter();
+}
+
+// The splitter only takes a position once its page has a size: until the user moves it,
+// the stored position is applied again whenever the splitter is resized.
+void TVornExtracts::ApplyCvtSplitter() {
+    if (!cvtSplitterWanted_) {
+        return;
+    }
+    int left = *cvtSplitterWanted_;
+    int total = std::max(CvtSplitter->width(), left + 1);
+    QSignalBlocker blocker(CvtSplitter);
+    CvtSplitter->setSizes({left, std::max(total - left - CvtSplitter->handleWidth(), 1)});
 }
 
 void TVornExtracts::ReadLayout() {
@@ -652,8 +668,9 @@ void TVornExtracts::ReadLayout() {
     ReadWidths(*footView_, layout.FootView);
     ReadWidths(*eachCvtView_, layout.EachCvtView);
     ReadWidths(*nameCvtView_, layout.NameCvtView);
-    QList<int> sizes = CvtSplitter->sizes();
-    if (!sizes.isEmpty()) {
+    if (cvtSplitterWanted_) {
+        layout.CvtSplitter = *cvtSplitterWanted_;
+    } else if (QList<int> sizes = CvtSplitter->sizes(); !sizes.isEmpty()) {
         layout.CvtSplitter = sizes.front();
     }
 }
@@ -830,6 +847,10 @@ void TVornExtracts::FootDeleteBtnClick() {
 
 // Enter in PartsViewA, NetView or ErrorNetView edits the part selected in PartsViewA.
 bool TVornExtracts::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == CvtSplitter && event->type() == QEvent::Resize) {
+        ApplyCvtSplitter();
+        return false;
+    }
     if (event->type() == QEvent::KeyPress &&
         (watched == PartsViewA || watched == NetView || watched == ErrorNetView)) {
         auto* key = static_cast<QKeyEvent*>(event);

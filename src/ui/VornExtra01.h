@@ -115,6 +115,7 @@ class TVornExtracts : public QMainWindow {
 
     void ApplyOptions();
     void ApplyLayout();
+    void ApplyCvtSplitter();
     void ShowTitles();
     void ShowShortsPanel();
     void ReadDrawing(const std::filesystem::path& file, const std::string& shownName);
@@ -213,6 +214,7 @@ class TVornExtracts : public QMainWindow {
     std::filesystem::path startDir_;
     std::filesystem::path helpFile_;
     std::optional<std::filesystem::path> openFileName_;
+    std::optional<int> cvtSplitterWanted_;
     int currentPage_ = 0;
     bool shownOnce_ = false;
     bool closed_ = false;
