@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -268,6 +270,31 @@ TEST_F(WindowTest, EnterInTheResultViewsEditsThePartSelectedInPartsViewA) {
     QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
     QApplication::sendEvent(w.PartsViewA, &up);
     EXPECT_EQ(w.PartsViewA->currentIndex().row(), 0);
+}
+
+}  // namespace
+}  // namespace uitest
+
+namespace uitest {
+namespace {
+
+TEST_F(WindowTest, TheFirstLoadRunsOnceAfterTheWindowIsShown) {
+    std::string one = folder.Drawing("one.ce2", {"R1"});
+    window = std::make_unique<ui::TVornExtracts>(dialogs, std::vector<std::string>{one});
+    EXPECT_EQ(window->PartsViewA->topLevelItemCount(), 0);
+    window->show();
+    QElapsedTimer clock;
+    clock.start();
+    while (window->PartsViewA->topLevelItemCount() == 0 && clock.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    EXPECT_EQ(window->PartsViewA->topLevelItemCount(), 1);
+    EXPECT_FALSE(window->Timer1->isActive());
+    window->hide();
+    window->show();
+    QApplication::processEvents();
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(window->PartsViewA->topLevelItemCount(), 1);
 }
 
 }  // namespace
