@@ -394,27 +394,41 @@ QWidget* TVornExtracts::BuildNameCvtPage() {
     return CvtSplitter;
 }
 
-QWidget* TVornExtracts::BuildMakerPage() {
+// A table page: the three buttons and the labelled edit boxes on the left, the view on
+// the right.
+QWidget* TVornExtracts::BuildTablePage(TablePageControls controls,
+                                       std::initializer_list<const char*> labels) {
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
-    MakerAddBtn = new QPushButton(U("追加(&V)"));
-    MakerReplaceBtn = new QPushButton(U("更新(&W)"));
-    MakerDeleteBtn = new QPushButton(U("削除(&X)"));
-    MakerPnameEdit = new QLineEdit;
-    MakerNameEdit = new QLineEdit;
-    for (QPushButton* button : {MakerAddBtn, MakerReplaceBtn, MakerDeleteBtn}) {
-        left->addWidget(button);
+    std::array<QPushButton**, 3> buttons{controls.Add, controls.Replace, controls.Delete};
+    std::array<const char*, 3> captions{"追加(&V)", "更新(&W)", "削除(&X)"};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        *buttons[i] = new QPushButton(U(captions[i]));
+        left->addWidget(*buttons[i]);
     }
-    left->addWidget(new QLabel(U("部品名")));
-    left->addWidget(MakerPnameEdit);
-    left->addWidget(new QLabel(U("メーカー名")));
-    left->addWidget(MakerNameEdit);
+    std::size_t edit = 0;
+    for (const char* label : labels) {
+        QLineEdit*& box = *controls.Edits[edit++];
+        box = new QLineEdit;
+        left->addWidget(new QLabel(U(label)));
+        left->addWidget(box);
+    }
     left->addStretch();
-    MakerView = NewListWidget(page);
-    makerView_ = std::make_unique<QtListView>(*MakerView);
+    *controls.View = NewListWidget(page);
     layout->addLayout(left);
-    layout->addWidget(MakerView, 1);
+    layout->addWidget(*controls.View, 1);
+    return page;
+}
+
+QWidget* TVornExtracts::BuildMakerPage() {
+    QWidget* page = BuildTablePage({&MakerAddBtn,
+                                    &MakerReplaceBtn,
+                                    &MakerDeleteBtn,
+                                    {&MakerPnameEdit, &MakerNameEdit},
+                                    &MakerView},
+                                   {"部品名", "メーカー名"});
+    makerView_ = std::make_unique<QtListView>(*MakerView);
     connect(MakerAddBtn, &QPushButton::clicked, this, &TVornExtracts::MakerAddBtnClick);
     connect(MakerReplaceBtn, &QPushButton::clicked, this, &TVornExtracts::MakerReplaceBtnClick);
     connect(MakerDeleteBtn, &QPushButton::clicked, this, &TVornExtracts::MakerDeleteBtnClick);
@@ -430,29 +444,13 @@ QWidget* TVornExtracts::BuildMakerPage() {
 }
 
 QWidget* TVornExtracts::BuildFootPage() {
-    auto* page = new QWidget;
-    auto* layout = new QHBoxLayout(page);
-    auto* left = new QVBoxLayout;
-    FootAddBtn = new QPushButton(U("追加(&V)"));
-    FootReplaceBtn = new QPushButton(U("更新(&W)"));
-    FootDeleteBtn = new QPushButton(U("削除(&X)"));
-    FootPnameEdit = new QLineEdit;
-    FootNameEdit = new QLineEdit;
-    FootSilkEdit = new QLineEdit;
-    for (QPushButton* button : {FootAddBtn, FootReplaceBtn, FootDeleteBtn}) {
-        left->addWidget(button);
-    }
-    left->addWidget(new QLabel(U("部品名")));
-    left->addWidget(FootPnameEdit);
-    left->addWidget(new QLabel(U("フットプリント")));
-    left->addWidget(FootNameEdit);
-    left->addWidget(new QLabel(U("部品シルク")));
-    left->addWidget(FootSilkEdit);
-    left->addStretch();
-    FootView = NewListWidget(page);
+    QWidget* page = BuildTablePage({&FootAddBtn,
+                                    &FootReplaceBtn,
+                                    &FootDeleteBtn,
+                                    {&FootPnameEdit, &FootNameEdit, &FootSilkEdit},
+                                    &FootView},
+                                   {"部品名", "フットプリント", "部品シルク"});
     footView_ = std::make_unique<QtListView>(*FootView);
-    layout->addLayout(left);
-    layout->addWidget(FootView, 1);
     connect(FootAddBtn, &QPushButton::clicked, this, &TVornExtracts::FootAddBtnClick);
     connect(FootReplaceBtn, &QPushButton::clicked, this, &TVornExtracts::FootReplaceBtnClick);
     connect(FootDeleteBtn, &QPushButton::clicked, this, &TVornExtracts::FootDeleteBtnClick);
@@ -809,40 +807,44 @@ tables::TFootList::Boxes TVornExtracts::FootBoxes() const {
     return {Cp(FootPnameEdit->text()), Cp(FootNameEdit->text()), Cp(FootSilkEdit->text())};
 }
 
-void TVornExtracts::MakerAddBtnClick() {
-    if (State.Tables.Makers) {
-        State.Tables.Makers->AddFromBoxes(State.Options.CvtDir, *makerView_, MakerBoxes());
+// One command of the maker or footprint page on the table, its view and the edit boxes.
+template <class Table, class Boxes>
+void RunTableCommand(const std::unique_ptr<Table>& table,
+                     void (Table::*command)(std::string_view, view::ListView&, const Boxes&),
+                     const std::string& cvtDir, view::ListView& view, const Boxes& boxes) {
+    if (table) {
+        ((*table).*command)(cvtDir, view, boxes);
     }
+}
+
+void TVornExtracts::MakerAddBtnClick() {
+    RunTableCommand(State.Tables.Makers, &tables::TMakerLists::AddFromBoxes, State.Options.CvtDir,
+                    *makerView_, MakerBoxes());
 }
 
 void TVornExtracts::MakerReplaceBtnClick() {
-    if (State.Tables.Makers) {
-        State.Tables.Makers->ReplaceSelected(State.Options.CvtDir, *makerView_, MakerBoxes());
-    }
+    RunTableCommand(State.Tables.Makers, &tables::TMakerLists::ReplaceSelected,
+                    State.Options.CvtDir, *makerView_, MakerBoxes());
 }
 
 void TVornExtracts::MakerDeleteBtnClick() {
-    if (State.Tables.Makers) {
-        State.Tables.Makers->DeleteSelected(State.Options.CvtDir, *makerView_, MakerBoxes());
-    }
+    RunTableCommand(State.Tables.Makers, &tables::TMakerLists::DeleteSelected, State.Options.CvtDir,
+                    *makerView_, MakerBoxes());
 }
 
 void TVornExtracts::FootAddBtnClick() {
-    if (State.Tables.Foot) {
-        State.Tables.Foot->AddFromBoxes(State.Options.CvtDir, *footView_, FootBoxes());
-    }
+    RunTableCommand(State.Tables.Foot, &tables::TFootList::AddFromBoxes, State.Options.CvtDir,
+                    *footView_, FootBoxes());
 }
 
 void TVornExtracts::FootReplaceBtnClick() {
-    if (State.Tables.Foot) {
-        State.Tables.Foot->ReplaceSelected(State.Options.CvtDir, *footView_, FootBoxes());
-    }
+    RunTableCommand(State.Tables.Foot, &tables::TFootList::ReplaceSelected, State.Options.CvtDir,
+                    *footView_, FootBoxes());
 }
 
 void TVornExtracts::FootDeleteBtnClick() {
-    if (State.Tables.Foot) {
-        State.Tables.Foot->DeleteSelected(State.Options.CvtDir, *footView_, FootBoxes());
-    }
+    RunTableCommand(State.Tables.Foot, &tables::TFootList::DeleteSelected, State.Options.CvtDir,
+                    *footView_, FootBoxes());
 }
 
 // Enter in PartsViewA, NetView or ErrorNetView edits the part selected in PartsViewA.

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -105,6 +106,14 @@ class TVornExtracts : public QMainWindow {
     QWidget* BuildPartsPage();
     QWidget* BuildNetPage();
     QWidget* BuildNameCvtPage();
+    struct TablePageControls {
+        QPushButton** Add;
+        QPushButton** Replace;
+        QPushButton** Delete;
+        std::vector<QLineEdit**> Edits;
+        QTreeWidget** View;
+    };
+    QWidget* BuildTablePage(TablePageControls controls, std::initializer_list<const char*> labels);
     QWidget* BuildMakerPage();
     QWidget* BuildFootPage();
     QWidget* BuildOptionPage();
