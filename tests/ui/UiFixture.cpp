@@ -11,8 +11,9 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "test_ui";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: at exit Qt's own globals may already be gone.
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
 }
 
 bool ScriptedDialogs::YesNo(QWidget*, const QString&, const QString& text) {
