@@ -28,8 +28,12 @@ QString Qs(const std::string& cp932) {
     return Shown(cp932);
 }
 
-std::string Cp(const QString& text) {
-    return text::Utf8ToCp932(text.toStdString());
+std::string Cp(const QString& text, bool* lossy) {
+    return text::Utf8ToCp932(text.toStdString(), lossy);
+}
+
+std::string LossyTextWarning() {
+    return text::Sj("シフトJISで表せない文字を ? に置き換えました");
 }
 
 QtListView::QtListView(QTreeWidget& widget, std::vector<QIcon> stateImages)
@@ -282,7 +286,11 @@ bool QtUserInterface::Prompt(const std::string& caption, const std::string& labe
     if (!dialogs_.Prompt(&owner_, Shown(caption), Shown(label), answer)) {
         return false;
     }
-    value = Cp(answer);
+    bool lossy = false;
+    value = Cp(answer, &lossy);
+    if (lossy) {
+        ShowMessage(LossyTextWarning());
+    }
     return true;
 }
 

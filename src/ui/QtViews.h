@@ -21,7 +21,10 @@ namespace ui {
 class DialogService;
 
 QString Qs(const std::string& cp932);  // CP932 to a Qt text
-std::string Cp(const QString& text);   // Qt text to CP932 ("?" for what CP932 lacks)
+// Qt text to CP932: what CP932 lacks becomes "?", and `lossy` tells whether that happened.
+std::string Cp(const QString& text, bool* lossy = nullptr);
+// The warning shown when typed text had characters CP932 lacks.
+std::string LossyTextWarning();
 
 // A report-style list view on a QTreeWidget: cells are kept as the CP932 bytes the core
 // gave, so what it reads back is exactly what it wrote.

@@ -77,8 +77,8 @@ void TCvtEdit::SetMode(tables::TNameLists::EditMode mode) {
 
 void TCvtEdit::SaveBtnClick() {
     if (tables::TNameLists* lists = owner_.State.Tables.NameLists.get()) {
-        lists->ApplyEntryEdit(owner_.CvtViews(), mode_, Cp(OrgName->text()), Cp(PName->text()),
-                              Cp(GroupList->currentText()));
+        lists->ApplyEntryEdit(owner_.CvtViews(), mode_, owner_.Typed(OrgName->text()),
+                              owner_.Typed(PName->text()), owner_.Typed(GroupList->currentText()));
     }
     accept();
 }

@@ -564,6 +564,15 @@ void TVornExtracts::ConnectOptions() {
     auto bindText = [this](QLineEdit* edit, std::string& value) {
         connect(edit, &QLineEdit::textEdited, this,
                 [&value](const QString& text) { value = Cp(text); });
+        // Warned once, when the user leaves the box, not at every key.
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            bool lossy = false;
+            Cp(edit->text(), &lossy);
+            if (lossy && edit->isModified()) {
+                edit->setModified(false);
+                ui_.ShowMessage(LossyTextWarning());
+            }
+        });
     };
     bindText(CvtDir, options.CvtDir);
     bindText(TitleName, options.TitleName);
@@ -799,12 +808,21 @@ void TVornExtracts::PageChanged(int index) {
     currentPage_ = index;
 }
 
-tables::TMakerLists::Boxes TVornExtracts::MakerBoxes() const {
-    return {Cp(MakerPnameEdit->text()), Cp(MakerNameEdit->text())};
+std::string TVornExtracts::Typed(const QString& text) {
+    bool lossy = false;
+    std::string bytes = Cp(text, &lossy);
+    if (lossy) {
+        ui_.ShowMessage(LossyTextWarning());
+    }
+    return bytes;
 }
 
-tables::TFootList::Boxes TVornExtracts::FootBoxes() const {
-    return {Cp(FootPnameEdit->text()), Cp(FootNameEdit->text()), Cp(FootSilkEdit->text())};
+tables::TMakerLists::Boxes TVornExtracts::MakerBoxes() {
+    return {Typed(MakerPnameEdit->text()), Typed(MakerNameEdit->text())};
+}
+
+tables::TFootList::Boxes TVornExtracts::FootBoxes() {
+    return {Typed(FootPnameEdit->text()), Typed(FootNameEdit->text()), Typed(FootSilkEdit->text())};
 }
 
 // One command of the maker or footprint page on the table, its view and the edit boxes.

@@ -85,6 +85,8 @@ class TVornExtracts : public QMainWindow {
     tables::NameCvtViews CvtViews();
     // The option page's group list shows State.Options.NameGroup again.
     void ShowNameGroups();
+    // Typed text as CP932; characters CP932 lacks become "?" with a warning.
+    std::string Typed(const QString& text);
     // Reads the window's geometry, pages, column widths and splitter into State.Layout.
     void ReadLayout();
 
@@ -132,8 +134,8 @@ class TVornExtracts : public QMainWindow {
     bool FormCloseQuery();
     void FormClose();
     void PageChanged(int index);
-    tables::TMakerLists::Boxes MakerBoxes() const;
-    tables::TFootList::Boxes FootBoxes() const;
+    tables::TMakerLists::Boxes MakerBoxes();
+    tables::TFootList::Boxes FootBoxes();
 
     DialogService& dialogs_;
     QtUserInterface ui_;

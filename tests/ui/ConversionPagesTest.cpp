@@ -160,6 +160,14 @@ TEST_F(ConversionPagesTest, MakerAndFootprintPagesEditThroughTheirBoxes) {
     w.MakerView->topLevelItem(0)->setSelected(true);
     EXPECT_EQ(w.MakerPnameEdit->text().toStdString(), "LM358-X");
 
+    // A character CP932 lacks becomes "?" with a warning, never dropped in silence.
+    w.MakerPnameEdit->setText("NE5532");
+    w.MakerNameEdit->setText("한국");
+    w.MakerAddBtn->click();
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].toStdString(), "シフトJISで表せない文字を ? に置き換えました");
+    EXPECT_EQ(Cell(w.MakerView, 1, 1), "??");
+
     w.FootPnameEdit->setText("CC1608");
     w.FootNameEdit->setText("C1608");
     w.FootSilkEdit->setText("C");
