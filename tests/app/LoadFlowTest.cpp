@@ -129,6 +129,7 @@ TEST_F(LoadFlowTest, ReplaceClearsBeforeTheFileDialogAddKeepsCancelChangesNothin
     EXPECT_EQ(PartsShown(), 0);
     EXPECT_EQ(state.PartsList.Count(), 0);
     EXPECT_EQ(ui.PanelUtf8(3), "");
+    EXPECT_FALSE(ui.SaveMenuEnabled);
     EXPECT_TRUE(ui.Messages.empty());
 }
 

@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -295,6 +297,38 @@ TEST_F(WindowTest, TheFirstLoadRunsOnceAfterTheWindowIsShown) {
     QApplication::processEvents();
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_EQ(window->PartsViewA->topLevelItemCount(), 1);
+}
+
+}  // namespace
+}  // namespace uitest
+
+namespace uitest {
+namespace {
+
+TEST(WindowPieces, FileFilterAndStatePictures) {
+    App();
+    EXPECT_EQ(ui::QtFileFilter(QString::fromUtf8("VORN 回路図 (*.ce2)|*.ce2")).toStdString(),
+              "VORN 回路図 (*.ce2)");
+    EXPECT_EQ(ui::QtFileFilter("Tables|*.txt;*.Txt|All|*").toStdString(),
+              "Tables (*.txt *.Txt);;All (*)");
+    std::vector<QIcon> pictures = ui::StateImages();
+    ASSERT_EQ(pictures.size(), 5u);
+    std::vector<QImage> images;
+    for (const QIcon& picture : pictures) {
+        QList<QSize> sizes = picture.availableSizes();
+        ASSERT_EQ(sizes.size(), 1);
+        EXPECT_EQ(sizes[0], QSize(15, 15));
+        images.push_back(picture.pixmap(15, 15).toImage());
+    }
+    // Five different pictures; the orange and red dots differ in colour at their centre.
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        for (std::size_t j = i + 1; j < images.size(); ++j) {
+            EXPECT_NE(images[i], images[j]) << i << " " << j;
+        }
+    }
+    EXPECT_GT(images[4].pixelColor(7, 7).red(), 200);
+    EXPECT_LT(images[4].pixelColor(7, 7).green(), 60);
+    EXPECT_GT(images[3].pixelColor(7, 7).green(), 100);
 }
 
 }  // namespace
