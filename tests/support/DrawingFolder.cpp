@@ -6,8 +6,11 @@
 
 namespace support {
 
+// The folder is the current directory too, so a folder settings file written before any
+// drawing is read lands there and not beside the test program.
 DrawingFolder::DrawingFolder() {
     EditorSettingsIn(sandbox_.Dir.Path());
+    std::filesystem::current_path(sandbox_.Dir.Path());
 }
 
 void DrawingFolder::EditorSettingsIn(const std::filesystem::path& folder) {

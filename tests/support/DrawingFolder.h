@@ -9,7 +9,8 @@ namespace support {
 
 // A folder with the editor's settings and a library holding a resistor "R" (two pins),
 // where tests put small drawings of resistors. The program home and the key store point
-// into it, so the program's settings are the test's too.
+// into it, so the program's settings are the test's too; it is the current directory
+// until a drawing is read.
 class DrawingFolder {
   public:
     DrawingFolder();
