@@ -17,7 +17,8 @@
 namespace ui {
 
 TOpenConfirmForm::TOpenConfirmForm(TVornExtracts& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint),
       owner_(owner),
       settingsFile_(settings::SettingsFilePath(false)) {
     setWindowTitle(owner.windowTitle());

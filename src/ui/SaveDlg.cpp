@@ -26,7 +26,9 @@ QString Q(const std::string& utf8) {
 }  // namespace
 
 TSaveDlgForm::TSaveDlgForm(TVornExtracts& owner)
-    : QDialog(&owner), owner_(owner), settingsFile_(settings::SettingsFilePath(false)) {
+    : QDialog(&owner, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      owner_(owner),
+      settingsFile_(settings::SettingsFilePath(false)) {
     setWindowTitle(owner.windowTitle());
     SaveBtn = new QPushButton(U("保存(&S)"));
     CancelBtn = new QPushButton(U("ｷｬﾝｾﾙ(&Q)"));

@@ -23,7 +23,8 @@ QString U(const char* utf8) {
 }  // namespace
 
 TCvtEdit::TCvtEdit(TVornExtracts& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint),
       owner_(owner),
       settingsFile_(settings::SettingsFilePath(true)) {
     setWindowTitle(owner.windowTitle());

@@ -363,27 +363,12 @@ QWidget* TVornExtracts::BuildNameCvtPage() {
     connect(NameCvtInsertMnu, &QAction::triggered, this, [this] { NameCvtEditMnuClick(true); });
     connect(NameCvtDelMnu, &QAction::triggered, this, &TVornExtracts::NameCvtDelMnuClick);
     for (CvtViewWidget* view : {EachCvtView, NameCvtView}) {
-        tables::NameList which =
-            view == NameCvtView ? tables::NameList::Common : tables::NameList::Each;
-        view->OnMouseDown = [this, which](int row) {
-            if (State.Tables.NameLists) {
-                State.Tables.NameLists->MouseDown(which, row);
-            }
-        };
+        view->OnMouseDown = [this, view](int row) { NameCvtViewMouseDown(view, row); };
         view->OnDragOver = [this, view](QObject* source, int row) {
-            auto of = [this](QObject* widget) -> std::optional<tables::NameList> {
-                if (widget == EachCvtView) {
-                    return tables::NameList::Each;
-                }
-                if (widget == NameCvtView) {
-                    return tables::NameList::Common;
-                }
-                return std::nullopt;
-            };
-            return tables::TNameLists::DragOverAccepted(of(source), of(view), row);
+            return NameCvtViewDragOver(source, view, row);
         };
         view->OnDrop = [this, view](QObject* source, int row) {
-            CvtViewDrop(qobject_cast<QTreeWidget*>(source), view, row);
+            NameCvtViewDragDrop(qobject_cast<QTreeWidget*>(source), view, row);
         };
         connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& pos) {
             NameCvtPopup->popup(view->viewport()->mapToGlobal(pos));
@@ -432,14 +417,8 @@ QWidget* TVornExtracts::BuildMakerPage() {
     connect(MakerAddBtn, &QPushButton::clicked, this, &TVornExtracts::MakerAddBtnClick);
     connect(MakerReplaceBtn, &QPushButton::clicked, this, &TVornExtracts::MakerReplaceBtnClick);
     connect(MakerDeleteBtn, &QPushButton::clicked, this, &TVornExtracts::MakerDeleteBtnClick);
-    connect(MakerView, &QTreeWidget::itemSelectionChanged, this, [this] {
-        int row = makerView_->Selected();
-        if (row >= 0 && State.Tables.Makers) {
-            tables::TMakerLists::Boxes boxes = State.Tables.Makers->BoxesOf(row);
-            MakerPnameEdit->setText(Qs(boxes.PartName));
-            MakerNameEdit->setText(Qs(boxes.Maker));
-        }
-    });
+    connect(MakerView, &QTreeWidget::itemSelectionChanged, this,
+            &TVornExtracts::MakerViewSelectItem);
     return page;
 }
 
@@ -454,15 +433,7 @@ QWidget* TVornExtracts::BuildFootPage() {
     connect(FootAddBtn, &QPushButton::clicked, this, &TVornExtracts::FootAddBtnClick);
     connect(FootReplaceBtn, &QPushButton::clicked, this, &TVornExtracts::FootReplaceBtnClick);
     connect(FootDeleteBtn, &QPushButton::clicked, this, &TVornExtracts::FootDeleteBtnClick);
-    connect(FootView, &QTreeWidget::itemSelectionChanged, this, [this] {
-        int row = footView_->Selected();
-        if (row >= 0 && State.Tables.Foot) {
-            tables::TFootList::Boxes boxes = State.Tables.Foot->BoxesOf(row);
-            FootPnameEdit->setText(Qs(boxes.PartName));
-            FootNameEdit->setText(Qs(boxes.FootPrint));
-            FootSilkEdit->setText(Qs(boxes.Silk));
-        }
-    });
+    connect(FootView, &QTreeWidget::itemSelectionChanged, this, &TVornExtracts::FootViewSelectItem);
     return page;
 }
 
@@ -790,14 +761,51 @@ void TVornExtracts::NameCvtTabExit() {
     }
 }
 
-void TVornExtracts::CvtViewDrop(QTreeWidget* source, QTreeWidget* target, int row) {
-    auto of = [this](QTreeWidget* widget) {
-        return widget == NameCvtView ? tables::NameList::Common : tables::NameList::Each;
-    };
-    bool known = (source == EachCvtView || source == NameCvtView) &&
-                 (target == EachCvtView || target == NameCvtView);
-    if (known && State.Tables.NameLists) {
-        State.Tables.NameLists->DragDrop(CvtViews(), of(source), of(target), row);
+std::optional<tables::NameList> TVornExtracts::CvtListOf(const QObject* widget) const {
+    if (widget == EachCvtView) {
+        return tables::NameList::Each;
+    }
+    if (widget == NameCvtView) {
+        return tables::NameList::Common;
+    }
+    return std::nullopt;
+}
+
+void TVornExtracts::NameCvtViewMouseDown(QTreeWidget* view, int row) {
+    std::optional<tables::NameList> which = CvtListOf(view);
+    if (which && State.Tables.NameLists) {
+        State.Tables.NameLists->MouseDown(*which, row);
+    }
+}
+
+bool TVornExtracts::NameCvtViewDragOver(const QObject* source, QTreeWidget* target, int row) {
+    return tables::TNameLists::DragOverAccepted(CvtListOf(source), CvtListOf(target), row);
+}
+
+void TVornExtracts::NameCvtViewDragDrop(QTreeWidget* source, QTreeWidget* target, int row) {
+    std::optional<tables::NameList> from = CvtListOf(source);
+    std::optional<tables::NameList> to = CvtListOf(target);
+    if (from && to && State.Tables.NameLists) {
+        State.Tables.NameLists->DragDrop(CvtViews(), *from, *to, row);
+    }
+}
+
+void TVornExtracts::MakerViewSelectItem() {
+    int row = makerView_->Selected();
+    if (row >= 0 && State.Tables.Makers) {
+        tables::TMakerLists::Boxes boxes = State.Tables.Makers->BoxesOf(row);
+        MakerPnameEdit->setText(Qs(boxes.PartName));
+        MakerNameEdit->setText(Qs(boxes.Maker));
+    }
+}
+
+void TVornExtracts::FootViewSelectItem() {
+    int row = footView_->Selected();
+    if (row >= 0 && State.Tables.Foot) {
+        tables::TFootList::Boxes boxes = State.Tables.Foot->BoxesOf(row);
+        FootPnameEdit->setText(Qs(boxes.PartName));
+        FootNameEdit->setText(Qs(boxes.FootPrint));
+        FootSilkEdit->setText(Qs(boxes.Silk));
     }
 }
 

@@ -73,8 +73,13 @@ class TVornExtracts : public QMainWindow {
     void FootAddBtnClick();
     void FootReplaceBtnClick();
     void FootDeleteBtnClick();
+    // The row under the pointer at a press in a conversion view (-1: none).
+    void NameCvtViewMouseDown(QTreeWidget* view, int row);
+    bool NameCvtViewDragOver(const QObject* source, QTreeWidget* target, int row);
     // A row of one conversion view dropped on `row` of the other (or the same) view.
-    void CvtViewDrop(QTreeWidget* source, QTreeWidget* target, int row);
+    void NameCvtViewDragDrop(QTreeWidget* source, QTreeWidget* target, int row);
+    void MakerViewSelectItem();
+    void FootViewSelectItem();
 
     DialogService& Dialogs() { return dialogs_; }
     QtUserInterface& Ui() { return ui_; }
@@ -134,6 +139,7 @@ class TVornExtracts : public QMainWindow {
     bool FormCloseQuery();
     void FormClose();
     void PageChanged(int index);
+    std::optional<tables::NameList> CvtListOf(const QObject* widget) const;
     tables::TMakerLists::Boxes MakerBoxes();
     tables::TFootList::Boxes FootBoxes();
 

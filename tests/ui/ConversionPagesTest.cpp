@@ -132,7 +132,10 @@ TEST_F(ConversionPagesTest, EnterInTheInputsMovesToTheButton) {
 TEST_F(ConversionPagesTest, DropCopiesBetweenViewsAndDeleteAsksFirst) {
     ui::TVornExtracts& w = *window;
     w.EachCvtView->setCurrentItem(w.EachCvtView->topLevelItem(0));
-    w.CvtViewDrop(w.EachCvtView, w.NameCvtView, 0);
+    EXPECT_FALSE(w.NameCvtViewDragOver(w.MakerView, w.NameCvtView, 0));
+    EXPECT_FALSE(w.NameCvtViewDragOver(w.EachCvtView, w.NameCvtView, -1));
+    EXPECT_TRUE(w.NameCvtViewDragOver(w.EachCvtView, w.NameCvtView, 0));
+    w.NameCvtViewDragDrop(w.EachCvtView, w.NameCvtView, 0);
     EXPECT_EQ(Column(w.NameCvtView, 1), (Strings{"C1u", "LM358", "C2u"}));
     EXPECT_EQ(w.EachCvtView->topLevelItemCount(), 1);
 
