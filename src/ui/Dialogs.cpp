@@ -1,11 +1,15 @@
 #include "ui/Dialogs.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <QUrl>
+#include <QVariant>
 
 namespace ui {
 
@@ -40,6 +44,29 @@ std::optional<QString> QtDialogService::OpenFile(QWidget* parent, const QString&
 
 int QtDialogService::Exec(QDialog& dialog) {
     return dialog.exec();
+}
+
+// The help file's format has no viewer that takes a topic number on this platform: the
+// file is handed to the desktop's opener as a whole, when it exists at all.
+void QtDialogService::ShowHelp(const QString& helpFile, int) {
+    if (QFileInfo::exists(helpFile)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    }
+}
+
+int HelpContextOf(const QObject* object) {
+    for (; object; object = object->parent()) {
+        bool ok = false;
+        int context = object->property("helpContext").toInt(&ok);
+        if (ok && context > 0) {
+            return context;
+        }
+    }
+    return 0;
+}
+
+void SetHelpContext(QObject* object, int context) {
+    object->setProperty("helpContext", context);
 }
 
 QString QtFileFilter(const QString& filter) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 class QDialog;
+class QObject;
 class QWidget;
 
 namespace ui {
@@ -24,6 +25,8 @@ class DialogService {
                                             const QString& filter, const QString& proposed) = 0;
     // Shows one of the program's dialogs modally; the dialog's result code.
     virtual int Exec(QDialog& dialog) = 0;
+    // Opens topic `context` of the help file, where the platform has a viewer for it.
+    virtual void ShowHelp(const QString& helpFile, int context) = 0;
 };
 
 class QtDialogService : public DialogService {
@@ -35,7 +38,13 @@ class QtDialogService : public DialogService {
     std::optional<QString> OpenFile(QWidget* parent, const QString& folder, const QString& filter,
                                     const QString& proposed) override;
     int Exec(QDialog& dialog) override;
+    void ShowHelp(const QString& helpFile, int context) override;
 };
+
+// The help context of a widget: its own, else that of the nearest parent that has one;
+// 0 for none.
+int HelpContextOf(const QObject* object);
+void SetHelpContext(QObject* object, int context);
 
 // "text|pattern|text|pattern" as Qt's file dialogs take it: "text;;text".
 QString QtFileFilter(const QString& filter);

@@ -9,6 +9,7 @@
 #include "app/SaveFlow.h"
 #include "settings/SettingsFiles.h"
 #include "text/Cp932.h"
+#include "ui/Dialogs.h"
 #include "ui/VornExtra01.h"
 
 namespace ui {
@@ -70,6 +71,8 @@ TSaveDlgForm::TSaveDlgForm(TVornExtracts& owner)
     NetFname->setText(Q(names.SimpleNet));
     ProtelFname->setText(Q(names.ProtelNet));
     SaveBtn->setFocus();
+    SetHelpContext(this, 2420);
+    owner.AddHelpKey(*this);
 }
 
 void TSaveDlgForm::SaveBtnClick() {

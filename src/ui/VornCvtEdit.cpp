@@ -10,6 +10,7 @@
 #include "app/DialogSettings.h"
 #include "settings/SettingsFiles.h"
 #include "text/Cp932.h"
+#include "ui/Dialogs.h"
 #include "ui/VornExtra01.h"
 
 namespace ui {
@@ -69,6 +70,8 @@ TCvtEdit::TCvtEdit(TVornExtracts& owner)
         PName->setText(Qs(rows.CellText(current, 2)));
     }
     SetMode(mode_);
+    SetHelpContext(this, 2150);
+    owner.AddHelpKey(*this);
 }
 
 void TCvtEdit::SetMode(tables::TNameLists::EditMode mode) {

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -198,6 +199,7 @@ TVornExtracts::TVornExtracts(DialogService& dialogs, std::vector<std::string> dr
     BuildPages();
     BuildMenus();
     BuildStatusBar();
+    SetHelpContexts();
     ui_.Attach({Label1, Label9, StatusPanels, SaveMnu});
     State.PartsViewA = partsViewA_.get();
     State.PartsViewB = partsViewB_.get();
@@ -496,6 +498,49 @@ void TVornExtracts::BuildMenus() {
     connect(OpenBtn, &QAction::triggered, this, &TVornExtracts::OpenBtnClick);
     connect(SaveMnu, &QAction::triggered, this, &TVornExtracts::SaveDlgClick);
     connect(CloseBtn, &QAction::triggered, this, &TVornExtracts::CloseBtnClick);
+    for (auto [object, context] :
+         std::initializer_list<std::pair<QObject*, int>>{{file, 10000},
+                                                         {OpenBtn, 2430},
+                                                         {SaveMnu, 2420},
+                                                         {find, 3060},
+                                                         {tools, 10000},
+                                                         {RegistrationMnu, 3010},
+                                                         {RegistDelMnu, 3020}}) {
+        SetHelpContext(object, context);
+    }
+    for (QMenu* menu : {file, find, edit, tools}) {
+        menu->installEventFilter(this);
+    }
+}
+
+// F1 opens the topic of the focused element: in an open menu, of its highlighted item.
+void TVornExtracts::AddHelpKey(QWidget& window) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    key->setContext(Qt::WindowShortcut);
+    connect(key, &QShortcut::activated, this, [this, &window] {
+        QWidget* focused = window.focusWidget();
+        ShowHelp(focused ? focused : &window);
+    });
+}
+
+void TVornExtracts::ShowHelp(const QObject* focused) {
+    dialogs_.ShowHelp(QString::fromStdString(helpFile_.string()), HelpContextOf(focused));
+}
+
+void TVornExtracts::SetHelpContexts() {
+    SetHelpContext(this, 10000);
+    SetHelpContext(PageControl1, 2100);
+    for (auto [page, context] : std::initializer_list<std::pair<int, int>>{{PartsListTab, 2120},
+                                                                           {NetListTab, 2140},
+                                                                           {NameCvtTab, 2150},
+                                                                           {MakerListTab, 2160},
+                                                                           {FootPrintTab, 2170},
+                                                                           {PinCvtTab, 2180},
+                                                                           {OptionPage, 2190}}) {
+        SetHelpContext(PageControl1->widget(page), context);
+    }
+    SetHelpContext(PartsViewB, 2130);
+    AddHelpKey(*this);
 }
 
 void TVornExtracts::BuildStatusBar() {
@@ -875,6 +920,14 @@ void TVornExtracts::FootDeleteBtnClick() {
 
 // Enter in PartsViewA, NetView or ErrorNetView edits the part selected in PartsViewA.
 bool TVornExtracts::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* menu = qobject_cast<QMenu*>(watched);
+        menu && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        QAction* item = menu->activeAction();
+        bool own = item && item->property("helpContext").isValid();
+        ShowHelp(own ? static_cast<QObject*>(item) : menu);
+        return true;
+    }
     if (watched == CvtSplitter && event->type() == QEvent::Resize) {
         ApplyCvtSplitter();
         return false;

@@ -90,6 +90,10 @@ class TVornExtracts : public QMainWindow {
     tables::NameCvtViews CvtViews();
     // The option page's group list shows State.Options.NameGroup again.
     void ShowNameGroups();
+    // F1 in `window` (the main window or one of its dialogs) opens the help topic of the
+    // focused element.
+    void AddHelpKey(QWidget& window);
+    void ShowHelp(const QObject* focused);
     // Typed text as CP932; characters CP932 lacks become "?" with a warning.
     std::string Typed(const QString& text);
     // Reads the window's geometry, pages, column widths and splitter into State.Layout.
@@ -126,6 +130,7 @@ class TVornExtracts : public QMainWindow {
     QWidget* BuildOptionPage();
     void BuildMenus();
     void BuildStatusBar();
+    void SetHelpContexts();
     void SetColumns();
     void ConnectOptions();
 

@@ -40,6 +40,11 @@ class ScriptedDialogs : public ui::DialogService {
     std::optional<QString> OpenFile(QWidget*, const QString& folder, const QString& filter,
                                     const QString& proposed) override;
     int Exec(QDialog& dialog) override;
+    void ShowHelp(const QString& helpFile, int context) override {
+        HelpRequests.push_back({helpFile.toStdString(), context});
+    }
+
+    std::vector<std::pair<std::string, int>> HelpRequests;
 };
 
 // A window over a folder of small drawings.

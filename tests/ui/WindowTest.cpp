@@ -10,10 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -329,6 +332,64 @@ TEST(WindowPieces, FileFilterAndStatePictures) {
     EXPECT_GT(images[4].pixelColor(7, 7).red(), 200);
     EXPECT_LT(images[4].pixelColor(7, 7).green(), 60);
     EXPECT_GT(images[3].pixelColor(7, 7).green(), 100);
+}
+
+}  // namespace
+}  // namespace uitest
+
+namespace uitest {
+namespace {
+
+TEST_F(WindowTest, F1OpensTheTopicOfTheFocusedElement) {
+    ui::TVornExtracts& w = Open({folder.Drawing("one.ce2", {"R1"})});
+    w.activateWindow();
+    auto pressF1 = [](QWidget* target) {
+        QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(target, &key);
+    };
+    auto lastContext = [this] {
+        return dialogs.HelpRequests.empty() ? -1 : dialogs.HelpRequests.back().second;
+    };
+    w.PageControl2->setCurrentIndex(1);
+    w.PartsViewB->setFocus();
+    // The window's F1 key, as the shortcut machinery fires it.
+    QShortcut* help = w.findChild<QShortcut*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->key(), QKeySequence(Qt::Key_F1));
+    emit help->activated();
+    EXPECT_EQ(lastContext(), 2130);
+    EXPECT_EQ(
+        dialogs.HelpRequests.back().first.substr(dialogs.HelpRequests.back().first.size() - 12),
+        "VORNEXTR.hlp");
+    w.PageControl1->setCurrentIndex(ui::TVornExtracts::MakerListTab);
+    w.ShowHelp(w.MakerPnameEdit);
+    EXPECT_EQ(lastContext(), 2160);
+    w.ShowHelp(w.PageControl1->tabBar());
+    EXPECT_EQ(lastContext(), 2100);
+    w.ShowHelp(w.StatusPanels[0]);
+    EXPECT_EQ(lastContext(), 10000);
+
+    // F1 in an open menu names its highlighted item.
+    QMenu* file = w.OpenBtn->associatedObjects().isEmpty()
+                      ? nullptr
+                      : qobject_cast<QMenu*>(w.OpenBtn->associatedObjects().front());
+    ASSERT_NE(file, nullptr);
+    file->setActiveAction(w.SaveMnu);
+    pressF1(file);
+    EXPECT_EQ(lastContext(), 2420);
+    file->setActiveAction(w.CloseBtn);
+    pressF1(file);
+    EXPECT_EQ(lastContext(), 10000);
+
+    // The dialogs have their own.
+    dialogs.DialogSteps.push_back([&](QDialog& dialog) {
+        w.ShowHelp(dynamic_cast<ui::TSaveDlgForm&>(dialog).NetFname);
+        return QDialog::Rejected;
+    });
+    w.SaveDlgClick();
+    EXPECT_EQ(lastContext(), 2420);
 }
 
 }  // namespace
