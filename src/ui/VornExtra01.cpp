@@ -212,7 +212,6 @@ TVornExtracts::TVornExtracts(DialogService& dialogs, std::vector<std::string> dr
     State.LoadSettings();
     ApplyOptions();
     ApplyLayout();
-    PageControl1->setTabVisible(MemoTabSheet, false);
     State.Tables.Views = {eachCvtView_.get(), nameCvtView_.get(), makerView_.get(), footView_.get(),
                           pinCvtView_.get()};
     State.CreateTables();
@@ -229,7 +228,13 @@ TVornExtracts::TVornExtracts(DialogService& dialogs, std::vector<std::string> dr
     connect(Timer1, &QTimer::timeout, this, &TVornExtracts::FormShow);
 }
 
-TVornExtracts::~TVornExtracts() = default;
+// The controls die after the state they show: none of them may call back into it on the
+// way out.
+TVornExtracts::~TVornExtracts() {
+    for (QObject* child : findChildren<QObject*>()) {
+        child->blockSignals(true);
+    }
+}
 
 void TVornExtracts::BuildPages() {
     PageControl1 = new QTabWidget(this);
@@ -248,6 +253,8 @@ void TVornExtracts::BuildPages() {
     PageControl1->addTab(PinCvtView, U("ピン変換リスト(&P)"));
     PageControl1->addTab(BuildOptionPage(), U("オプション(&O)"));
     PageControl1->addTab(new QWidget, QString());
+    // Hidden before the stored page is applied, so a stored index of it shows the first page.
+    PageControl1->setTabVisible(MemoTabSheet, false);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TVornExtracts::PageChanged);
 }
 
@@ -644,7 +651,7 @@ void TVornExtracts::ShowNameGroups() {
 }
 
 // A stored page that cannot be shown (out of range or one of the hidden pages) shows
-// the first page instead.
+// the first page instead, on either page control.
 void TVornExtracts::ApplyLayout() {
     const settings::TWindowLayout& layout = State.Layout;
     move(layout.Left, layout.Top);
@@ -654,7 +661,8 @@ void TVornExtracts::ApplyLayout() {
         page = PartsListTab;
     }
     PageControl1->setCurrentIndex(page);
-    PageControl2->setCurrentIndex(std::clamp(layout.PartsPage, 0, 1));
+    bool partsPageKnown = layout.PartsPage >= 0 && layout.PartsPage < PageControl2->count();
+    PageControl2->setCurrentIndex(partsPageKnown ? layout.PartsPage : 0);
     ApplyWidths(*partsViewA_, layout.PartsViewA);
     ApplyWidths(*partsViewB_, layout.PartsViewB);
     ApplyWidths(*makerView_, layout.MakerView);

@@ -394,3 +394,20 @@ TEST_F(WindowTest, F1OpensTheTopicOfTheFocusedElement) {
 
 }  // namespace
 }  // namespace uitest
+
+namespace uitest {
+namespace {
+
+TEST_F(WindowTest, StoredPagesThatCannotShowFallBackToTheFirst) {
+    support::WriteCp932File(folder / "vornextract.INI",
+                            "[Option]\r\nActivePage=8\r\nPartsPage=5\r\n");
+    ui::TVornExtracts& first = Open();
+    EXPECT_EQ(first.PageControl1->currentIndex(), ui::TVornExtracts::PartsListTab);
+    EXPECT_EQ(first.PageControl2->currentIndex(), 0);
+    window.reset();
+    support::WriteCp932File(folder / "vornextract.INI", "[Option]\r\nActivePage=4\r\n");
+    EXPECT_EQ(Open().PageControl1->currentIndex(), ui::TVornExtracts::MakerListTab);
+}
+
+}  // namespace
+}  // namespace uitest
