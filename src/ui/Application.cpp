@@ -1,0 +1,44 @@
+#include "ui/Application.h"
+
+#include <QApplication>
+#include <exception>
+
+#include "tables/TableFile.h"
+#include "ui/Dialogs.h"
+#include "ui/QtViews.h"
+#include "ui/VornExtra01.h"
+
+namespace ui {
+
+namespace {
+
+// An exception that escapes a handler is shown, and the program goes on.
+class VornApplication : public QApplication {
+  public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            dialogs.Message(activeWindow(), Qs(tables::ProgramTitle()),
+                            QString::fromLocal8Bit(error.what()));
+        } catch (...) {
+            dialogs.Message(activeWindow(), Qs(tables::ProgramTitle()), QStringLiteral("?"));
+        }
+        return false;
+    }
+
+    QtDialogService dialogs;
+};
+
+}  // namespace
+
+int RunApplication(int argc, char** argv, const std::vector<std::string>& drawings) {
+    VornApplication application(argc, argv);
+    TVornExtracts window(application.dialogs, drawings);
+    window.show();
+    return application.exec();
+}
+
+}  // namespace ui

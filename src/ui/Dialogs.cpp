@@ -1,0 +1,84 @@
+#include "ui/Dialogs.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+
+namespace ui {
+
+void QtDialogService::Message(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox::information(parent, caption, text);
+}
+
+bool QtDialogService::YesNo(QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+bool QtDialogService::Prompt(QWidget* parent, const QString& caption, const QString& label,
+                             QString& value) {
+    bool ok = false;
+    QString answer = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, value, &ok);
+    if (ok) {
+        value = answer;
+    }
+    return ok;
+}
+
+std::optional<QString> QtDialogService::OpenFile(QWidget* parent, const QString& folder,
+                                                 const QString& filter, const QString& proposed) {
+    QString start = proposed.isEmpty() ? folder : QDir(folder).filePath(proposed);
+    QString file = QFileDialog::getOpenFileName(parent, QString(), start, QtFileFilter(filter));
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    return file;
+}
+
+int QtDialogService::Exec(QDialog& dialog) {
+    return dialog.exec();
+}
+
+// The help file's format has no viewer that takes a topic number on this platform: the
+// file is handed to the desktop's opener as a whole, when it exists at all.
+void QtDialogService::ShowHelp(const QString& helpFile, int) {
+    if (QFileInfo::exists(helpFile)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    }
+}
+
+int HelpContextOf(const QObject* object) {
+    for (; object; object = object->parent()) {
+        bool ok = false;
+        int context = object->property("helpContext").toInt(&ok);
+        if (ok && context > 0) {
+            return context;
+        }
+    }
+    return 0;
+}
+
+void SetHelpContext(QObject* object, int context) {
+    object->setProperty("helpContext", context);
+}
+
+QString QtFileFilter(const QString& filter) {
+    QStringList parts = filter.split('|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        // The text usually repeats the pattern already; Qt reads the one in brackets.
+        out << (parts[i].contains('(') ? parts[i] : parts[i] + " (" + patterns + ")");
+    }
+    return out.join(";;");
+}
+
+}  // namespace ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QObject;
+class QWidget;
+
+namespace ui {
+
+// Every modal the window shows goes through here: message boxes, the open dialog and the
+// program's own dialogs. The program uses the Qt boxes; a test answers them itself.
+class DialogService {
+  public:
+    virtual ~DialogService() = default;
+
+    virtual void Message(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual bool YesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // False when cancelled; `value` then keeps its text.
+    virtual bool Prompt(QWidget* parent, const QString& caption, const QString& label,
+                        QString& value) = 0;
+    // One existing file, or none when cancelled. `filter` is in the "text|pattern" form.
+    virtual std::optional<QString> OpenFile(QWidget* parent, const QString& folder,
+                                            const QString& filter, const QString& proposed) = 0;
+    // Shows one of the program's dialogs modally; the dialog's result code.
+    virtual int Exec(QDialog& dialog) = 0;
+    // Opens topic `context` of the help file, where the platform has a viewer for it.
+    virtual void ShowHelp(const QString& helpFile, int context) = 0;
+};
+
+class QtDialogService : public DialogService {
+  public:
+    void Message(QWidget* parent, const QString& caption, const QString& text) override;
+    bool YesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    bool Prompt(QWidget* parent, const QString& caption, const QString& label,
+                QString& value) override;
+    std::optional<QString> OpenFile(QWidget* parent, const QString& folder, const QString& filter,
+                                    const QString& proposed) override;
+    int Exec(QDialog& dialog) override;
+    void ShowHelp(const QString& helpFile, int context) override;
+};
+
+// The help context of a widget: its own, else that of the nearest parent that has one;
+// 0 for none.
+int HelpContextOf(const QObject* object);
+void SetHelpContext(QObject* object, int context);
+
+// "text|pattern|text|pattern" as Qt's file dialogs take it: "text;;text".
+QString QtFileFilter(const QString& filter);
+
+}  // namespace ui

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "view/ListView.h"
+#include "view/TreeView.h"
+#include "view/UserInterface.h"
+
+class QAction;
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace ui {
+
+class DialogService;
+
+QString Qs(const std::string& cp932);  // CP932 to a Qt text
+// Qt text to CP932: what CP932 lacks becomes "?", and `lossy` tells whether that happened.
+std::string Cp(const QString& text, bool* lossy = nullptr);
+// The warning shown when typed text had characters CP932 lacks.
+std::string LossyTextWarning();
+
+// A report-style list view on a QTreeWidget: cells are kept as the CP932 bytes the core
+// gave, so what it reads back is exactly what it wrote.
+class QtListView : public view::ListView {
+  public:
+    // `stateImages` are the pictures of the state image indexes (may be empty).
+    explicit QtListView(QTreeWidget& widget, std::vector<QIcon> stateImages = {});
+
+    QTreeWidget& Widget() { return widget_; }
+    // The row of an item of the widget, -1 for none.
+    int RowOf(const QTreeWidgetItem* item) const;
+
+    void SetColumns(const std::vector<Column>& columns) override;
+    int ColumnCount() const override;
+    int ColumnWidth(int column) const override;
+    void SetColumnWidth(int column, int width) override;
+    void BeginUpdate() override;
+    void EndUpdate() override;
+    void Clear() override;
+    int RowCount() const override;
+    int AddRow(const std::vector<std::string>& cells, void* data) override;
+    int InsertRow(int row, const std::vector<std::string>& cells, void* data) override;
+    void DeleteRow(int row) override;
+    std::string CellText(int row, int column) const override;
+    void SetCellText(int row, int column, const std::string& text) override;
+    void* RowData(int row) const override;
+    void SetRowData(int row, void* data) override;
+    int StateImage(int row) const override;
+    void SetStateImage(int row, int image) override;
+    int Selected() const override;
+    void Select(int row) override;
+    void ScrollIntoView(int row) override;
+
+  private:
+    QTreeWidgetItem* Item(int row) const;
+
+    QTreeWidget& widget_;
+    std::vector<QIcon> stateImages_;
+    int updateDepth_ = 0;
+};
+
+class QtTreeView : public view::TreeView {
+  public:
+    explicit QtTreeView(QTreeWidget& widget) : widget_(widget) {}
+
+    void BeginUpdate() override;
+    void EndUpdate() override;
+    void Clear() override;
+    Node AddNode(Node parent, const std::string& text) override;
+    std::string NodeText(Node node) const override;
+    Node Parent(Node node) const override;
+    int ChildCount(Node parent) const override;
+    Node Child(Node parent, int index) const override;
+    Node Selected() const override;
+    void Select(Node node) override;
+    void Expand(Node node) override;
+
+  private:
+    QTreeWidgetItem* At(Node node) const;
+    Node HandleOf(const QTreeWidgetItem* item) const;
+
+    QTreeWidget& widget_;
+    std::vector<QTreeWidgetItem*> nodes_;
+    std::vector<std::string> texts_;
+};
+
+// The window's labels, status bar and save command as the core sees them.
+class QtUserInterface : public view::UserInterface {
+  public:
+    QtUserInterface(DialogService& dialogs, QWidget& owner);
+
+    struct Widgets {
+        QLabel* Label1 = nullptr;
+        QLabel* Label9 = nullptr;
+        std::array<QLabel*, kStatusPanels> Panels{};
+        QAction* SaveMnu = nullptr;
+    };
+    void Attach(const Widgets& widgets) { widgets_ = widgets; }
+
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& caption, const std::string& text) override;
+    bool Prompt(const std::string& caption, const std::string& label, std::string& value) override;
+    void SetLabel1(const std::string& text) override;
+    void SetLabel9(const std::string& text) override;
+    void SetStatusPanel(int panel, const std::string& text) override;
+    std::string StatusPanel(int panel) const override;
+    void RepaintStatus() override;
+    void EnableSaveMenu(bool enabled) override;
+
+  private:
+    DialogService& dialogs_;
+    QWidget& owner_;
+    Widgets widgets_;
+    std::array<std::string, kStatusPanels> panels_;
+};
+
+}  // namespace ui

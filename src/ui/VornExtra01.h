@@ -1,0 +1,252 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/LoadFlow.h"
+#include "app/MainWindowState.h"
+#include "app/SaveFlow.h"
+#include "ui/QtViews.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QStackedWidget;
+class QTabWidget;
+class QTimer;
+class QTreeWidget;
+class QWidget;
+
+namespace ui {
+
+class CvtViewWidget;
+class DialogService;
+
+// The main window: the pages of results, the tables and the options, the menus, and the
+// flows of loading and saving. Its state lives in State; the widgets show it.
+class TVornExtracts : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // `drawings`: the command line's drawing names, read at the first tick of Timer1.
+    TVornExtracts(DialogService& dialogs, std::vector<std::string> drawings,
+                  QWidget* parent = nullptr);
+    ~TVornExtracts() override;
+
+    // Pages of PageControl1 by index (what the settings store as ActivePage).
+    enum Page {
+        PartsListTab,
+        NetListTab,
+        NameCvtTab,
+        WireListTab,
+        MakerListTab,
+        FootPrintTab,
+        PinCvtTab,
+        OptionPage,
+        MemoTabSheet,
+    };
+
+    // Handlers, named after their control and event.
+    void FormShow();
+    void OpenBtnClick();
+    void SaveDlgClick();
+    void CloseBtnClick();
+    void PinCvtEnvClick();
+    void NameCvtEditMnuClick(bool insert);
+    void NameCvtDelMnuClick();
+    void NameCvtTabExit();
+    void MakerAddBtnClick();
+    void MakerReplaceBtnClick();
+    void MakerDeleteBtnClick();
+    void FootAddBtnClick();
+    void FootReplaceBtnClick();
+    void FootDeleteBtnClick();
+    // The row under the pointer at a press in a conversion view (-1: none).
+    void NameCvtViewMouseDown(QTreeWidget* view, int row);
+    bool NameCvtViewDragOver(const QObject* source, QTreeWidget* target, int row);
+    // A row of one conversion view dropped on `row` of the other (or the same) view.
+    void NameCvtViewDragDrop(QTreeWidget* source, QTreeWidget* target, int row);
+    void MakerViewSelectItem();
+    void FootViewSelectItem();
+
+    DialogService& Dialogs() { return dialogs_; }
+    QtUserInterface& Ui() { return ui_; }
+    // The name the open dialog holds: the drawing last opened or named on the command line.
+    const std::optional<std::filesystem::path>& OpenFileName() const { return openFileName_; }
+    const std::filesystem::path& HelpFile() const { return helpFile_; }
+    // The views of the name conversion page as the lists work on them.
+    tables::NameCvtViews CvtViews();
+    // The option page's group list shows State.Options.NameGroup again.
+    void ShowNameGroups();
+    // F1 in `window` (the main window or one of its dialogs) opens the help topic of the
+    // focused element.
+    void AddHelpKey(QWidget& window);
+    void ShowHelp(const QObject* focused);
+    // Typed text as CP932; characters CP932 lacks become "?" with a warning.
+    std::string Typed(const QString& text);
+    // Reads the window's geometry, pages, column widths and splitter into State.Layout.
+    void ReadLayout();
+
+  signals:
+    // Double-click or Enter on a row of PartsViewA: the part edit dialog's command.
+    void PartsViewADblClick(int row);
+    // Double-click on a row of PartsViewB: the footprint edit dialog's command.
+    void PartsViewBDblClick(int row);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    class LoadHost;
+
+    void BuildPages();
+    QWidget* BuildPartsPage();
+    QWidget* BuildNetPage();
+    QWidget* BuildNameCvtPage();
+    struct TablePageControls {
+        QPushButton** Add;
+        QPushButton** Replace;
+        QPushButton** Delete;
+        std::vector<QLineEdit**> Edits;
+        QTreeWidget** View;
+    };
+    QWidget* BuildTablePage(TablePageControls controls, std::initializer_list<const char*> labels);
+    QWidget* BuildMakerPage();
+    QWidget* BuildFootPage();
+    QWidget* BuildOptionPage();
+    void BuildMenus();
+    void BuildStatusBar();
+    void SetHelpContexts();
+    void SetColumns();
+    void ConnectOptions();
+
+    void ApplyOptions();
+    void ApplyLayout();
+    void ApplyCvtSplitter();
+    void ShowTitles();
+    void ShowShortsPanel();
+    void ReadDrawing(const std::filesystem::path& file, const std::string& shownName);
+    void SaveSettings();
+    bool FormCloseQuery();
+    void FormClose();
+    void PageChanged(int index);
+    std::optional<tables::NameList> CvtListOf(const QObject* widget) const;
+    tables::TMakerLists::Boxes MakerBoxes();
+    tables::TFootList::Boxes FootBoxes();
+
+    DialogService& dialogs_;
+    QtUserInterface ui_;
+
+  public:
+    app::MainWindowState State;
+    // The output names the save dialog remembers while the program runs.
+    app::OutputFileNames RememberedNames;
+
+    // Controls, named as the program's documents name them.
+    QTabWidget* PageControl1 = nullptr;
+    QStackedWidget* PageControl2 = nullptr;
+    QButtonGroup* PageControl2Buttons = nullptr;
+    QTreeWidget* PartsViewA = nullptr;
+    QTreeWidget* PartsViewB = nullptr;
+    QTreeWidget* NetView = nullptr;
+    QTreeWidget* ErrorNetView = nullptr;
+    QWidget* ErrorNetDisp = nullptr;
+    CvtViewWidget* EachCvtView = nullptr;
+    CvtViewWidget* NameCvtView = nullptr;
+    QSplitter* CvtSplitter = nullptr;
+    QWidget* LocalCvtPanel = nullptr;
+    QTreeWidget* MakerView = nullptr;
+    QTreeWidget* FootView = nullptr;
+    QTreeWidget* PinCvtView = nullptr;
+    QLineEdit* MakerPnameEdit = nullptr;
+    QLineEdit* MakerNameEdit = nullptr;
+    QPushButton* MakerAddBtn = nullptr;
+    QPushButton* MakerReplaceBtn = nullptr;
+    QPushButton* MakerDeleteBtn = nullptr;
+    QLineEdit* FootPnameEdit = nullptr;
+    QLineEdit* FootNameEdit = nullptr;
+    QLineEdit* FootSilkEdit = nullptr;
+    QPushButton* FootAddBtn = nullptr;
+    QPushButton* FootReplaceBtn = nullptr;
+    QPushButton* FootDeleteBtn = nullptr;
+    QLineEdit* Designer = nullptr;
+    QLineEdit* DesignDate = nullptr;
+    QLineEdit* Project = nullptr;
+    QLineEdit* DesignName = nullptr;
+    QLineEdit* DesignNumber = nullptr;
+    QLineEdit* ListNumber = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLineEdit* CvtDir = nullptr;
+    QLineEdit* TitleName = nullptr;
+    QLineEdit* PartsListPreFix = nullptr;
+    QLineEdit* PwParts = nullptr;
+    QListWidget* NameGroup = nullptr;
+    QLineEdit* Editors = nullptr;
+    QButtonGroup* CR_SilkType = nullptr;
+    QButtonGroup* NetNameType = nullptr;
+    QButtonGroup* PListType = nullptr;
+    QLineEdit* NetSeparator = nullptr;
+    QCheckBox* PinCvtEnv = nullptr;
+    std::array<QLabel*, 4> StatusPanels{};
+    QMenu* NameCvtPopup = nullptr;
+    QAction* OpenBtn = nullptr;
+    QAction* SaveMnu = nullptr;
+    QAction* CloseBtn = nullptr;
+    QAction* FindMnu = nullptr;
+    QAction* FindNextMnu = nullptr;
+    QAction* FindBeforeMnu = nullptr;
+    QAction* EachCvtEditMnu = nullptr;
+    QAction* CommonCvtEditMnu = nullptr;
+    QAction* MakerListEditMnu = nullptr;
+    QAction* FootPrintEditMnu = nullptr;
+    QAction* PinCvtEditMnu = nullptr;
+    QAction* RegistrationMnu = nullptr;
+    QAction* RegistDelMnu = nullptr;
+    QAction* NameCvtEditMnu = nullptr;
+    QAction* NameCvtInsertMnu = nullptr;
+    QAction* NameCvtDelMnu = nullptr;
+    QTimer* Timer1 = nullptr;
+
+  private:
+    std::unique_ptr<QtListView> partsViewA_;
+    std::unique_ptr<QtListView> partsViewB_;
+    std::unique_ptr<QtListView> netView_;
+    std::unique_ptr<QtListView> errorNetView_;
+    std::unique_ptr<QtListView> eachCvtView_;
+    std::unique_ptr<QtListView> nameCvtView_;
+    std::unique_ptr<QtListView> makerView_;
+    std::unique_ptr<QtListView> footView_;
+    std::unique_ptr<QtTreeView> pinCvtView_;
+    std::vector<std::string> drawings_;
+    std::filesystem::path startDir_;
+    std::filesystem::path helpFile_;
+    std::optional<std::filesystem::path> openFileName_;
+    std::optional<int> cvtSplitterWanted_;
+    int currentPage_ = 0;
+    bool shownOnce_ = false;
+    bool closed_ = false;
+};
+
+// The five 15 x 15 state pictures of PartsViewB: check off, check on, check dot, orange
+// dot, red dot.
+std::vector<QIcon> StateImages();
+
+// The window's full caption: the program title and the version.
+QString MainCaption();
+
+}  // namespace ui

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/DrawingFolder.h"
+#include "ui/Dialogs.h"
+#include "ui/VornExtra01.h"
+
+namespace uitest {
+
+// The one application object of the test program (offscreen).
+QApplication& App();
+
+// Answers the window's modals from a script and records what they said.
+class ScriptedDialogs : public ui::DialogService {
+  public:
+    std::vector<QString> Messages;
+    std::vector<QString> Questions;
+    std::deque<bool> YesNoAnswers;      // Yes when none left
+    std::deque<QString> OpenAnswers;    // an empty name cancels
+    std::vector<QString> OpenRequests;  // "folder|filter|proposed"
+    // Each runs one program dialog and gives its result; a dialog with no step left is
+    // cancelled.
+    std::deque<std::function<int(QDialog&)>> DialogSteps;
+    int DialogsShown = 0;
+
+    void Message(QWidget*, const QString&, const QString& text) override {
+        Messages.push_back(text);
+    }
+    bool YesNo(QWidget*, const QString&, const QString& text) override;
+    bool Prompt(QWidget*, const QString&, const QString&, QString&) override { return false; }
+    std::optional<QString> OpenFile(QWidget*, const QString& folder, const QString& filter,
+                                    const QString& proposed) override;
+    int Exec(QDialog& dialog) override;
+    void ShowHelp(const QString& helpFile, int context) override {
+        HelpRequests.push_back({helpFile.toStdString(), context});
+    }
+
+    std::vector<std::pair<std::string, int>> HelpRequests;
+};
+
+// A window over a folder of small drawings.
+class WindowTest : public ::testing::Test {
+  protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    // Makes the window (as the program does at start), then runs the first load.
+    ui::TVornExtracts& Open(const std::vector<std::string>& drawings = {});
+    // Closes the window as its close box would; true when it closed.
+    bool Close();
+
+    support::DrawingFolder folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<ui::TVornExtracts> window;
+};
+
+// A cell of a widget list as UTF-8.
+std::string Cell(QTreeWidget* view, int row, int column);
+std::vector<std::string> Column(QTreeWidget* view, int column);
+
+}  // namespace uitest
