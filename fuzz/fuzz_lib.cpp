@@ -1,15 +1,8 @@
 // A binary part library read into the list, then every symbol's pins placed.
-#include "fuzz/FuzzInput.h"
-#include "fuzz/PlaceAll.h"
+#include "fuzz/LibraryInput.h"
 #include "library/LibraryFiles.h"
-#include "support/RecordingViews.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::WriteInput("fuzz.lib", data, size);
-    support::RecordingUserInterface ui;
-    library::TLibList list;
-    list.FileNames[0] = "fuzz.lib";
-    library::ReadLibFile(list, 0, ui);
-    fuzz::PlaceEverySymbol(list);
+    fuzz::ReadLibraryInput("fuzz.lib", data, size, library::ReadLibFile);
     return 0;
 }

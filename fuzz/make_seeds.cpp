@@ -54,7 +54,6 @@ std::vector<std::string> Libs() {
                          2,
                          {{2, 0, {PinNoWord(1), PinNoWord(4)}},
                           {3, 1, {PinNoWord(12, 'A'), PinNoWord(13, 'B')}},
-                          {4, 2, {PinNoWord(3), PinNoWord(6)}},
                           {5, 3, {PinNoWord(7), PinNoWord(7)}}}});
     lib.Symbol(LibSymbol{"R", 4, 2, 1, {{1, 0, {PinNoWord(1)}}, {1, 2, {PinNoWord(2)}}}});
     return {lib.Build(), support::LibBuilder().Build()};

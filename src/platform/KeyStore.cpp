@@ -190,13 +190,15 @@ void KeyStore::Parse(const std::string& data) {
 }
 
 KeyStore::Key* KeyStore::Find(std::string_view key) {
-    key = TrimKey(key);
-    for (Key& k : keys_) {
-        if (text::EqualAsciiNoCase(k.Path, key)) {
-            return &k;
-        }
+    auto found = index_.find(text::FoldAscii(TrimKey(key)));
+    return found == index_.end() ? nullptr : &keys_[found->second];
+}
+
+void KeyStore::RebuildIndex() {
+    index_.clear();
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        index_.emplace(text::FoldAscii(keys_[i].Path), i);
     }
-    return nullptr;
 }
 
 const KeyStore::Key* KeyStore::Find(std::string_view key) const {
@@ -208,6 +210,7 @@ KeyStore::Key& KeyStore::Create(std::string_view key) {
     if (Key* k = Find(key)) {
         return *k;
     }
+    index_.emplace(text::FoldAscii(key), keys_.size());
     keys_.push_back(Key{std::string(key), std::nullopt, {}});
     return keys_.back();
 }
@@ -259,6 +262,7 @@ bool KeyStore::Change(std::string_view key, std::optional<std::string> value) {
     }
     if (!Save()) {
         keys_ = std::move(before);
+        RebuildIndex();
         return false;
     }
     return true;
@@ -273,8 +277,10 @@ bool KeyStore::DeleteKey(std::string_view key) {
     if (keys_.size() == before.size()) {
         return false;
     }
+    RebuildIndex();
     if (!Save()) {
         keys_ = std::move(before);
+        RebuildIndex();
         return false;
     }
     return true;

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "fuzz/FuzzInput.h"
 #include "library/LibList.h"
 #include "netlist/PinPlacement.h"
+#include "support/RecordingViews.h"
 
 namespace fuzz {
 
@@ -26,6 +28,17 @@ inline void PlaceEverySymbol(const library::TLibList& list) {
             }
         }
     }
+}
+
+// Reads the input as the library `name` with `read`, then places every symbol.
+inline void ReadLibraryInput(const char* name, const std::uint8_t* data, std::size_t size,
+                             void (*read)(library::TLibList&, int, view::UserInterface&)) {
+    WriteInput(name, data, size);
+    support::RecordingUserInterface ui;
+    library::TLibList list;
+    list.FileNames[0] = name;
+    read(list, 0, ui);
+    PlaceEverySymbol(list);
 }
 
 }  // namespace fuzz
