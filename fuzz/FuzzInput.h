@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <string_view>
 
 #include "support/Bytes.h"
 #include "support/ScopedEnv.h"
@@ -26,10 +25,6 @@ inline std::string WriteInput(const std::string& name, const std::uint8_t* data,
     std::filesystem::current_path(sandbox.Dir.Path());
     return support::WriteFileBytes(sandbox.Dir / name,
                                    std::string(reinterpret_cast<const char*>(data), size));
-}
-
-inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
-    return {reinterpret_cast<const char*>(data), size};
 }
 
 }  // namespace fuzz
