@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "app/MainWindowState.h"
 #include "library/LibraryFiles.h"
 #include "platform/KeyStore.h"
 #include "settings/IniFile.h"
+#include "support/Ce2Builder.h"
 #include "support/LibBuilder.h"
 #include "support/RecordingViews.h"
 #include "support/TableFiles.h"
@@ -163,5 +165,28 @@ int main(int argc, char** argv) {
         loaded = store.KeyExists("HKEY_CLASSES_ROOT\\" + names[keys / 2]) ? keys : 0;
     });
     Report("key store (keys)", lines, text.size(), s, loaded);
+
+    // A drawing of parts without pins (their symbol is in no library) and comments, so
+    // what is timed is reading and filing, not connectivity. References run in order
+    // through five prefixes, the order a parts list is filed in.
+    support::Ce2Builder drawing;
+    const std::size_t parts = std::min<std::size_t>(lines / 2, 5 * 9999);
+    for (std::size_t i = 0; i < parts; ++i) {
+        std::string ref = std::string(1, "CLQRU"[i / 9999]) + std::to_string(i % 9999 + 1);
+        drawing
+            .Part({.X = static_cast<int>(i % 3000),
+                   .Y = 0,
+                   .Name = "10k",
+                   .Ref = ref,
+                   .LibName = "NONE"})
+            .Comment(0, 0, "note");
+    }
+    std::string drawingPath = drawing.WriteTo(dir / "big.ce2");
+    s = Seconds([&] {
+        app::MainWindowState state(ui);
+        state.ReadDrawing(drawingPath, "big.ce2");
+        loaded = static_cast<std::size_t>(state.PartsList.Count());
+    });
+    Report("drawing (parts and comments)", parts * 2, drawing.Size(), s, loaded);
     return 0;
 }
