@@ -1,13 +1,11 @@
 #include "platform/KeyStore.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
+#include "platform/FileBytes.h"
 #include "platform/ProgramHome.h"
+#include "platform/SafeWrite.h"
 #include "platform/WindowsPath.h"
 #include "text/Compare.h"
 #include "text/Cp932.h"
@@ -34,15 +32,11 @@ bool IsBelow(std::string_view key, std::string_view parent) {
 }
 
 bool ReadWhole(const fs::path& file, std::string& data) {
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) {
+    std::optional<std::string> bytes = ReadFileBytes(file);
+    if (!bytes) {
         return false;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    data = std::move(*bytes);
     return true;
 }
 
@@ -196,13 +190,15 @@ void KeyStore::Parse(const std::string& data) {
 }
 
 KeyStore::Key* KeyStore::Find(std::string_view key) {
-    key = TrimKey(key);
-    for (Key& k : keys_) {
-        if (text::EqualAsciiNoCase(k.Path, key)) {
-            return &k;
-        }
+    auto found = index_.find(text::FoldAscii(TrimKey(key)));
+    return found == index_.end() ? nullptr : &keys_[found->second];
+}
+
+void KeyStore::RebuildIndex() {
+    index_.clear();
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        index_.emplace(text::FoldAscii(keys_[i].Path), i);
     }
-    return nullptr;
 }
 
 const KeyStore::Key* KeyStore::Find(std::string_view key) const {
@@ -214,6 +210,7 @@ KeyStore::Key& KeyStore::Create(std::string_view key) {
     if (Key* k = Find(key)) {
         return *k;
     }
+    index_.emplace(text::FoldAscii(key), keys_.size());
     keys_.push_back(Key{std::string(key), std::nullopt, {}});
     return keys_.back();
 }
@@ -265,6 +262,7 @@ bool KeyStore::Change(std::string_view key, std::optional<std::string> value) {
     }
     if (!Save()) {
         keys_ = std::move(before);
+        RebuildIndex();
         return false;
     }
     return true;
@@ -279,14 +277,16 @@ bool KeyStore::DeleteKey(std::string_view key) {
     if (keys_.size() == before.size()) {
         return false;
     }
+    RebuildIndex();
     if (!Save()) {
         keys_ = std::move(before);
+        RebuildIndex();
         return false;
     }
     return true;
 }
 
-// Written beside the file and renamed over it, so a failed write never leaves half a store.
+// A store kept in a folder not made yet (a fresh program home) gets the folder first.
 bool KeyStore::Save() const {
     std::string out = std::string(kHeader) + "\r\n";
     for (const Key& k : keys_) {
@@ -302,24 +302,7 @@ bool KeyStore::Save() const {
     if (file_.has_parent_path()) {
         fs::create_directories(file_.parent_path(), ec);
     }
-    fs::path temp = file_;
-    temp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-        f.write(out.data(), static_cast<std::streamsize>(out.size()));
-        f.flush();
-        if (!f) {
-            f.close();
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    fs::rename(temp, file_, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(file_, out);
 }
 
 std::optional<std::string> WineRegistryDefault(const fs::path& regFile, std::string_view key) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The registry of this program: keys with a default value, kept in a text file in the
@@ -47,9 +48,13 @@ class KeyStore {
     bool Change(std::string_view key, std::optional<std::string> value);
     void Parse(const std::string& data);
     bool Save() const;
+    void RebuildIndex();
 
     std::filesystem::path file_;
     std::vector<Key> keys_;
+    // Index in keys_ of each key path, letters folded, so a store filled from a large
+    // export reads in linear time.
+    std::unordered_map<std::string, std::size_t> index_;
 };
 
 // The schematic editor's open command: the store's key

@@ -69,8 +69,10 @@ SaveResult SaveFileAtomically(const fs::path& path, std::string_view bytes) {
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
         return SaveResult::CannotCreate;
     }
-    std::error_code ec;
-    if (fs::is_directory(target, ec)) {
+    // Only a regular file is replaced: a folder stays, and a device or pipe named as the
+    // target (/dev/null, /dev/full) must not become a file under its name.
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
         return SaveResult::CannotCreate;
     }
     fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/Compare.h"
 #include "text/Sjis.h"
 
 namespace settings {
@@ -22,16 +23,6 @@ inline std::size_t FindAsciiChar(std::string_view cp932, char c) {
     return std::string_view::npos;
 }
 
-// The text with the ASCII letters a-z folded to A-Z, as names and keys are compared;
-// every other byte stays, so double-byte characters are never folded.
-inline std::string FoldAscii(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return folded;
-}
+using text::FoldAscii;
 
 }  // namespace settings

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The three text comparisons of the program. Each call site names the one it means.
@@ -19,6 +20,18 @@ int CompareLocale(std::string_view a, std::string_view b);
 
 inline bool EqualAsciiNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareAsciiNoCase(a, b) == 0;
+}
+
+// The text with the ASCII letters a-z folded to A-Z, as names and keys are compared;
+// every other byte stays, so double-byte characters are never folded.
+inline std::string FoldAscii(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return folded;
 }
 
 }  // namespace text

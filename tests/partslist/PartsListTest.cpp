@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
+#include <set>
+#include <tuple>
 
 #include "model/NetList.h"
 #include "partslist/PartsListBuilder.h"
@@ -93,6 +96,31 @@ TEST_F(PartsListTest, SortedByPrefixBytesThenNumberThenName) {
     }
     EXPECT_EQ(Order(), (std::vector<std::string>{"/X", "C3/X", "R9/X", "R9/ZZ", "R10/X", "TP2/X",
                                                  "U1/X", "r1/X"}));
+}
+
+TEST_F(PartsListTest, ManyPartsInAnyOrderFileAsOneSortedList) {
+    // References of several prefixes, each read several times with one of two names, in
+    // random order: the list holds each reference and name once, in reference order.
+    std::mt19937 random(11);
+    std::set<std::tuple<std::string, int, std::string>> expected;
+    for (int i = 0; i < 3000; ++i) {
+        std::string prefix =
+            std::string("CRUr").substr(random() % 4, 1) + (random() % 5 ? "" : "P");
+        int number = static_cast<int>(random() % 400);
+        std::string name = random() % 3 ? "A" : "B";
+        Add(prefix + std::to_string(number), name);
+        expected.emplace(prefix, number, name);
+    }
+    std::vector<std::string> order;
+    for (const auto& [prefix, number, name] : expected) {
+        order.push_back(prefix + std::to_string(number) + "/" + name);
+    }
+    EXPECT_EQ(Order(), order);
+    for (const auto& p : parts.Items) {  // two names under one reference are both flagged
+        bool twoNames = expected.count({std::string(p->RefPrefixText()), p->RefNumber, "A"}) &&
+                        expected.count({std::string(p->RefPrefixText()), p->RefNumber, "B"});
+        ASSERT_EQ(p->NameConflict != 0, twoNames) << p->RefText();
+    }
 }
 
 TEST_F(PartsListTest, UnitsOfOnePartChainToTheFirst) {

@@ -44,6 +44,9 @@ TEST(KeyStore, ChangesAreWrittenAsRegedit4AndReadBack) {
 
     ASSERT_TRUE(again.DeleteKey("HKEY_CLASSES_ROOT\\Vorn.Document\\shell"));
     EXPECT_FALSE(again.DeleteKey("HKEY_CLASSES_ROOT\\Vorn.Document\\shell"));
+    // The keys after the deleted ones are still found in memory.
+    EXPECT_EQ(again.DefaultValue("hkey_classes_root\\other"), "x");
+    EXPECT_EQ(again.DefaultValue(kCommandKey), std::nullopt);
     platform::KeyStore third(file);
     EXPECT_FALSE(third.KeyExists(kCommandKey));
     EXPECT_TRUE(third.KeyExists("HKEY_CLASSES_ROOT\\Vorn.Document"));
