@@ -17,18 +17,10 @@ struct Place {
     model::TPartRec* SamePart = nullptr;
 };
 
-// The list is kept in reference order (prefix bytes, then number), so the records of
-// lower references are passed by a binary search, and only those of the added record's
-// own reference are walked; a drawing of many parts then files in n log n.
+// The plain walk from the start of the list: the reference the search below is checked
+// against.
 Place FindPlace(model::TPartsList& parts, model::TPartRec& added) {
-    auto lowerReference = [&](const std::unique_ptr<model::TPartRec>& p) {
-        int prefix = text::CompareBytes(p->RefPrefixText(), added.RefPrefixText());
-        return prefix < 0 || (prefix == 0 && p->RefNumber < added.RefNumber);
-    };
     Place place;
-    place.Index = static_cast<std::size_t>(
-        std::partition_point(parts.Items.begin(), parts.Items.end(), lowerReference) -
-        parts.Items.begin());
     for (; place.Index < parts.Items.size(); ++place.Index) {
         model::TPartRec& p = *parts.Items[place.Index];
         int prefix = text::CompareBytes(p.RefPrefixText(), added.RefPrefixText());
