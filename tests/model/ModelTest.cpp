@@ -45,7 +45,7 @@ TEST(PartRecord, FileFieldsAreDecodedAndKept) {
 
 TEST(PartRecord, NamesAndReferencesInTheirShapes) {
     struct Case {
-        support::PartSpec spec;
+        support::PartSpec part;
         const char* partName;
         const char* prefix;
         long long number;
@@ -71,8 +71,8 @@ TEST(PartRecord, NamesAndReferencesInTheirShapes) {
          5},
     };
     for (const Case& c : cases) {
-        TPartRec part(PartRecord(c.spec));
-        SCOPED_TRACE(c.spec.Ref);
+        TPartRec part(PartRecord(c.part));
+        SCOPED_TRACE(c.part.Ref);
         EXPECT_EQ(part.PartNameText(), c.partName);
         EXPECT_EQ(part.CvtNameText(), c.partName);
         EXPECT_EQ(part.RefPrefixText(), c.prefix);
