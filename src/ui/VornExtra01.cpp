@@ -37,6 +37,7 @@
 #include "ui/OpenConfirm.h"
 #include "ui/SaveDlg.h"
 #include "ui/VornCvtEdit.h"
+#include "ui/VornPartsEdit.h"
 
 namespace ui {
 
@@ -226,6 +227,8 @@ TVornExtracts::TVornExtracts(DialogService& dialogs, std::vector<std::string> dr
     Timer1->setSingleShot(true);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TVornExtracts::FormShow);
+    connect(this, &TVornExtracts::PartsViewADblClick, this,
+            [this](int row) { EditPart(*this, row); });
 }
 
 // The controls die after the state they show: none of them may call back into it on the
