@@ -12,8 +12,6 @@ namespace app {
 
 namespace {
 
-constexpr std::string_view kEditParts = "EditParts";
-
 // Columns of the two parts views that an edit touches.
 enum { kColNameA = 1, kColAmountA = 2, kColMakerA = 3, kColGroupA = 4, kColNoteA = 5 };
 enum { kColSilkB = 3, kColFootB = 4, kColNameB = 5 };
@@ -149,23 +147,6 @@ void ApplyToSameName(MainWindowState& state, const model::TPartRec& edited,
         ShowNameCells(state, *other);
         SetCellA(state, *other, kColGroupA, state.Lookups.GroupName(other->NameCvtIndex));
     }
-}
-
-PartsEditSettings ReadPartsEditSettings(const std::filesystem::path& file) {
-    settings::TIniFile ini(file);
-    PartsEditSettings values;
-    values.Geometry = ReadGeometry(ini, kEditParts, values.Geometry);
-    values.UpdateCvt = ini.ReadBool(kEditParts, "UpdateCvt", values.UpdateCvt);
-    values.UpdateAll = ini.ReadBool(kEditParts, "UpdateAll", values.UpdateAll);
-    return values;
-}
-
-bool WritePartsEditSettings(const std::filesystem::path& file, const PartsEditSettings& values) {
-    settings::TIniFile ini(file);
-    WriteGeometry(ini, kEditParts, values.Geometry);
-    ini.WriteBool(kEditParts, "UpdateCvt", values.UpdateCvt);
-    ini.WriteBool(kEditParts, "UpdateAll", values.UpdateAll);
-    return ini.UpdateFile();
 }
 
 }  // namespace app

@@ -36,13 +36,4 @@ bool SavePartEdit(MainWindowState& state, model::TPartRec& part, PartEdit& edit)
 void ApplyToSameName(MainWindowState& state, const model::TPartRec& edited,
                      std::string_view oldName);
 
-// Section "EditParts" of the program settings file.
-struct PartsEditSettings {
-    DialogGeometry Geometry{301, 385, 108, 298};
-    bool UpdateCvt = true;
-    bool UpdateAll = true;
-};
-PartsEditSettings ReadPartsEditSettings(const std::filesystem::path& file);
-bool WritePartsEditSettings(const std::filesystem::path& file, const PartsEditSettings& values);
-
 }  // namespace app

@@ -37,6 +37,7 @@
 #include "ui/OpenConfirm.h"
 #include "ui/SaveDlg.h"
 #include "ui/VornCvtEdit.h"
+#include "ui/VornFootEdit.h"
 #include "ui/VornPartsEdit.h"
 
 namespace ui {
@@ -229,6 +230,8 @@ TVornExtracts::TVornExtracts(DialogService& dialogs, std::vector<std::string> dr
     connect(Timer1, &QTimer::timeout, this, &TVornExtracts::FormShow);
     connect(this, &TVornExtracts::PartsViewADblClick, this,
             [this](int row) { EditPart(*this, row); });
+    connect(this, &TVornExtracts::PartsViewBDblClick, this,
+            [this](int row) { EditFootPrint(*this, row); });
 }
 
 // The controls die after the state they show: none of them may call back into it on the

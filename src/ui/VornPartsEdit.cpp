@@ -2,41 +2,21 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <string>
 
 #include "app/PartsEditFlow.h"
-#include "settings/SettingsFiles.h"
-#include "text/Cp932.h"
 #include "ui/Dialogs.h"
 #include "ui/VornExtra01.h"
 
 namespace ui {
 
-namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QLineEdit* ReadOnlyEdit() {
-    auto* edit = new QLineEdit;
-    edit->setReadOnly(true);
-    return edit;
-}
-
-}  // namespace
-
 TPartsEdit::TPartsEdit(TVornExtracts& owner, model::TPartRec& part)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowStaysOnTopHint),
-      owner_(owner),
-      part_(part),
-      settingsFile_(settings::SettingsFilePath(true)) {
-    setWindowTitle(owner.windowTitle());
+    : TPartDialog(
+          owner, part,
+          {app::kEditParts, app::kEditPartsDesign, "部品変換テーブルの更新(&T)", 2400, true}) {
     RefNum = ReadOnlyEdit();
     OrgName = ReadOnlyEdit();
     PName = new QLineEdit;
@@ -47,44 +27,24 @@ TPartsEdit::TPartsEdit(TVornExtracts& owner, model::TPartRec& part)
     GroupList->setInsertPolicy(QComboBox::NoInsert);
     LibName = ReadOnlyEdit();
     Note = new QLineEdit;
-    UpdateCvt = new QCheckBox(U("部品変換テーブルの更新(&T)"));
-    UpdateAll = new QCheckBox(U("全ての部品にも適応(&A)"));
-    SaveBtn = new QPushButton(U("登録(&S)"));
-    CancelBtn = new QPushButton(U("ｷｬﾝｾﾙ(&Q)"));
-    // The boxes take what the dialog's width gives, ending 10 pixels before its edge.
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(8, 8, 10, 8);
-    grid->addWidget(SaveBtn, 0, 0);
-    grid->addWidget(CancelBtn, 1, 0);
-    int row = AddCaptionedRows(*grid, 0, 1,
-                               {{"部品番号", RefNum},
-                                {"部品名（図中）", OrgName},
-                                {"部品名(&P)", PName},
-                                {"数量(&N)", Amount},
-                                {"メーカー名(&M)", Maker},
-                                {"種別(&K)", GroupList},
-                                {"ライブラリ登録名", LibName},
-                                {"備考(&B)", Note}});
+    AddInputs({{"部品番号", RefNum},
+               {"部品名（図中）", OrgName},
+               {"部品名(&P)", PName},
+               {"数量(&N)", Amount},
+               {"メーカー名(&M)", Maker},
+               {"種別(&K)", GroupList},
+               {"ライブラリ登録名", LibName},
+               {"備考(&B)", Note}});
     for (QWidget* input :
          {static_cast<QWidget*>(PName), static_cast<QWidget*>(Amount), static_cast<QWidget*>(Maker),
           static_cast<QWidget*>(Note), static_cast<QWidget*>(GroupList)}) {
         input->installEventFilter(this);
     }
-    grid->addWidget(UpdateCvt, row++, 2);
-    grid->addWidget(UpdateAll, row, 2);
-    grid->setColumnStretch(2, 1);
     connect(SaveBtn, &QPushButton::clicked, this, &TPartsEdit::SaveBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    app::PartsEditSettings stored = app::ReadPartsEditSettings(settingsFile_);
-    move(stored.Geometry.Left, stored.Geometry.Top);
-    resize(stored.Geometry.Width, stored.Geometry.Height);
-    UpdateCvt->setChecked(stored.UpdateCvt);
-    UpdateAll->setChecked(stored.UpdateAll);
     for (const settings::NameGroupItem& group : owner.State.Options.NameGroup) {
         GroupList->addItem(Qs(group.Name));
     }
-
     RefNum->setText(Qs(std::string(part.RefText())));
     OrgName->setText(Qs(std::string(part.PartNameText())));
     PName->setText(Qs(std::string(part.CvtNameText())));
@@ -96,8 +56,6 @@ TPartsEdit::TPartsEdit(TVornExtracts& owner, model::TPartRec& part)
     if (GroupList->currentIndex() < 0) {
         GroupList->setEditText(QString());
     }
-    SetHelpContext(this, 2400);
-    owner.AddHelpKey(*this);
 }
 
 int TPartsEdit::SelectedGroup() const {
@@ -113,15 +71,15 @@ void TPartsEdit::SaveBtnClick() {
                        owner_.Typed(Note->text()),
                        Amount->text().toStdString(),
                        UpdateCvt->isChecked()};
-    const int groupsBefore = static_cast<int>(owner_.State.Options.NameGroup.size());
+    const std::size_t groupsBefore = owner_.State.Options.NameGroup.size();
     saved_ = app::SavePartEdit(owner_.State, part_, edit) || saved_;
-    if (static_cast<int>(owner_.State.Options.NameGroup.size()) != groupsBefore) {
+    const auto& groups = owner_.State.Options.NameGroup;
+    if (groups.size() != groupsBefore) {
         owner_.ShowNameGroups();
     }
     while (edit.GroupIndex >= GroupList->count() &&
-           static_cast<std::size_t>(GroupList->count()) < owner_.State.Options.NameGroup.size()) {
-        GroupList->addItem(
-            Qs(owner_.State.Options.NameGroup[static_cast<std::size_t>(GroupList->count())].Name));
+           static_cast<std::size_t>(GroupList->count()) < groups.size()) {
+        GroupList->addItem(Qs(groups[static_cast<std::size_t>(GroupList->count())].Name));
     }
     GroupList->setCurrentIndex(edit.GroupIndex);
     accept();
@@ -145,21 +103,9 @@ bool TPartsEdit::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TPartsEdit::done(int result) {
-    app::PartsEditSettings stored{
-        {x(), width(), y(), height()}, UpdateCvt->isChecked(), UpdateAll->isChecked()};
-    if (!app::WritePartsEditSettings(settingsFile_, stored)) {
-        owner_.Ui().ShowMessage(text::Sj("環境の保存が出来ません"));
-    }
-    QDialog::done(result);
-}
-
 void EditPart(TVornExtracts& owner, int row) {
     view::ListView& viewA = *owner.State.PartsViewA;
-    if (row < 0 || row >= viewA.RowCount()) {
-        return;
-    }
-    auto* part = static_cast<model::TPartRec*>(viewA.RowData(row));
+    model::TPartRec* part = PartOfRow(viewA, row);
     if (!part) {
         return;
     }

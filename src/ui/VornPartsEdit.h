@@ -1,24 +1,14 @@
 #pragma once
 
-#include <QDialog>
-#include <filesystem>
+#include "ui/PartDialog.h"
 
-class QCheckBox;
 class QComboBox;
-class QLineEdit;
-class QPushButton;
-
-namespace model {
-struct TPartRec;
-}
 
 namespace ui {
 
-class TVornExtracts;
-
 // The part edit dialog: one row of the printed parts list corrected, optionally taught to
 // the per-drawing name table and copied to the other parts of the same name.
-class TPartsEdit : public QDialog {
+class TPartsEdit : public TPartDialog {
   public:
     TPartsEdit(TVornExtracts& owner, model::TPartRec& part);
 
@@ -30,14 +20,8 @@ class TPartsEdit : public QDialog {
     QComboBox* GroupList = nullptr;
     QLineEdit* LibName = nullptr;
     QLineEdit* Note = nullptr;
-    QCheckBox* UpdateCvt = nullptr;
-    QCheckBox* UpdateAll = nullptr;
-    QPushButton* SaveBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
 
-    bool Saved() const { return saved_; }
     void SaveBtnClick();
-    void done(int result) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,11 +29,6 @@ class TPartsEdit : public QDialog {
   private:
     // The selected group item; -1 when none is, or the text was typed over it.
     int SelectedGroup() const;
-
-    TVornExtracts& owner_;
-    model::TPartRec& part_;
-    std::filesystem::path settingsFile_;
-    bool saved_ = false;
 };
 
 // Opens the dialog for `row` of PartsViewA (nothing for no row) and, after a save with

@@ -134,17 +134,25 @@ TEST_F(PartsEditFlowTest, MakerNoteAndQuantityStoredWithoutTheNameStep) {
     EXPECT_EQ(app::AmountValue("99999999999"), 32767);  // held, not wrapped
 }
 
-TEST(PartsEditSettings, DefaultsAndRoundTrip) {
+TEST(EditDialogSettings, DefaultsRoundTripAndKeptBoxes) {
     support::TempDir dir;
     const fs::path file = dir.Path() / "settings.ini";
-    app::PartsEditSettings first = app::ReadPartsEditSettings(file);
+    app::EditDialogSettings first =
+        app::ReadEditDialogSettings(file, app::kFootEdit, app::kFootEditDesign);
     EXPECT_TRUE(first.UpdateCvt);
     EXPECT_TRUE(first.UpdateAll);
-    ASSERT_TRUE(app::WritePartsEditSettings(file, {{1, 2, 3, 4}, false, true}));
-    app::PartsEditSettings read = app::ReadPartsEditSettings(file);
-    EXPECT_EQ(read.Geometry.Height, 4);
+    ASSERT_TRUE(app::WriteEditDialogSettings(file, app::kFootEdit, {{1, 2, 3, 4}, false, false}));
+    // Without the boxes the stored ones stay.
+    ASSERT_TRUE(
+        app::WriteEditDialogSettings(file, app::kFootEdit, {{1, 2, 3, 5}, true, true}, false));
+    app::EditDialogSettings read =
+        app::ReadEditDialogSettings(file, app::kFootEdit, app::kFootEditDesign);
+    EXPECT_EQ(read.Geometry.Height, 5);
     EXPECT_FALSE(read.UpdateCvt);
-    EXPECT_TRUE(read.UpdateAll);
+    EXPECT_FALSE(read.UpdateAll);
+    EXPECT_EQ(
+        app::ReadEditDialogSettings(file, app::kEditParts, app::kEditPartsDesign).Geometry.Width,
+        385);
 }
 
 }  // namespace

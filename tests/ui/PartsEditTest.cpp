@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 
 #include "UiFixture.h"
-#include "app/PartsEditFlow.h"
+#include "app/DialogSettings.h"
 #include "settings/SettingsFiles.h"
 #include "ui/VornPartsEdit.h"
 
@@ -50,7 +50,8 @@ TEST_F(PartsEditTest, CancelKeepsThePartButStoresTheWindowAndBoxes) {
         false);
     EXPECT_EQ(Cell(w.PartsViewA, 1, 1), name);
     EXPECT_EQ(w.Label1->text().toStdString(), name);
-    app::PartsEditSettings stored = app::ReadPartsEditSettings(settings::SettingsFilePath(true));
+    app::EditDialogSettings stored = app::ReadEditDialogSettings(
+        settings::SettingsFilePath(true), app::kEditParts, app::kEditPartsDesign);
     EXPECT_EQ(stored.Geometry.Width, 420);
     EXPECT_FALSE(stored.UpdateAll);
     EXPECT_TRUE(stored.UpdateCvt);
