@@ -510,6 +510,9 @@ void TVornExtracts::BuildMenus() {
     RegistDelMnu = add(tools, "関連付けの解除(&X)");
     connect(OpenBtn, &QAction::triggered, this, &TVornExtracts::OpenBtnClick);
     connect(SaveMnu, &QAction::triggered, this, &TVornExtracts::SaveDlgClick);
+    connect(FindMnu, &QAction::triggered, this, &TVornExtracts::FindMnuClick);
+    connect(FindNextMnu, &QAction::triggered, this, &TVornExtracts::FindNextMnuClick);
+    connect(FindBeforeMnu, &QAction::triggered, this, &TVornExtracts::FindBeforeMnuClick);
     connect(CloseBtn, &QAction::triggered, this, &TVornExtracts::CloseBtnClick);
     for (auto [object, context] :
          std::initializer_list<std::pair<QObject*, int>>{{file, 10000},

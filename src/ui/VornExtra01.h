@@ -80,6 +80,10 @@ class TVornExtracts : public QMainWindow {
     void NameCvtViewDragDrop(QTreeWidget* source, QTreeWidget* target, int row);
     void MakerViewSelectItem();
     void FootViewSelectItem();
+    // The search commands of the active page.
+    void FindMnuClick();
+    void FindNextMnuClick();
+    void FindBeforeMnuClick();
 
     DialogService& Dialogs() { return dialogs_; }
     QtUserInterface& Ui() { return ui_; }
@@ -147,6 +151,11 @@ class TVornExtracts : public QMainWindow {
     std::optional<tables::NameList> CvtListOf(const QObject* widget) const;
     tables::TMakerLists::Boxes MakerBoxes();
     tables::TFootList::Boxes FootBoxes();
+    enum class FindStep { First, Next, Before };
+    // Searches the view of the active page with its search text.
+    void RunFind(FindStep step);
+    // The search text of the active page; null on a page without one.
+    std::string* SearchTextOfPage();
 
     DialogService& dialogs_;
     QtUserInterface ui_;
@@ -237,6 +246,8 @@ class TVornExtracts : public QMainWindow {
     std::filesystem::path helpFile_;
     std::optional<std::filesystem::path> openFileName_;
     std::optional<int> cvtSplitterWanted_;
+    // One search text per searchable page (parts, nets, names, makers, footprints, pins).
+    std::array<std::string, 6> searchTexts_;
     int currentPage_ = 0;
     bool shownOnce_ = false;
     bool closed_ = false;
