@@ -513,6 +513,8 @@ void TVornExtracts::BuildMenus() {
     connect(FindMnu, &QAction::triggered, this, &TVornExtracts::FindMnuClick);
     connect(FindNextMnu, &QAction::triggered, this, &TVornExtracts::FindNextMnuClick);
     connect(FindBeforeMnu, &QAction::triggered, this, &TVornExtracts::FindBeforeMnuClick);
+    connect(RegistrationMnu, &QAction::triggered, this, &TVornExtracts::RegistrationMnuClick);
+    connect(RegistDelMnu, &QAction::triggered, this, &TVornExtracts::RegistDelMnuClick);
     connect(CloseBtn, &QAction::triggered, this, &TVornExtracts::CloseBtnClick);
     for (auto [object, context] :
          std::initializer_list<std::pair<QObject*, int>>{{file, 10000},

@@ -84,6 +84,9 @@ class TVornExtracts : public QMainWindow {
     void FindMnuClick();
     void FindNextMnuClick();
     void FindBeforeMnuClick();
+    // The file association commands on the key store of the platform.
+    void RegistrationMnuClick();
+    void RegistDelMnuClick();
 
     DialogService& Dialogs() { return dialogs_; }
     QtUserInterface& Ui() { return ui_; }
