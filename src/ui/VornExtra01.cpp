@@ -237,6 +237,9 @@ TVornExtracts::TVornExtracts(DialogService& dialogs, std::vector<std::string> dr
 // The controls die after the state they show: none of them may call back into it on the
 // way out.
 TVornExtracts::~TVornExtracts() {
+    if (editorWait_.joinable()) {
+        editorWait_.join();
+    }
     for (QObject* child : findChildren<QObject*>()) {
         child->blockSignals(true);
     }
@@ -515,6 +518,13 @@ void TVornExtracts::BuildMenus() {
     connect(FindBeforeMnu, &QAction::triggered, this, &TVornExtracts::FindBeforeMnuClick);
     connect(RegistrationMnu, &QAction::triggered, this, &TVornExtracts::RegistrationMnuClick);
     connect(RegistDelMnu, &QAction::triggered, this, &TVornExtracts::RegistDelMnuClick);
+    for (auto [item, table] : {std::pair{EachCvtEditMnu, app::EditedTable::EachNames},
+                               std::pair{CommonCvtEditMnu, app::EditedTable::CommonNames},
+                               std::pair{MakerListEditMnu, app::EditedTable::Makers},
+                               std::pair{FootPrintEditMnu, app::EditedTable::Footprints},
+                               std::pair{PinCvtEditMnu, app::EditedTable::PinCvt}}) {
+        connect(item, &QAction::triggered, this, [this, table] { EditorMnuClick(table); });
+    }
     connect(CloseBtn, &QAction::triggered, this, &TVornExtracts::CloseBtnClick);
     for (auto [object, context] :
          std::initializer_list<std::pair<QObject*, int>>{{file, 10000},

@@ -7,8 +7,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "app/ExternalEdit.h"
 #include "app/LoadFlow.h"
 #include "app/MainWindowState.h"
 #include "app/SaveFlow.h"
@@ -87,6 +89,9 @@ class TVornExtracts : public QMainWindow {
     // The file association commands on the key store of the platform.
     void RegistrationMnuClick();
     void RegistDelMnuClick();
+    // Opens the table's file in the editor of the options; the window stays disabled until
+    // the editor has ended and the table is reloaded.
+    void EditorMnuClick(app::EditedTable table);
 
     DialogService& Dialogs() { return dialogs_; }
     QtUserInterface& Ui() { return ui_; }
@@ -251,6 +256,8 @@ class TVornExtracts : public QMainWindow {
     std::optional<int> cvtSplitterWanted_;
     // One search text per searchable page (parts, nets, names, makers, footprints, pins).
     std::array<std::string, 6> searchTexts_;
+    // Waits for the external editor; joined before the window goes.
+    std::thread editorWait_;
     int currentPage_ = 0;
     bool shownOnce_ = false;
     bool closed_ = false;
