@@ -58,6 +58,26 @@ bool WriteOpenDlgStyle(const std::filesystem::path& file, int readStyle) {
     return ini.UpdateFile();
 }
 
+EditDialogSettings ReadEditDialogSettings(const std::filesystem::path& file,
+                                          std::string_view section, const DialogGeometry& def) {
+    settings::TIniFile ini(file);
+    EditDialogSettings values{ReadGeometry(ini, section, def)};
+    values.UpdateCvt = ini.ReadBool(section, "UpdateCvt", values.UpdateCvt);
+    values.UpdateAll = ini.ReadBool(section, "UpdateAll", values.UpdateAll);
+    return values;
+}
+
+bool WriteEditDialogSettings(const std::filesystem::path& file, std::string_view section,
+                             const EditDialogSettings& values, bool withBoxes) {
+    settings::TIniFile ini(file);
+    WriteGeometry(ini, section, values.Geometry);
+    if (withBoxes) {
+        ini.WriteBool(section, "UpdateCvt", values.UpdateCvt);
+        ini.WriteBool(section, "UpdateAll", values.UpdateAll);
+    }
+    return ini.UpdateFile();
+}
+
 DialogGeometry ReadCvtEditGeometry(const std::filesystem::path& file) {
     return ReadGeometry(settings::TIniFile(file), kCvtEdit, kCvtEditDesign);
 }

@@ -37,6 +37,23 @@ bool WriteSaveDlgSettings(const std::filesystem::path& file, const SaveDlgSettin
 int ReadOpenDlgStyle(const std::filesystem::path& file);
 bool WriteOpenDlgStyle(const std::filesystem::path& file, int readStyle);
 
+// The edit dialogs of the parts views keep their place and two check boxes: section
+// "EditParts" and "FootEdit" of the program settings file.
+struct EditDialogSettings {
+    DialogGeometry Geometry;
+    bool UpdateCvt = true;
+    bool UpdateAll = true;
+};
+inline constexpr std::string_view kEditParts = "EditParts";
+inline constexpr std::string_view kFootEdit = "FootEdit";
+inline constexpr DialogGeometry kEditPartsDesign{301, 385, 108, 298};
+inline constexpr DialogGeometry kFootEditDesign{301, 385, 120, 262};
+EditDialogSettings ReadEditDialogSettings(const std::filesystem::path& file,
+                                          std::string_view section, const DialogGeometry& def);
+// `withBoxes` false keeps the check boxes' stored values.
+bool WriteEditDialogSettings(const std::filesystem::path& file, std::string_view section,
+                             const EditDialogSettings& values, bool withBoxes = true);
+
 // Section "CvtEdit" of the program settings file.
 inline constexpr DialogGeometry kCvtEditDesign{658, 355, 226, 104};
 DialogGeometry ReadCvtEditGeometry(const std::filesystem::path& file);

@@ -121,6 +121,8 @@ bool IsCrKind(std::string_view prefix) {
     return std::string_view(kCrKinds).find(prefix) != std::string_view::npos;
 }
 
+}  // namespace
+
 void SetFootprintAndSilk(model::TPartRec& part, int crSilkType, PartLookups& lookups) {
     std::optional<PartLookups::Footprint> foot = lookups.FindFoot(part.CvtNameText());
     part.FootKey = foot ? foot->FootKey : std::string();
@@ -143,6 +145,8 @@ void SetFootprintAndSilk(model::TPartRec& part, int crSilkType, PartLookups& loo
     }
     part.SilkSet = 1;
 }
+
+namespace {
 
 using FindPlaceFn = Place (*)(model::TPartsList&, model::TPartRec&);
 

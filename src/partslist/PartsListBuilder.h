@@ -28,6 +28,9 @@ model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record
 
 // After a load: drops pins that formed no net, sorts each part's pins, and sets footprint
 // and silk name. `crSilkType`: 0 empty, 1 drawing name, 2 converted name.
+// The footprint, silk name and SilkSet of one part from its converted name.
+void SetFootprintAndSilk(model::TPartRec& part, int crSilkType, PartLookups& lookups);
+
 void FinishParts(model::TPartsList& parts, int crSilkType, PartLookups& lookups);
 
 }  // namespace partslist

@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
@@ -79,6 +82,31 @@ QString QtFileFilter(const QString& filter) {
         out << (parts[i].contains('(') ? parts[i] : parts[i] + " (" + patterns + ")");
     }
     return out.join(";;");
+}
+
+bool EnterMovesTo(QWidget* button, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+        return false;
+    }
+    button->setFocus();
+    return true;
+}
+
+int AddCaptionedRows(QGridLayout& grid, int firstRow, int column,
+                     std::initializer_list<std::pair<const char*, QWidget*>> rows) {
+    int row = firstRow;
+    for (auto [label, input] : rows) {
+        auto* caption = new QLabel(QString::fromUtf8(label));
+        caption->setBuddy(input);
+        grid.addWidget(caption, row, column);
+        grid.addWidget(input, row, column + 1);
+        ++row;
+    }
+    return row;
 }
 
 }  // namespace ui

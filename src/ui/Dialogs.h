@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 class QDialog;
+class QEvent;
+class QGridLayout;
 class QObject;
 class QWidget;
 
@@ -45,6 +49,15 @@ class QtDialogService : public DialogService {
 // 0 for none.
 int HelpContextOf(const QObject* object);
 void SetHelpContext(QObject* object, int context);
+
+// Enter in one of a dialog's inputs goes on to `button` rather than closing the dialog:
+// true when `event` was that key (and is done with).
+bool EnterMovesTo(QWidget* button, QEvent* event);
+
+// One row per input from `firstRow` on: its caption (UTF-8, the caption's mnemonic
+// leading to the input) in `column`, the input beside it. Returns the row after them.
+int AddCaptionedRows(QGridLayout& grid, int firstRow, int column,
+                     std::initializer_list<std::pair<const char*, QWidget*>> rows);
 
 // "text|pattern|text|pattern" as Qt's file dialogs take it: "text;;text".
 QString QtFileFilter(const QString& filter);

@@ -2,8 +2,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -40,16 +38,12 @@ TCvtEdit::TCvtEdit(TVornExtracts& owner)
     grid->setContentsMargins(8, 8, 10, 8);
     grid->addWidget(SaveBtn, 0, 0);
     grid->addWidget(CancelBtn, 1, 0);
-    int row = 0;
-    for (auto [label, input] : {std::pair<const char*, QWidget*>{"部品名（図中）(&O)", OrgName},
-                                {"部品名(&P)", PName},
-                                {"種別(&K)", GroupList}}) {
-        auto* caption = new QLabel(U(label));
-        caption->setBuddy(input);
-        grid->addWidget(caption, row, 1);
-        grid->addWidget(input, row, 2);
+    AddCaptionedRows(
+        *grid, 0, 1,
+        {{"部品名（図中）(&O)", OrgName}, {"部品名(&P)", PName}, {"種別(&K)", GroupList}});
+    for (QWidget* input : {static_cast<QWidget*>(OrgName), static_cast<QWidget*>(PName),
+                           static_cast<QWidget*>(GroupList)}) {
         input->installEventFilter(this);
-        ++row;
     }
     grid->setColumnStretch(2, 1);
     connect(SaveBtn, &QPushButton::clicked, this, &TCvtEdit::SaveBtnClick);
@@ -89,12 +83,8 @@ void TCvtEdit::SaveBtnClick() {
 
 // Enter in an input goes on to the button rather than closing the dialog.
 bool TCvtEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            SaveBtn->setFocus();
-            return true;
-        }
+    if (EnterMovesTo(SaveBtn, event)) {
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -37,6 +37,8 @@
 #include "ui/OpenConfirm.h"
 #include "ui/SaveDlg.h"
 #include "ui/VornCvtEdit.h"
+#include "ui/VornFootEdit.h"
+#include "ui/VornPartsEdit.h"
 
 namespace ui {
 
@@ -226,11 +228,18 @@ TVornExtracts::TVornExtracts(DialogService& dialogs, std::vector<std::string> dr
     Timer1->setSingleShot(true);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TVornExtracts::FormShow);
+    connect(this, &TVornExtracts::PartsViewADblClick, this,
+            [this](int row) { EditPart(*this, row); });
+    connect(this, &TVornExtracts::PartsViewBDblClick, this,
+            [this](int row) { EditFootPrint(*this, row); });
 }
 
 // The controls die after the state they show: none of them may call back into it on the
 // way out.
 TVornExtracts::~TVornExtracts() {
+    if (editorWait_.joinable()) {
+        editorWait_.join();
+    }
     for (QObject* child : findChildren<QObject*>()) {
         child->blockSignals(true);
     }
@@ -504,6 +513,18 @@ void TVornExtracts::BuildMenus() {
     RegistDelMnu = add(tools, "関連付けの解除(&X)");
     connect(OpenBtn, &QAction::triggered, this, &TVornExtracts::OpenBtnClick);
     connect(SaveMnu, &QAction::triggered, this, &TVornExtracts::SaveDlgClick);
+    connect(FindMnu, &QAction::triggered, this, &TVornExtracts::FindMnuClick);
+    connect(FindNextMnu, &QAction::triggered, this, &TVornExtracts::FindNextMnuClick);
+    connect(FindBeforeMnu, &QAction::triggered, this, &TVornExtracts::FindBeforeMnuClick);
+    connect(RegistrationMnu, &QAction::triggered, this, &TVornExtracts::RegistrationMnuClick);
+    connect(RegistDelMnu, &QAction::triggered, this, &TVornExtracts::RegistDelMnuClick);
+    for (auto [item, table] : {std::pair{EachCvtEditMnu, app::EditedTable::EachNames},
+                               std::pair{CommonCvtEditMnu, app::EditedTable::CommonNames},
+                               std::pair{MakerListEditMnu, app::EditedTable::Makers},
+                               std::pair{FootPrintEditMnu, app::EditedTable::Footprints},
+                               std::pair{PinCvtEditMnu, app::EditedTable::PinCvt}}) {
+        connect(item, &QAction::triggered, this, [this, table] { EditorMnuClick(table); });
+    }
     connect(CloseBtn, &QAction::triggered, this, &TVornExtracts::CloseBtnClick);
     for (auto [object, context] :
          std::initializer_list<std::pair<QObject*, int>>{{file, 10000},

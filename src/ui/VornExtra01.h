@@ -7,8 +7,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "app/ExternalEdit.h"
 #include "app/LoadFlow.h"
 #include "app/MainWindowState.h"
 #include "app/SaveFlow.h"
@@ -80,6 +82,16 @@ class TVornExtracts : public QMainWindow {
     void NameCvtViewDragDrop(QTreeWidget* source, QTreeWidget* target, int row);
     void MakerViewSelectItem();
     void FootViewSelectItem();
+    // The search commands of the active page.
+    void FindMnuClick();
+    void FindNextMnuClick();
+    void FindBeforeMnuClick();
+    // The file association commands on the key store of the platform.
+    void RegistrationMnuClick();
+    void RegistDelMnuClick();
+    // Opens the table's file in the editor of the options; the window stays disabled until
+    // the editor has ended and the table is reloaded.
+    void EditorMnuClick(app::EditedTable table);
 
     DialogService& Dialogs() { return dialogs_; }
     QtUserInterface& Ui() { return ui_; }
@@ -147,6 +159,11 @@ class TVornExtracts : public QMainWindow {
     std::optional<tables::NameList> CvtListOf(const QObject* widget) const;
     tables::TMakerLists::Boxes MakerBoxes();
     tables::TFootList::Boxes FootBoxes();
+    enum class FindStep { First, Next, Before };
+    // Searches the view of the active page with its search text.
+    void RunFind(FindStep step);
+    // The search text of the active page; null on a page without one.
+    std::string* SearchTextOfPage();
 
     DialogService& dialogs_;
     QtUserInterface ui_;
@@ -237,6 +254,10 @@ class TVornExtracts : public QMainWindow {
     std::filesystem::path helpFile_;
     std::optional<std::filesystem::path> openFileName_;
     std::optional<int> cvtSplitterWanted_;
+    // One search text per searchable page (parts, nets, names, makers, footprints, pins).
+    std::array<std::string, 6> searchTexts_;
+    // Waits for the external editor; joined before the window goes.
+    std::thread editorWait_;
     int currentPage_ = 0;
     bool shownOnce_ = false;
     bool closed_ = false;

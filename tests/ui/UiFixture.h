@@ -36,7 +36,19 @@ class ScriptedDialogs : public ui::DialogService {
         Messages.push_back(text);
     }
     bool YesNo(QWidget*, const QString&, const QString& text) override;
-    bool Prompt(QWidget*, const QString&, const QString&, QString&) override { return false; }
+    // Each answers one prompt (stored in PromptShown with the value it opened with);
+    // with none left the prompt is cancelled.
+    std::deque<QString> PromptAnswers;
+    std::vector<QString> PromptShown;  // "caption|label|value"
+    bool Prompt(QWidget*, const QString& caption, const QString& label, QString& value) override {
+        PromptShown.push_back(caption + "|" + label + "|" + value);
+        if (PromptAnswers.empty()) {
+            return false;
+        }
+        value = PromptAnswers.front();
+        PromptAnswers.pop_front();
+        return true;
+    }
     std::optional<QString> OpenFile(QWidget*, const QString& folder, const QString& filter,
                                     const QString& proposed) override;
     int Exec(QDialog& dialog) override;

@@ -1,0 +1,70 @@
+#include "app/FootEditFlow.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "text/Compare.h"
+
+namespace app {
+
+namespace {
+
+enum { kColSilkB = 3, kColFootB = 4 };
+
+void ShowFootCells(MainWindowState& state, const model::TPartRec& part) {
+    if (part.RowB >= 0) {
+        state.PartsViewB->SetCellText(part.RowB, kColSilkB, part.SilkName);
+        state.PartsViewB->SetCellText(part.RowB, kColFootB, part.FootPrint);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> FootPrintItems(const tables::TFootList& list) {
+    std::vector<std::string> items;
+    for (const auto& entry : list.Entries()) {
+        auto at = std::lower_bound(items.begin(), items.end(), entry->FootPrint,
+                                   [](const std::string& item, const std::string& name) {
+                                       return text::CompareLocale(item, name) < 0;
+                                   });
+        if (at == items.end() || text::CompareLocale(*at, entry->FootPrint) != 0) {
+            items.insert(at, entry->FootPrint);
+        }
+    }
+    return items;
+}
+
+bool SaveFootEdit(MainWindowState& state, model::TPartRec& part, const std::string& silk,
+                  const std::string& footPrint, bool updateCvt) {
+    if (silk == part.SilkName && footPrint == part.FootPrint) {
+        return false;
+    }
+    part.SilkName = silk;
+    part.FootPrint = footPrint;
+    ShowFootCells(state, part);
+    if (updateCvt && state.Tables.Foot) {
+        auto entry = std::make_unique<model::TFootRec>();
+        entry->FootKey = part.CvtNameText();
+        entry->FootPrint = footPrint;
+        entry->SilkName = silk;
+        state.Tables.Foot->AddFoot(std::move(entry), *state.Tables.Views.FootView);
+        state.Tables.Foot->SaveFoot(state.Options.CvtDir);
+    }
+    return true;
+}
+
+void ApplyFootToSameName(MainWindowState& state, const model::TPartRec& edited) {
+    view::ListView& viewB = *state.PartsViewB;
+    for (int row = 0; row < viewB.RowCount(); ++row) {
+        auto* other = static_cast<model::TPartRec*>(viewB.RowData(row));
+        if (!other || other == &edited ||
+            text::CompareLocale(other->CvtNameText(), edited.CvtNameText()) != 0) {
+            continue;
+        }
+        other->FootPrint = edited.FootPrint;
+        other->SilkName = edited.SilkName;
+        ShowFootCells(state, *other);
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,30 @@
+#include <QAction>
+
+#include "UiFixture.h"
+#include "platform/KeyStore.h"
+#include "platform/ProgramHome.h"
+
+namespace uitest {
+namespace {
+
+TEST_F(WindowTest, ToolsMenuAddsAndRemovesTheVerb) {
+    ui::TVornExtracts& w = Open();
+    const std::string shell = "HKEY_CLASSES_ROOT\\Vorn.Document\\shell";
+    {
+        platform::KeyStore store;
+        ASSERT_TRUE(store.SetDefaultValue(shell + "\\open\\command", "vorn.exe \"%1\""));
+    }
+    w.RegistrationMnu->trigger();
+    ASSERT_FALSE(dialogs.Messages.empty());
+    EXPECT_EQ(dialogs.Messages.back().toStdString(), "レジストリに関連付けを登録しました");
+    const std::string verb = shell + "\\" + "\x8f\x57\x8c\x76(&N)";  // 集計 in CP932
+    EXPECT_EQ(platform::KeyStore().DefaultValue(verb + "\\command"),
+              platform::ProgramPath().string() + " \"%1\"");
+    w.RegistDelMnu->trigger();
+    EXPECT_EQ(dialogs.Messages.back().toStdString(), "レジストリから関連付けを削除しました");
+    w.RegistDelMnu->trigger();
+    EXPECT_EQ(dialogs.Messages.back().toStdString(), "関連付けが登録されていません");
+}
+
+}  // namespace
+}  // namespace uitest
