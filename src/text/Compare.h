@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Sjis.h"
+
 #include <string>
 #include <string_view>
 
@@ -26,9 +28,12 @@ inline bool EqualAsciiNoCase(std::string_view a, std::string_view b) {
 // every other byte stays, so double-byte characters are never folded.
 inline std::string FoldAscii(std::string_view text) {
     std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        auto c = static_cast<unsigned char>(folded[i]);
+        if (IsLeadByte(c)) {
+            ++i;  // the second byte belongs to the character, even when it looks like a letter
+        } else if (c >= 'a' && c <= 'z') {
+            folded[i] = static_cast<char>(c - 'a' + 'A');
         }
     }
     return folded;

@@ -37,9 +37,9 @@ ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::
         {"VORNEXTRACT_HOME", workDir},
         {"VORNEXTRACT_REGISTRY", workDir + "/registry.reg"},
         {"WINEPREFIX", workDir + "/wine"}};
-    for (const auto& [name, value] : options.Env) {
-        std::erase_if(set, [&](const auto& entry) { return entry.first == name; });
-        set.emplace_back(name, value);
+    for (const auto& given : options.Env) {
+        std::erase_if(set, [&given](const auto& entry) { return entry.first == given.first; });
+        set.push_back(given);
     }
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {

@@ -54,6 +54,11 @@ TEST(TextComparison, AsciiFoldingTouchesOnlySingleByteLetters) {
     // Two different katakana whose trail bytes differ only as 'b' and 'B' would.
     EXPECT_NE(text::CompareAsciiNoCase("\x83\x62", "\x83\x42"), 0);
     EXPECT_TRUE(text::EqualAsciiNoCase("Title2", "TITLE2"));
+    // The folded key used by the indexes agrees with the comparison.
+    EXPECT_EQ(text::FoldAscii("ab\x83\x62"
+                              "c"),
+              "AB\x83\x62"
+              "C");
     EXPECT_FALSE(text::EqualAsciiNoCase("TITLE", "TITLE2"));
 }
 
