@@ -2,6 +2,10 @@
 // writing the three outputs) on generated drawings of growing size.
 //
 //   pipeline_bench [--max-wires N] [SIZE...]
+//   pipeline_bench --write-drawing FOLDER SIZE
+//
+// The second form only writes the drawing of that size with its library and vorn.ini into
+// FOLDER, for profiling the batch command on it.
 //
 // Each size runs in a child process of its own, so the peak resident size the kernel
 // reports for that child belongs to that size alone. The drawing is a field of resistors
@@ -163,6 +167,15 @@ std::optional<double> MeasureSize(int wires) {
 int main(int argc, char** argv) {
     std::vector<int> sizes;
     long maxWires = -1;
+    if (argc == 4 && std::string(argv[1]) == "--write-drawing") {
+        const fs::path folder = argv[2];
+        fs::create_directories(folder);
+        WriteLibrary(folder);
+        Drawing d = WriteDrawing(std::atoi(argv[3]), folder / "bench.ce2");
+        std::printf("%s: %d wires, %d parts, %d labels\n", (folder / "bench.ce2").c_str(), d.Wires,
+                    d.Parts, d.Labels);
+        return 0;
+    }
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--max-wires" && i + 1 < argc) {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "library/LibraryFiles.h"
+#include "netlist/Connectivity.h"
 #include "netlist/IndexedConnectivity.h"
 #include "netlist/NetBuilder.h"
 #include "netlist/PinPlacement.h"
@@ -27,11 +28,22 @@ MainWindowState::~MainWindowState() {
 void MainWindowState::ReadDrawing(const std::string& fileName, const std::string& shownName) {
     reader::DrawingReadTarget target{PartsList, NetList, CommentList, Options, Titles, TitleBlock,
                                      DataDir,   PreFile, NotSaved,    ui_,     *this};
-    reader::ReadDrawing(fileName, target, shownName);
+    try {
+        reader::ReadDrawing(fileName, target, shownName);
+    } catch (...) {
+        FinishFiling();
+        throw;
+    }
+    FinishFiling();
 }
 
-// The name tables, settings files and parts list filing join here as they are built;
-// until then a drawing's parts are kept in read order.
+void MainWindowState::FinishFiling() {
+    if (filing_) {
+        filing_->Finish();
+        filing_.reset();
+    }
+}
+
 bool MainWindowState::LibrariesEmpty() {
     return LibList.Empty();
 }
@@ -79,16 +91,24 @@ void MainWindowState::SaveSettings() {
 }
 
 model::TPartRec* MainWindowState::AddPart(const model::CCe2Part& record) {
-    return partslist::indexed::AddPart(PartsList, record, Lookups,
-                                       [this](model::TPartRec& head, model::TPartRec& unit) {
-                                           netlist::PlacePins(unit, LibList, head);
-                                       });
+    auto placePins = [this](model::TPartRec& head, model::TPartRec& unit) {
+        netlist::PlacePins(unit, LibList, head);
+    };
+    if (UseReferenceAlgorithms) {
+        return partslist::AddPart(PartsList, record, Lookups, placePins);
+    }
+    if (!filing_) {
+        filing_.emplace(PartsList);
+    }
+    return filing_->Add(record, Lookups, placePins);
 }
 
 void MainWindowState::BuildConnectivity(model::TWireList& wires) {
+    FinishFiling();
     netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
     netlist::ShortsReporter shorts(ErrorNetView, ShortHeaderShown, PreFile);
-    netlist::indexed::BuildConnectivity(wires, PartsList, NetList, Lookups, settings, shorts);
+    (UseReferenceAlgorithms ? netlist::BuildConnectivity : netlist::indexed::BuildConnectivity)(
+        wires, PartsList, NetList, Lookups, settings, shorts);
     ui_.SetLabel9(std::to_string(wires.Count()));
 }
 

@@ -10,6 +10,7 @@
 #include "model/PartsList.h"
 #include "model/TitleFields.h"
 #include "netlist/PinConversion.h"
+#include "partslist/PartsListBuilder.h"
 #include "output/PartsListFiles.h"
 #include "reader/DrawingReader.h"
 #include "reader/ReaderServices.h"
@@ -82,6 +83,9 @@ class MainWindowState : public reader::ReaderServices {
     view::ListView* ErrorNetView = &memoryViews_[3];
     // The tables as parts list building and connectivity ask for them.
     TableLookups Lookups{Tables, Options};
+    // The plain walks and nested loops that the indexed filing and connectivity are checked
+    // against; only the benchmark that compares them turns this on.
+    bool UseReferenceAlgorithms = false;
 
     // ReaderServices
     bool LibrariesEmpty() override;
@@ -94,6 +98,11 @@ class MainWindowState : public reader::ReaderServices {
 
   private:
     bool SaveOutput(const std::string& path, const std::string& bytes);
+    // Puts the parts filed so far in order; connectivity and views read them by position.
+    void FinishFiling();
+
+    // Files the parts of the drawing being read.
+    std::optional<partslist::indexed::PartsFiling> filing_;
 
     view::UserInterface& ui_;
     view::MemoryListView memoryViews_[4];

@@ -7,6 +7,7 @@
 #include "partslist/PartsViews.h"
 #include "text/Compare.h"
 #include "text/Sjis.h"
+#include "text/TextField.h"
 
 namespace app {
 
@@ -16,12 +17,10 @@ namespace {
 enum { kColNameA = 1, kColAmountA = 2, kColMakerA = 3, kColGroupA = 4, kColNoteA = 5 };
 enum { kColSilkB = 3, kColFootB = 4, kColNameB = 5 };
 
-// A text against a fixed field of `size` bytes, as the field would hold it.
+// A typed text against a field, as the field would hold it.
 template <std::size_t N>
-bool DiffersFromField(const char (&field)[N], std::string_view text) {
-    char typed[N] = {};
-    text::CopyToField(typed, text);
-    return std::memcmp(field, typed, N) != 0;
+bool DiffersFromField(const text::TextField<N>& field, std::string_view typed) {
+    return field != text::TextField<N>(typed);
 }
 
 void SetCellA(MainWindowState& state, const model::TPartRec& part, int column,
@@ -131,16 +130,15 @@ bool SavePartEdit(MainWindowState& state, model::TPartRec& part, PartEdit& edit)
 
 void ApplyToSameName(MainWindowState& state, const model::TPartRec& edited,
                      std::string_view oldName) {
-    char old[sizeof edited.CvtName] = {};
-    text::CopyToField(old, oldName);
+    const text::TextField<128> old(oldName);
     view::ListView& viewA = *state.PartsViewA;
     for (int row = 0; row < viewA.RowCount(); ++row) {
         auto* other = static_cast<model::TPartRec*>(viewA.RowData(row));
-        if (!other || other == &edited || std::memcmp(other->CvtName, old, sizeof old) != 0) {
+        if (!other || other == &edited || other->CvtName != old) {
             continue;
         }
-        std::memcpy(other->CvtName, edited.CvtName, sizeof other->CvtName);
-        std::memcpy(other->MakerName, edited.MakerName, sizeof other->MakerName);
+        other->CvtName = edited.CvtName;
+        other->MakerName = edited.MakerName;
         other->NameCvtIndex = edited.NameCvtIndex;
         other->FootPrint = edited.FootPrint;
         other->SilkName = edited.SilkName;

@@ -7,13 +7,14 @@
 
 #include "model/Ce2Records.h"
 #include "model/PinRec.h"
+#include "text/TextField.h"
 
 namespace model {
 
 struct TPartRec;
 
 struct TPartOwn : CCe2Part {
-    char PartName[128] = {};  // Name when given, else LibName
+    text::TextField<128> PartName;  // Name when given, else LibName
     // Further units of the same physical part; the head owns the chain.
     std::unique_ptr<TPartRec> NextUnit;
 };
@@ -25,8 +26,8 @@ struct TFootRec {
 };
 
 struct MAKERLIST {
-    char CvtName[128] = {};   // part name after name conversion
-    char MakerName[32] = {};  // empty when the maker list has none
+    text::TextField<128> CvtName;  // part name after name conversion
+    text::TextField<32> MakerName;  // empty when the maker list has none
 };
 
 struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
@@ -37,7 +38,7 @@ struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
     // most 11 digits, so every number fits.
     std::int64_t RefNumber = 0;
     std::int16_t Amount = 1;
-    char Note[256] = {};
+    text::TextField<256> Note;
     std::uint8_t NameConflict = 0;
     TOwnedPinList Pins;  // pins of every unit, held by the head
     std::int32_t NameCvtIndex = -1;

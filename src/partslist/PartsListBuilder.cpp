@@ -60,53 +60,6 @@ int CompareRef(const model::TPartRec& a, const model::TPartRec& b) {
     return a.RefNumber < b.RefNumber ? -1 : (a.RefNumber > b.RefNumber ? 1 : 0);
 }
 
-// FindPlace by binary search; the list is sorted and holds each key once. The walk marks
-// the records of the same reference it passes or stops at when their name differs; those
-// passed are the ones of the same reference with a smaller name.
-Place SearchPlace(model::TPartsList& parts, model::TPartRec& added) {
-    auto& items = parts.Items;
-    const auto byRef = [](const std::unique_ptr<model::TPartRec>& p, const model::TPartRec& n) {
-        return CompareRef(*p, n) < 0;
-    };
-    const auto refStart = std::lower_bound(items.begin(), items.end(), added, byRef);
-    const auto stop = std::lower_bound(
-        refStart, items.end(), added,
-        [](const std::unique_ptr<model::TPartRec>& p, const model::TPartRec& n) {
-            const int ref = CompareRef(*p, n);
-            return ref < 0 ||
-                   (ref == 0 && text::CompareBytes(p->CvtNameText(), n.CvtNameText()) < 0);
-        });
-    Place place;
-    place.Index = static_cast<std::size_t>(stop - items.begin());
-    const bool stopsOnSameRef = stop != items.end() && CompareRef(**stop, added) == 0;
-    const bool stopsOnSameName =
-        stopsOnSameRef && text::CompareBytes((*stop)->CvtNameText(), added.CvtNameText()) == 0;
-    if (stopsOnSameName) {
-        place.SamePart = stop->get();
-    }
-    if (!added.HasRef() || (stop == refStart && !stopsOnSameRef) ||
-        (stop == refStart && stopsOnSameName)) {
-        return place;
-    }
-    added.NameConflict = 1;
-    if (stopsOnSameRef && !stopsOnSameName) {
-        (*stop)->NameConflict = 1;
-    }
-    // Every record of a reference gets its mark from the first differing name filed after
-    // it, so the marked ones of a reference lead it; the walk back can stop at the first
-    // marked one. References without a digit and without text (prefix empty, number 0) mix
-    // marking and unmarking records, so those are walked whole.
-    const bool mixed = added.RefPrefixText().empty() && added.RefNumber == 0;
-    for (auto at = stop; at != refStart;) {
-        --at;
-        if ((*at)->NameConflict && !mixed) {
-            break;
-        }
-        (*at)->NameConflict = 1;
-    }
-    return place;
-}
-
 void ChainUnit(model::TPartRec& head, std::unique_ptr<model::TPartRec> unit) {
     ++head.UnitNo;
     unit->UnitNo = head.UnitNo;
@@ -148,11 +101,8 @@ void SetFootprintAndSilk(model::TPartRec& part, int crSilkType, PartLookups& loo
 
 namespace {
 
-using FindPlaceFn = Place (*)(model::TPartsList&, model::TPartRec&);
-
-model::TPartRec* AddPartWith(model::TPartsList& parts, const model::CCe2Part& record,
-                             PartLookups& lookups, const PlacePinsFn& placePins,
-                             FindPlaceFn findPlace) {
+// The new record with its converted name and maker, before it is filed.
+std::unique_ptr<model::TPartRec> MakePart(const model::CCe2Part& record, PartLookups& lookups) {
     auto added = std::make_unique<model::TPartRec>(record);
     if (std::optional<PartLookups::NameConversion> converted =
             lookups.ConvertName(added->CvtNameText())) {
@@ -161,8 +111,15 @@ model::TPartRec* AddPartWith(model::TPartsList& parts, const model::CCe2Part& re
     }
     std::optional<std::string> maker = lookups.FindMaker(added->CvtNameText());
     text::CopyToField(added->MakerName, maker ? *maker : std::string());
+    return added;
+}
 
-    Place place = findPlace(parts, *added);
+}  // namespace
+
+model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record,
+                         PartLookups& lookups, const PlacePinsFn& placePins) {
+    std::unique_ptr<model::TPartRec> added = MakePart(record, lookups);
+    Place place = FindPlace(parts, *added);
     model::TPartRec* result = added.get();
     if (place.SamePart) {
         placePins(*place.SamePart, *added);
@@ -175,17 +132,95 @@ model::TPartRec* AddPartWith(model::TPartsList& parts, const model::CCe2Part& re
     return result;
 }
 
-}  // namespace
-
-model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record,
-                         PartLookups& lookups, const PlacePinsFn& placePins) {
-    return AddPartWith(parts, record, lookups, placePins, FindPlace);
+bool indexed::PartsFiling::KeyLess::operator()(const model::TPartRec* a,
+                                                const model::TPartRec* b) const {
+    const int ref = CompareRef(*a, *b);
+    return ref < 0 || (ref == 0 && text::CompareBytes(a->CvtNameText(), b->CvtNameText()) < 0);
 }
 
-model::TPartRec* indexed::AddPart(model::TPartsList& parts, const model::CCe2Part& record,
-                                  PartLookups& lookups, const PlacePinsFn& placePins) {
-    return AddPartWith(parts, record, lookups, placePins, SearchPlace);
+bool indexed::PartsFiling::KeyLess::operator()(const model::TPartRec* a, RefOf b) const {
+    return CompareRef(*a, *b.Part) < 0;
 }
+
+bool indexed::PartsFiling::KeyLess::operator()(RefOf a, const model::TPartRec* b) const {
+    return CompareRef(*a.Part, *b) < 0;
+}
+
+// The list holds each key once and in order, so the index is made with the end as hint.
+indexed::PartsFiling::PartsFiling(model::TPartsList& parts)
+    : parts_(parts), sorted_(parts.Items.size()) {
+    for (const auto& part : parts.Items) {
+        heads_.insert(heads_.end(), part.get());
+    }
+}
+
+// What the walk from the start does, found in the index: the head of the same key, or the
+// NameConflict marks of the walk. The walk marks the records of the same reference it passes
+// or stops at when their name differs; those passed are the ones of the same reference with a
+// smaller name. `stop` becomes the place of the first greater key.
+model::TPartRec* indexed::PartsFiling::SamePartOrMark(model::TPartRec& added,
+                                                      HeadIndex::iterator& stop) {
+    const auto refStart = heads_.lower_bound(RefOf{&added});
+    stop = heads_.lower_bound(&added);
+    const bool stopsOnSameRef = stop != heads_.end() && CompareRef(**stop, added) == 0;
+    const bool stopsOnSameName =
+        stopsOnSameRef && text::CompareBytes((*stop)->CvtNameText(), added.CvtNameText()) == 0;
+    model::TPartRec* samePart = stopsOnSameName ? *stop : nullptr;
+    if (!added.HasRef() || (stop == refStart && !stopsOnSameRef) ||
+        (stop == refStart && stopsOnSameName)) {
+        return samePart;
+    }
+    added.NameConflict = 1;
+    if (stopsOnSameRef && !stopsOnSameName) {
+        (*stop)->NameConflict = 1;
+    }
+    // Every record of a reference gets its mark from the first differing name filed after
+    // it, so the marked ones of a reference lead it; the walk back can stop at the first
+    // marked one. References without a digit and without text (prefix empty, number 0) mix
+    // marking and unmarking records, so those are walked whole.
+    const bool mixed = added.RefPrefixText().empty() && added.RefNumber == 0;
+    for (auto at = stop; at != refStart;) {
+        --at;
+        if ((*at)->NameConflict && !mixed) {
+            break;
+        }
+        (*at)->NameConflict = 1;
+    }
+    return samePart;
+}
+
+model::TPartRec* indexed::PartsFiling::Add(const model::CCe2Part& record, PartLookups& lookups,
+                                           const PlacePinsFn& placePins) {
+    std::unique_ptr<model::TPartRec> added = MakePart(record, lookups);
+    HeadIndex::iterator stop;
+    model::TPartRec* samePart = SamePartOrMark(*added, stop);
+    model::TPartRec* result = added.get();
+    if (samePart) {
+        placePins(*samePart, *added);
+        ChainUnit(*samePart, std::move(added));
+    } else {
+        placePins(*added, *added);
+        heads_.insert(stop, result);
+        parts_.Items.push_back(std::move(added));
+    }
+    return result;
+}
+
+void indexed::PartsFiling::Finish() {
+    auto& items = parts_.Items;
+    if (sorted_ == items.size()) {
+        return;
+    }
+    const auto byKey = [](const std::unique_ptr<model::TPartRec>& a,
+                          const std::unique_ptr<model::TPartRec>& b) {
+        return KeyLess()(a.get(), b.get());
+    };
+    const auto middle = items.begin() + static_cast<std::ptrdiff_t>(sorted_);
+    std::sort(middle, items.end(), byKey);
+    std::inplace_merge(items.begin(), middle, items.end(), byKey);
+    sorted_ = items.size();
+}
+
 
 void FinishParts(model::TPartsList& parts, int crSilkType, PartLookups& lookups) {
     for (const auto& part : parts.Items) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 
 #include "model/Ce2Records.h"
 #include "model/PartsList.h"
@@ -21,9 +22,44 @@ model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record
                          PartLookups& lookups, const PlacePinsFn& placePins);
 
 namespace indexed {
-// The same, finding the place by binary search instead of walking the list.
-model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record,
-                         PartLookups& lookups, const PlacePinsFn& placePins);
+
+// AddPart for a whole drawing at a time: the place is found in an ordered index of the
+// list's heads instead of by a walk, and a new head waits at the end of the list until
+// Finish puts the list in order, so a drawing whose parts come in any order is filed in
+// n log n instead of n squared steps. The list, its units and its NameConflict marks end
+// exactly as AddPart leaves them. Between the first Add and Finish the list is out of
+// order: nothing may read it by position then.
+class PartsFiling {
+  public:
+    explicit PartsFiling(model::TPartsList& parts);
+    PartsFiling(const PartsFiling&) = delete;
+    PartsFiling& operator=(const PartsFiling&) = delete;
+
+    model::TPartRec* Add(const model::CCe2Part& record, PartLookups& lookups,
+                         const PlacePinsFn& placePins);
+    // Sorts the waiting heads into the list; further Adds may follow.
+    void Finish();
+
+  private:
+    struct RefOf {
+        const model::TPartRec* Part;
+    };
+    // The order of the list, and a reference alone against it.
+    struct KeyLess {
+        using is_transparent = void;
+        bool operator()(const model::TPartRec* a, const model::TPartRec* b) const;
+        bool operator()(const model::TPartRec* a, RefOf b) const;
+        bool operator()(RefOf a, const model::TPartRec* b) const;
+    };
+    using HeadIndex = std::set<model::TPartRec*, KeyLess>;
+
+    model::TPartRec* SamePartOrMark(model::TPartRec& added, HeadIndex::iterator& stop);
+
+    model::TPartsList& parts_;
+    HeadIndex heads_;
+    std::size_t sorted_ = 0;  // the list's leading items that are in order
+};
+
 }  // namespace indexed
 
 // After a load: drops pins that formed no net, sorts each part's pins, and sets footprint

@@ -1,6 +1,7 @@
 #include "view/MemoryViews.h"
 
 #include <stdexcept>
+#include <string_view>
 
 namespace view {
 
@@ -12,21 +13,104 @@ void MemoryListView::SetColumnWidth(int column, int width) {
     Columns.at(static_cast<std::size_t>(column)).width = width;
 }
 
+namespace {
+
+// A cell's length is written in 7-bit groups, low first, the high bit set on all but the
+// last: one byte for any cell under 128 bytes.
+void PutLength(std::string& out, std::size_t n) {
+    while (n >= 0x80) {
+        out += static_cast<char>((n & 0x7F) | 0x80);
+        n >>= 7;
+    }
+    out += static_cast<char>(n);
+}
+
+std::size_t TakeLength(std::string_view packed, std::size_t& at) {
+    std::size_t n = 0;
+    for (int shift = 0; at < packed.size(); shift += 7) {
+        auto byte = static_cast<unsigned char>(packed[at++]);
+        n |= static_cast<std::size_t>(byte & 0x7F) << shift;
+        if ((byte & 0x80) == 0) {
+            break;
+        }
+    }
+    return n;
+}
+
+std::vector<std::string> Unpack(std::string_view packed) {
+    std::vector<std::string> cells;
+    std::size_t at = 0;
+    while (at < packed.size()) {
+        std::size_t n = TakeLength(packed, at);
+        cells.emplace_back(packed.substr(at, n));
+        at += n;
+    }
+    return cells;
+}
+
+}  // namespace
+
+const MemoryListView::Row& MemoryListView::RowAt(int row) const {
+    return rows_.at(static_cast<std::size_t>(row));
+}
+
+MemoryListView::Row& MemoryListView::RowAt(int row) {
+    return rows_.at(static_cast<std::size_t>(row));
+}
+
+MemoryListView::Row MemoryListView::Pack(const std::vector<std::string>& cells) {
+    Row packed;
+    packed.Offset = text_.size();
+    for (const std::string& cell : cells) {
+        PutLength(text_, cell.size());
+        text_ += cell;
+    }
+    packed.Size = static_cast<std::uint32_t>(text_.size() - packed.Offset);
+    return packed;
+}
+
+void MemoryListView::Unused(const Row& row) {
+    unusedBytes_ += row.Size;
+    if (unusedBytes_ <= text_.size() / 2) {
+        return;
+    }
+    std::string packed;
+    packed.reserve(text_.size() - unusedBytes_);
+    for (Row& r : rows_) {
+        if (&r == &row) {
+            continue;  // the caller is about to replace or drop it
+        }
+        std::size_t offset = packed.size();
+        packed.append(text_, r.Offset, r.Size);
+        r.Offset = offset;
+    }
+    text_ = std::move(packed);
+    unusedBytes_ = 0;
+}
+
+std::vector<std::string> MemoryListView::Cells(int row) const {
+    const Row& r = RowAt(row);
+    return Unpack(std::string_view(text_).substr(r.Offset, r.Size));
+}
+
 void MemoryListView::Clear() {
-    Rows.clear();
+    rows_.clear();
+    text_.clear();
+    unusedBytes_ = 0;
     SelectedRow = -1;
 }
 
 int MemoryListView::AddRow(const std::vector<std::string>& cells, void* data) {
-    Rows.push_back({cells, data, -1});
-    return RowCount() - 1;
+    return InsertRow(RowCount(), cells, data);
 }
 
 int MemoryListView::InsertRow(int row, const std::vector<std::string>& cells, void* data) {
     if (row < 0 || row > RowCount()) {
         throw std::out_of_range("InsertRow");
     }
-    Rows.insert(Rows.begin() + row, Row{cells, data, -1});
+    Row packed = Pack(cells);
+    packed.Data = data;
+    rows_.insert(rows_.begin() + row, packed);
     if (SelectedRow >= row) {
         ++SelectedRow;
     }
@@ -34,7 +118,8 @@ int MemoryListView::InsertRow(int row, const std::vector<std::string>& cells, vo
 }
 
 void MemoryListView::DeleteRow(int row) {
-    Rows.erase(Rows.begin() + row);
+    Unused(RowAt(row));
+    rows_.erase(rows_.begin() + row);
     if (SelectedRow == row) {
         SelectedRow = -1;
     } else if (SelectedRow > row) {
@@ -43,34 +128,49 @@ void MemoryListView::DeleteRow(int row) {
 }
 
 std::string MemoryListView::CellText(int row, int column) const {
-    const Row& r = Rows.at(static_cast<std::size_t>(row));
-    return static_cast<std::size_t>(column) < r.Cells.size()
-               ? r.Cells[static_cast<std::size_t>(column)]
-               : std::string();
+    const Row& r = RowAt(row);
+    std::string_view packed = std::string_view(text_).substr(r.Offset, r.Size);
+    std::size_t at = 0;
+    for (int c = 0; at < packed.size(); ++c) {
+        std::size_t n = TakeLength(packed, at);
+        if (c == column) {
+            return std::string(packed.substr(at, n));
+        }
+        at += n;
+    }
+    return std::string();
 }
 
 void MemoryListView::SetCellText(int row, int column, const std::string& text) {
-    Row& r = Rows.at(static_cast<std::size_t>(row));
-    if (r.Cells.size() <= static_cast<std::size_t>(column)) {
-        r.Cells.resize(static_cast<std::size_t>(column) + 1);
+    std::vector<std::string> cells = Cells(row);
+    if (column < 0) {
+        throw std::out_of_range("SetCellText");
     }
-    r.Cells[static_cast<std::size_t>(column)] = text;
+    if (cells.size() <= static_cast<std::size_t>(column)) {
+        cells.resize(static_cast<std::size_t>(column) + 1);
+    }
+    cells[static_cast<std::size_t>(column)] = text;
+    Unused(RowAt(row));
+    Row packed = Pack(cells);
+    Row& r = RowAt(row);
+    r.Offset = packed.Offset;
+    r.Size = packed.Size;
 }
 
 void* MemoryListView::RowData(int row) const {
-    return Rows.at(static_cast<std::size_t>(row)).Data;
+    return RowAt(row).Data;
 }
 
 void MemoryListView::SetRowData(int row, void* data) {
-    Rows.at(static_cast<std::size_t>(row)).Data = data;
+    RowAt(row).Data = data;
 }
 
 int MemoryListView::StateImage(int row) const {
-    return Rows.at(static_cast<std::size_t>(row)).StateImage;
+    return RowAt(row).StateImage;
 }
 
 void MemoryListView::SetStateImage(int row, int image) {
-    Rows.at(static_cast<std::size_t>(row)).StateImage = image;
+    RowAt(row).StateImage = image;
 }
 
 void MemoryTreeView::Clear() {

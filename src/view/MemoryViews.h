@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,17 +10,13 @@
 namespace view {
 
 // A list view held in memory: the batch command's views, and what tests look at.
-// Cells are CP932.
+// Cells are CP932. The rows of a large drawing run to millions of cells, so they are not
+// kept as strings of their own: each row's cells sit packed (a length, then the bytes) in
+// one text buffer for the whole view. A changed or deleted row leaves its old bytes
+// behind; the buffer is packed again when those outweigh the live ones.
 class MemoryListView : public ListView {
   public:
-    struct Row {
-        std::vector<std::string> Cells;
-        void* Data = nullptr;
-        int StateImage = -1;
-    };
-
     std::vector<Column> Columns;
-    std::vector<Row> Rows;
     int SelectedRow = -1;
     int ScrolledTo = -1;
     int UpdateDepth = 0;
@@ -31,7 +28,7 @@ class MemoryListView : public ListView {
     void BeginUpdate() override { ++UpdateDepth; }
     void EndUpdate() override { --UpdateDepth; }
     void Clear() override;
-    int RowCount() const override { return static_cast<int>(Rows.size()); }
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
     int AddRow(const std::vector<std::string>& cells, void* data) override;
     int InsertRow(int row, const std::vector<std::string>& cells, void* data) override;
     void DeleteRow(int row) override;
@@ -44,6 +41,26 @@ class MemoryListView : public ListView {
     int Selected() const override { return SelectedRow; }
     void Select(int row) override { SelectedRow = row; }
     void ScrollIntoView(int row) override { ScrolledTo = row; }
+
+    // Every cell of a row as it was given, including cells beyond the column count.
+    std::vector<std::string> Cells(int row) const;
+
+  private:
+    struct Row {
+        std::size_t Offset = 0;  // into text_
+        std::uint32_t Size = 0;  // packed bytes
+        int StateImage = -1;
+        void* Data = nullptr;
+    };
+
+    const Row& RowAt(int row) const;
+    Row& RowAt(int row);
+    Row Pack(const std::vector<std::string>& cells);
+    void Unused(const Row& row);
+
+    std::vector<Row> rows_;
+    std::string text_;
+    std::size_t unusedBytes_ = 0;
 };
 
 class MemoryTreeView : public TreeView {

@@ -238,7 +238,7 @@ TEST_F(NetsFromDrawings, PowerPartsNameTheirNetsAndShortsAreListed) {
     EXPECT_EQ(ShortRows(), (std::vector<std::string>{"a.ce2", "GND/VCC", "A/B", "A/b"}));
 
     state_.ClearAll();
-    EXPECT_TRUE(errorView_.Rows.empty());
+    EXPECT_EQ(errorView_.RowCount(), 0);
     EXPECT_TRUE(state_.NetList.Items.empty());
     EXPECT_EQ(state_.NetList.NetCounter, -1);
     Read(second, "c.ce2");

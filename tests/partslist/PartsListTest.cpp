@@ -139,7 +139,7 @@ TEST_F(PartsListTest, UnitsOfOnePartChainToTheFirst) {
     partslist::FinishParts(parts, 1, lookups);
     Show();
     EXPECT_EQ(RowB(0), (std::vector<std::string>{"U1", "多", "3", "LM358", "", "LM358", "", "8"}));
-    EXPECT_EQ(viewB.Rows[0].StateImage, partslist::kImageCheckDot);
+    EXPECT_EQ(viewB.StateImage(0), partslist::kImageCheckDot);
 }
 
 TEST_F(PartsListTest, OneReferenceWithTwoNamesFlagsBoth) {
@@ -151,8 +151,8 @@ TEST_F(PartsListTest, OneReferenceWithTwoNamesFlagsBoth) {
     Show();
     EXPECT_EQ(RowB(0)[1], "異多");
     EXPECT_EQ(RowB(1)[1], "異");
-    EXPECT_EQ(viewB.Rows[0].StateImage, partslist::kImageRedDot);
-    EXPECT_EQ(viewB.Rows[1].StateImage, partslist::kImageRedDot);
+    EXPECT_EQ(viewB.StateImage(0), partslist::kImageRedDot);
+    EXPECT_EQ(viewB.StateImage(1), partslist::kImageRedDot);
 }
 
 TEST_F(PartsListTest, PartsWithoutReferenceAreNeverInConflict) {
@@ -181,15 +181,15 @@ TEST_F(PartsListTest, PinCheckNamesMissingAndDuplicatePins) {
     partslist::FinishParts(parts, 1, lookups);
     Show();
     EXPECT_EQ(RowB(0)[6], "重4");
-    EXPECT_EQ(viewB.Rows[0].StateImage, partslist::kImageRedDot);
+    EXPECT_EQ(viewB.StateImage(0), partslist::kImageRedDot);
     EXPECT_EQ(RowB(1)[6], "A3");
-    EXPECT_EQ(viewB.Rows[1].StateImage, partslist::kImageOrangeDot);
+    EXPECT_EQ(viewB.StateImage(1), partslist::kImageOrangeDot);
     EXPECT_EQ(RowB(2)[6], "重0");
     EXPECT_EQ(RowB(2)[7], "4");
     EXPECT_EQ(RowB(3)[6], "");
     EXPECT_EQ(RowB(3)[7], "無し");
-    EXPECT_EQ(viewB.Rows[3].StateImage, partslist::kImageCheckOff);
-    EXPECT_EQ(viewB.Rows[4].StateImage, partslist::kImageCheckDot);
+    EXPECT_EQ(viewB.StateImage(3), partslist::kImageCheckOff);
+    EXPECT_EQ(viewB.StateImage(4), partslist::kImageCheckDot);
 
     // Pins are sorted stably and unconnected ones are gone.
     std::vector<int> orders;
@@ -252,7 +252,7 @@ TEST_F(PartsListTest, ConversionMakerAndTheTwoViews) {
     ASSERT_EQ(viewA.RowCount(), 1);
     EXPECT_EQ(support::RowUtf8(viewA, 0),
               (std::vector<std::string>{"R12", "抵抗10k", "1", "KOA", "抵抗", ""}));
-    EXPECT_EQ(viewA.Rows[0].Data, r);
+    EXPECT_EQ(viewA.RowData(0), r);
     EXPECT_EQ(ui.PanelUtf8(0), "部品数：1");
     EXPECT_TRUE(ui.SaveMenuEnabled);
     EXPECT_EQ(RowB(0)[3], "10K");  // CR kind with the drawing's name

@@ -249,9 +249,16 @@ std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
         nets.NetCounter = !drawing.SerialNames  ? -1
                           : nets.NetCounter < 0 ? 10000
                                                 : (nets.NetCounter / 10000 + 1) * 10000;
-        for (const model::CCe2Part& record : drawing.Parts) {
-            (variant.IndexedParts ? partslist::indexed::AddPart : partslist::AddPart)(
-                parts, record, lookups, PlaceRandomPins);
+        if (variant.IndexedParts) {
+            partslist::indexed::PartsFiling filing(parts);
+            for (const model::CCe2Part& record : drawing.Parts) {
+                filing.Add(record, lookups, PlaceRandomPins);
+            }
+            filing.Finish();
+        } else {
+            for (const model::CCe2Part& record : drawing.Parts) {
+                partslist::AddPart(parts, record, lookups, PlaceRandomPins);
+            }
         }
         model::TWireList wires = drawing.WireList();
         variant.Connect(wires, parts, pinCvt);
@@ -282,8 +289,8 @@ std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
         out += "\n";
     }
     out += "shorts\n";
-    for (const auto& row : shortRows.Rows) {
-        for (const std::string& cell : row.Cells) {
+    for (int row = 0; row < shortRows.RowCount(); ++row) {
+        for (const std::string& cell : shortRows.Cells(row)) {
             out += cell + "|";
         }
         out += "\n";

@@ -8,7 +8,7 @@ namespace support {
 
 std::vector<std::string> RowUtf8(const view::MemoryListView& list, int row) {
     std::vector<std::string> out;
-    for (const std::string& cell : list.Rows.at(static_cast<std::size_t>(row)).Cells) {
+    for (const std::string& cell : list.Cells(row)) {
         out.push_back(text::Cp932ToUtf8(cell));
     }
     return out;

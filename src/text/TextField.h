@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "text/Sjis.h"
+
+namespace text {
+
+// A text with the width of a fixed char field of N bytes: it keeps at most N-1 bytes, cut
+// after the last whole character and at an embedded NUL, exactly what the char array would
+// keep. It holds only what it keeps, so a part with short names does not carry the full
+// widths of its fields (a large drawing holds hundreds of thousands of parts).
+template <std::size_t N>
+class TextField {
+    static_assert(N > 0);
+
+  public:
+    TextField() = default;
+    explicit TextField(std::string_view s) : text_(FitField(s, N)) {}
+
+    void Assign(std::string_view s) { text_ = FitField(s, N); }
+    std::string_view View() const { return text_; }
+    bool Empty() const { return text_.empty(); }
+
+    friend bool operator==(const TextField& a, const TextField& b) = default;
+
+  private:
+    std::string text_;
+};
+
+template <std::size_t N>
+void CopyToField(TextField<N>& field, std::string_view s) {
+    field.Assign(s);
+}
+
+template <std::size_t N>
+std::string_view FieldText(const TextField<N>& field) {
+    return field.View();
+}
+
+}  // namespace text
