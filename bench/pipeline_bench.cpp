@@ -1,23 +1,27 @@
 // Time and peak memory of the whole pipeline (read + connectivity + nets + parts list +
-// writing the three outputs) on generated drawings of growing size.
+// writing the three outputs) on generated drawings of growing size, with the indexed
+// filing and connectivity and with the plain walks and nested loops they replace, side by
+// side.
 //
-//   pipeline_bench [--max-wires N] [SIZE...]
-//   pipeline_bench --write-drawing FOLDER SIZE
+//   pipeline_bench [--reference-limit SECONDS] [WIRES...]
+//   pipeline_bench --write-drawing FOLDER WIRES
 //
 // The second form only writes the drawing of that size with its library and vorn.ini into
 // FOLDER, for profiling the batch command on it.
 //
-// Each size runs in a child process of its own, so the peak resident size the kernel
-// reports for that child belongs to that size alone. The drawing is a field of resistors
+// Each run happens in a fresh program of its own (the benchmark runs itself), so the peak resident size the kernel
+// reports for that child belongs to that run alone. The drawing is a field of resistors
 // in rows, each joined to the next by two wires meeting end to end (one part per two
-// wires); the last part of a row ends in two wires under a label.
+// wires); the last part of a row ends in two wires under a label. The part records come
+// in a shuffled order, as parts placed and renumbered over a drawing's life do.
 //
-// Columns: the drawing (wires, parts, labels); the seconds of reading with connectivity
-// and nets, of finishing the parts list (pins, footprints, both views and the net view),
-// of writing the NJP parts list and both netlists, and in all (wall time); the parts and
-// nets made; the processor time and the peak resident size of the child. A size above --max-wires
-// is not run; its time is estimated from the largest size that ran, as the connectivity grows with
-// the square of the wires.
+// Columns: the drawing (wires, parts, labels, file size); the algorithms; the seconds of
+// reading with connectivity and nets, of finishing the parts list (pins, footprints, both
+// views and the net view), of writing the NJP parts list and both netlists, and in all
+// (wall time); the processor time; the peak resident size of the child, in all and per
+// wire once the file size is taken off. The plain algorithms run only while their time,
+// estimated by the square of the wires from their last run, stays under the limit (60 s
+// unless given); their first run is at most 10 000 wires. Both runs of a size must write the same bytes, or the run fails.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -27,7 +31,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -47,11 +54,22 @@ constexpr int kPartsPerRow = 250;
 constexpr int kPitch = 100;   // drawing units from one resistor to the next
 constexpr int kRowStep = 30;  // drawing units between rows (a million wires fit the 16-bit space)
 constexpr int kOrigin = -30000;
+constexpr const char* kChildMode = "--run-child";
+// The plain algorithms' first run is small enough to take well under the limit.
+constexpr int kFirstReferenceWires = 10000;
 
 struct Drawing {
     int Wires = 0;
     int Parts = 0;
     int Labels = 0;
+    long FileBytes = 0;
+};
+
+struct Run {
+    double Seconds = 0;
+    double CpuSeconds = 0;
+    double PeakMiB = 0;
+    std::string Outputs;  // the three files' bytes, to compare the two runs
 };
 
 // A resistor's pins sit 50 units left and 10 units right of its position, 10 units up.
@@ -59,20 +77,31 @@ Drawing WriteDrawing(int wires, const fs::path& path) {
     support::Ce2Builder ce2;
     Drawing d;
     const int parts = wires / 2;
+    std::vector<int> order(static_cast<std::size_t>(parts));
     for (int i = 0; i < parts; ++i) {
+        order[static_cast<std::size_t>(i)] = i;
+    }
+    std::shuffle(order.begin(), order.end(), std::mt19937(20261208));
+    for (int i : order) {
         const int row = i / kPartsPerRow;
         const int column = i % kPartsPerRow;
-        const int x = kOrigin + column * kPitch + 50;
-        const int y = kOrigin + row * kRowStep + 10;
         // References stay below 10000, as on a real drawing: R1..R9999, then RA1.., RB1..
         const int block = i / 9999;
         const std::string ref = "R" +
                                 (block ? std::string(1, static_cast<char>('A' + block - 1)) : "") +
                                 std::to_string(i % 9999 + 1);
-        ce2.Part({.X = x, .Y = y, .Name = "10k", .Ref = ref, .LibName = "R"});
+        ce2.Part({.X = kOrigin + column * kPitch + 50,
+                  .Y = kOrigin + row * kRowStep + 10,
+                  .Name = "10k",
+                  .Ref = ref,
+                  .LibName = "R"});
         ++d.Parts;
-        const int pinY = y - 10;
-        const int right = x + 10;
+    }
+    for (int i = 0; i < parts; ++i) {
+        const int row = i / kPartsPerRow;
+        const int column = i % kPartsPerRow;
+        const int pinY = kOrigin + row * kRowStep;
+        const int right = kOrigin + column * kPitch + 60;
         const bool lastInRow = column == kPartsPerRow - 1 || i == parts - 1;
         const int next = right + (lastInRow ? 30 : kPitch - 60);
         const int middle = (right + next) / 2;
@@ -84,6 +113,7 @@ Drawing WriteDrawing(int wires, const fs::path& path) {
         }
     }
     ce2.WriteTo(path.string());
+    d.FileBytes = static_cast<long>(fs::file_size(path));
     return d;
 }
 
@@ -99,10 +129,11 @@ double Seconds(Clock::time_point from, Clock::time_point to) {
 }
 
 // The child: the batch command's flow on one drawing. Prints one line of stage times.
-int RunPipeline(const fs::path& folder, const fs::path& drawing) {
+int RunPipeline(const fs::path& folder, const fs::path& drawing, bool reference) {
     support::RecordingUserInterface ui;
     auto start = Clock::now();
     app::MainWindowState state(ui);
+    state.UseReferenceAlgorithms = reference;
     state.LoadSettings();
     state.CreateTables();
     state.ReadDrawing(drawing.string(), drawing.filename().string());
@@ -118,24 +149,22 @@ int RunPipeline(const fs::path& folder, const fs::path& drawing) {
         std::fprintf(stderr, "pipeline_bench: the outputs were not written\n");
         return 1;
     }
-    std::printf("%12.3f %10.3f %10.3f %10.3f %8d %8d", Seconds(start, read),
-                Seconds(read, finished), Seconds(finished, end), Seconds(start, end),
-                state.PartsList.Count(), state.NetList.Count());
+    std::printf(" %10.3f %8.3f %8.3f %8.3f", Seconds(start, read), Seconds(read, finished),
+                Seconds(finished, end), Seconds(start, end));
     std::fflush(stdout);
     return 0;
 }
 
-// Runs one size in a fresh child; the child's wall time, or nothing when it failed.
-std::optional<double> MeasureSize(int wires) {
-    support::TempDir dir;
-    support::ScopedEnv home("VORNEXTRACT_HOME", dir.Path().string());
-    support::ScopedEnv registry("VORNEXTRACT_REGISTRY", dir / "registry.reg");
-    support::ScopedEnv wine("WINEPREFIX", dir / "wine");
-    WriteLibrary(dir.Path());
-    const fs::path drawing = dir.Path() / "bench.ce2";
-    Drawing d = WriteDrawing(wires, drawing);
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
-    std::printf("%8d %8d %7d ", d.Wires, d.Parts, d.Labels);
+// One run in a fresh child; nothing when it failed.
+std::optional<Run> RunChild(const fs::path& folder, const fs::path& drawing, bool reference) {
+    for (const char* name : {"bench.njp", "bench.net", "bench_Protel.net"}) {
+        fs::remove(folder / name);
+    }
     std::fflush(stdout);
     auto start = Clock::now();
     pid_t pid = ::fork();
@@ -144,7 +173,13 @@ std::optional<double> MeasureSize(int wires) {
         return std::nullopt;
     }
     if (pid == 0) {
-        std::_Exit(RunPipeline(dir.Path(), drawing));
+        // A fresh program, so the child's peak holds nothing of the parent's pages.
+        const std::string folderText = folder.string();
+        const std::string drawingText = drawing.string();
+        ::execl("/proc/self/exe", "pipeline_bench", kChildMode, folderText.c_str(),
+                drawingText.c_str(), reference ? "plain" : "indexed", static_cast<char*>(nullptr));
+        std::perror("exec");
+        std::_Exit(1);
     }
     int status = 0;
     struct rusage usage {};
@@ -152,21 +187,34 @@ std::optional<double> MeasureSize(int wires) {
         std::perror("wait4");
         return std::nullopt;
     }
-    double seconds = Seconds(start, Clock::now());
-    bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                 static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    std::printf(" %10.3f %10.1f%s\n", cpu, static_cast<double>(usage.ru_maxrss) / 1024.0,
-                ok ? "" : "  FAILED");
-    std::fflush(stdout);
-    return ok ? std::optional<double>(seconds) : std::nullopt;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return std::nullopt;
+    }
+    Run run;
+    run.Seconds = Seconds(start, Clock::now());
+    run.CpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                     static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    run.PeakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    for (const char* name : {"bench.njp", "bench.net", "bench_Protel.net"}) {
+        run.Outputs += ReadFile(folder / name);
+    }
+    return run;
+}
+
+void PrintRun(const Drawing& d, const Run& run) {
+    const double perWire =
+        (run.PeakMiB * 1024.0 * 1024.0 - static_cast<double>(d.FileBytes)) / d.Wires;
+    std::printf(" %8.3f %9.1f %8.0f\n", run.CpuSeconds, run.PeakMiB, perWire);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<int> sizes;
-    long maxWires = -1;
+    double referenceLimit = 60;
+    if (argc == 5 && std::string(argv[1]) == kChildMode) {
+        return RunPipeline(argv[2], argv[3], std::string(argv[4]) == "plain");
+    }
     if (argc == 4 && std::string(argv[1]) == "--write-drawing") {
         const fs::path folder = argv[2];
         fs::create_directories(folder);
@@ -178,10 +226,12 @@ int main(int argc, char** argv) {
     }
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--max-wires" && i + 1 < argc) {
-            maxWires = std::atol(argv[++i]);
+        if (arg == "--reference-limit" && i + 1 < argc) {
+            referenceLimit = std::atof(argv[++i]);
         } else if (arg == "-h" || arg == "--help") {
-            std::printf("usage: pipeline_bench [--max-wires N] [WIRES...]\n");
+            std::printf(
+                "usage: pipeline_bench [--reference-limit SECONDS] [WIRES...]\n"
+                "       pipeline_bench --write-drawing FOLDER WIRES\n");
             return 0;
         } else {
             int n = std::atoi(arg.c_str());
@@ -193,30 +243,62 @@ int main(int argc, char** argv) {
         }
     }
     if (sizes.empty()) {
-        sizes = {1000, 10000, 100000};
+        sizes = {1000, 10000, 100000, 1000000};
     }
-    std::printf("%8s %8s %7s %12s %10s %10s %10s %8s %8s  %10s %10s\n", "wires", "parts", "labels",
-                "read+nets s", "parts s", "write s", "total s", "parts", "nets", "cpu s",
-                "peak MiB");
+    std::printf("%8s %7s %6s %8s %-9s %10s %8s %8s %8s %8s %9s %8s\n", "wires", "parts", "labels",
+                "file MiB", "algorithm", "read+nets", "parts", "write", "total s", "cpu s",
+                "peak MiB", "B/wire");
     bool ok = true;
-    int largestRun = 0;
-    double largestSeconds = 0;
+    int referenceWires = 0;
+    double referenceSeconds = 0;
     for (int wires : sizes) {
-        if (maxWires >= 0 && wires > maxWires) {
-            std::printf("%8d  not run (--max-wires %ld)", wires, maxWires);
-            if (largestRun > 0) {
-                double scale = static_cast<double>(wires) / largestRun;
-                std::printf(", about %.0f s by the square of the wires",
-                            largestSeconds * scale * scale);
-            }
-            std::printf("\n");
+        support::TempDir dir;
+        support::ScopedEnv home("VORNEXTRACT_HOME", dir.Path().string());
+        support::ScopedEnv registry("VORNEXTRACT_REGISTRY", dir / "registry.reg");
+        support::ScopedEnv wine("WINEPREFIX", dir / "wine");
+        WriteLibrary(dir.Path());
+        const fs::path drawing = dir.Path() / "bench.ce2";
+        const Drawing d = WriteDrawing(wires, drawing);
+        const auto lead = [&d](const char* algorithm) {
+            std::printf("%8d %7d %6d %8.1f %-9s", d.Wires, d.Parts, d.Labels,
+                        static_cast<double>(d.FileBytes) / (1024.0 * 1024.0), algorithm);
+        };
+
+        lead("indexed");
+        std::optional<Run> indexed = RunChild(dir.Path(), drawing, false);
+        if (!indexed) {
+            std::printf("  FAILED\n");
+            ok = false;
             continue;
         }
-        std::optional<double> seconds = MeasureSize(wires);
-        ok = seconds.has_value() && ok;
-        if (seconds && wires > largestRun) {
-            largestRun = wires;
-            largestSeconds = *seconds;
+        PrintRun(d, *indexed);
+
+        lead("plain");
+        const double scale = referenceWires ? static_cast<double>(wires) / referenceWires : 0;
+        const double estimate = referenceSeconds * scale * scale;
+        if (referenceWires && estimate > referenceLimit) {
+            std::printf("  not run: about %.0f s by the square of the wires\n", estimate);
+            continue;
+        }
+        if (!referenceWires && wires > kFirstReferenceWires) {
+            std::printf("  not run: no smaller run to tell its time from\n");
+            continue;
+        }
+        std::optional<Run> reference = RunChild(dir.Path(), drawing, true);
+        if (!reference) {
+            std::printf("  FAILED\n");
+            ok = false;
+            continue;
+        }
+        PrintRun(d, *reference);
+        referenceWires = wires;
+        referenceSeconds = reference->Seconds;
+        if (reference->Outputs != indexed->Outputs) {
+            std::printf("%8d  the two runs wrote different outputs\n", wires);
+            ok = false;
+        } else {
+            std::printf("%8d  same outputs; plain / indexed time: %.1f\n", wires,
+                        reference->Seconds / indexed->Seconds);
         }
     }
     return ok ? 0 : 1;

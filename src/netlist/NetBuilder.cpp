@@ -1,6 +1,7 @@
 #include "netlist/NetBuilder.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,8 @@ namespace {
 
 constexpr std::size_t kPinsPerRow = 5;
 
-using NetPosition = std::vector<std::unique_ptr<model::TNetRec>>::iterator;
-using FindNetPosition = NetPosition (*)(model::TNetList&, const std::string&);
-
 // The first net whose name is not smaller than `name`, walking from the start.
-NetPosition WalkToNet(model::TNetList& nets, const std::string& name) {
+auto WalkToNet(model::TNetList& nets, const std::string& name) {
     auto at = nets.Items.begin();
     while (at != nets.Items.end() && text::CompareAsciiNoCase((*at)->NetName, name) < 0) {
         ++at;
@@ -25,57 +23,105 @@ NetPosition WalkToNet(model::TNetList& nets, const std::string& name) {
     return at;
 }
 
-// The same net by binary search: the list is sorted and its names differ beyond case.
-NetPosition SearchNet(model::TNetList& nets, const std::string& name) {
-    return std::lower_bound(nets.Items.begin(), nets.Items.end(), name,
-                            [](const std::unique_ptr<model::TNetRec>& net, const std::string& n) {
-                                return text::CompareAsciiNoCase(net->NetName, n) < 0;
-                            });
+void MovePins(model::TNetRec& from, model::TNetRec& to) {
+    for (model::TPinRec* pin : from.Pins) {
+        pin->Net = &to;
+        if (&from != &to) {
+            to.Pins.push_back(pin);
+        }
+    }
 }
 
-void FileNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net, FindNetPosition find) {
-    const auto at = find(nets, net->NetName);
+void FileNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net) {
+    const auto at = WalkToNet(nets, net->NetName);
     if (at != nets.Items.end() && text::CompareAsciiNoCase((*at)->NetName, net->NetName) == 0) {
-        model::TNetRec& existing = **at;
-        for (model::TPinRec* pin : net->Pins) {
-            pin->Net = &existing;
-            existing.Pins.push_back(pin);
-        }
+        MovePins(*net, **at);
         return;
     }
-    for (model::TPinRec* pin : net->Pins) {
-        pin->Net = net.get();
-    }
+    MovePins(*net, *net);
     nets.Items.insert(at, std::move(net));
 }
 
-void FinishNetWith(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
-                   const NetSettings& settings, FindNetPosition find) {
-    if (net->Pins.empty()) {
-        return;
+// Names a new net from the counter or its first pin; false when it is to be dropped.
+bool NameNet(model::TNetList& nets, model::TNetRec& net, const NetSettings& settings) {
+    if (net.Pins.empty()) {
+        return false;
     }
-    if (net->NetName.empty()) {
-        if (net->Pins.size() < 2) {
-            return;  // a lone unnamed pin is no net
+    if (net.NetName.empty()) {
+        if (net.Pins.size() < 2) {
+            return false;  // a lone unnamed pin is no net
         }
         if (nets.NetCounter > 0 && nets.NetCounter < 2147483647) {
-            net->NetName = text::Format("N%06d", ++nets.NetCounter);
+            net.NetName = text::Format("N%06d", ++nets.NetCounter);
         } else {
-            net->NetName = PinLabel(*net, 0, kPinLabelNaming, settings);
+            net.NetName = PinLabel(net, 0, kPinLabelNaming, settings);
         }
     }
-    FileNet(nets, std::move(net), find);
+    return true;
 }
 
-void BuildNetsWith(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
-                   ShortsReporter& shorts, FindNetPosition find) {
+// The nets of one drawing filed into the list as FileNet does, found in an ordered index
+// of the names instead of by a walk; a new net waits at the end of the list until Finish
+// puts the list in order. The names in the list differ beyond case, so the order is whole.
+class NetFiling {
+  public:
+    explicit NetFiling(model::TNetList& nets) : nets_(nets), sorted_(nets.Items.size()) {
+        for (const auto& net : nets.Items) {
+            names_.insert(names_.end(), net.get());
+        }
+    }
+
+    void File(std::unique_ptr<model::TNetRec> net) {
+        const auto at = names_.lower_bound(net.get());
+        if (at != names_.end() && text::CompareAsciiNoCase((*at)->NetName, net->NetName) == 0) {
+            MovePins(*net, **at);
+            return;
+        }
+        MovePins(*net, *net);
+        names_.insert(at, net.get());
+        nets_.Items.push_back(std::move(net));
+    }
+
+    // The index holds every net of the list in order, so the list is laid out anew from it.
+    void Finish() {
+        auto& items = nets_.Items;
+        if (sorted_ == items.size()) {
+            return;
+        }
+        std::vector<std::unique_ptr<model::TNetRec>> ordered;
+        ordered.reserve(items.size());
+        for (auto& item : items) {
+            item.release();  // owned again below, in the index's order
+        }
+        for (model::TNetRec* net : names_) {
+            ordered.emplace_back(net);
+        }
+        items = std::move(ordered);
+        sorted_ = items.size();
+    }
+
+  private:
+    struct NameLess {
+        bool operator()(const model::TNetRec* a, const model::TNetRec* b) const {
+            return text::CompareAsciiNoCase(a->NetName, b->NetName) < 0;
+        }
+    };
+
+    model::TNetList& nets_;
+    std::set<model::TNetRec*, NameLess> names_;
+    std::size_t sorted_;
+};
+
+// The groups of the numbered wire list, each handed to `file` as a new net.
+template <class FileFn>
+void BuildNetsWith(model::TWireList& wires, ShortsReporter& shorts, FileFn file) {
     std::unique_ptr<model::TNetRec> net;
     std::int32_t netNo = -1;
     for (int i = 0; i < wires.Count(); ++i) {
         model::TWireRec& wire = *wires[i];
         if (!net || wire.NetNo != netNo) {
             if (net) {
-                FinishNetWith(nets, std::move(net), settings, find);
+                file(std::move(net));
             }
             net = std::make_unique<model::TNetRec>();
             netNo = wire.NetNo;
@@ -93,7 +139,7 @@ void BuildNetsWith(model::TNetList& nets, model::TWireList& wires, const NetSett
         }
     }
     if (net) {
-        FinishNetWith(nets, std::move(net), settings, find);
+        file(std::move(net));
     }
 }
 
@@ -127,22 +173,27 @@ std::string PinLabel(const model::TNetRec& net, int index, int form, const NetSe
 
 void FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
                const NetSettings& settings) {
-    FinishNetWith(nets, std::move(net), settings, WalkToNet);
+    if (NameNet(nets, *net, settings)) {
+        FileNet(nets, std::move(net));
+    }
 }
 
 void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
                ShortsReporter& shorts) {
-    BuildNetsWith(nets, wires, settings, shorts, WalkToNet);
-}
-
-void indexed::FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
-                        const NetSettings& settings) {
-    FinishNetWith(nets, std::move(net), settings, SearchNet);
+    BuildNetsWith(wires, shorts, [&](std::unique_ptr<model::TNetRec> net) {
+        FinishNet(nets, std::move(net), settings);
+    });
 }
 
 void indexed::BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
                         ShortsReporter& shorts) {
-    BuildNetsWith(nets, wires, settings, shorts, SearchNet);
+    NetFiling filing(nets);
+    BuildNetsWith(wires, shorts, [&](std::unique_ptr<model::TNetRec> net) {
+        if (NameNet(nets, *net, settings)) {
+            filing.File(std::move(net));
+        }
+    });
+    filing.Finish();
 }
 
 bool ShowNets(const model::TNetList& nets, view::ListView& netView,

@@ -48,9 +48,8 @@ void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings
                ShortsReporter& shorts);
 
 namespace indexed {
-// The same, finding a net's place in the sorted list by binary search.
-void FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,
-               const NetSettings& settings);
+// The same, the nets of the drawing filed through an ordered index of the names and the
+// list sorted once at the end, instead of a walk and a shift of the list for each net.
 void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
                ShortsReporter& shorts);
 }  // namespace indexed

@@ -52,22 +52,21 @@ Place FindPlace(model::TPartsList& parts, model::TPartRec& added) {
     return place;
 }
 
-// The order of the list: reference prefix, reference number, converted name.
-int CompareRef(const model::TPartRec& a, const model::TPartRec& b) {
-    if (int prefix = text::CompareBytes(a.RefPrefixText(), b.RefPrefixText()); prefix != 0) {
-        return prefix;
-    }
-    return a.RefNumber < b.RefNumber ? -1 : (a.RefNumber > b.RefNumber ? 1 : 0);
-}
-
-void ChainUnit(model::TPartRec& head, std::unique_ptr<model::TPartRec> unit) {
-    ++head.UnitNo;
-    unit->UnitNo = head.UnitNo;
+model::TPartRec* LastUnit(model::TPartRec& head) {
     model::TPartRec* last = &head;
     while (last->NextUnit) {
         last = last->NextUnit.get();
     }
-    last->NextUnit = std::move(unit);
+    return last;
+}
+
+// Appends `unit` after `last`, the end of `head`'s chain; returns the new end.
+model::TPartRec* ChainUnit(model::TPartRec& head, model::TPartRec& last,
+                           std::unique_ptr<model::TPartRec> unit) {
+    ++head.UnitNo;
+    unit->UnitNo = head.UnitNo;
+    last.NextUnit = std::move(unit);
+    return last.NextUnit.get();
 }
 
 bool IsCrKind(std::string_view prefix) {
@@ -123,7 +122,7 @@ model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record
     model::TPartRec* result = added.get();
     if (place.SamePart) {
         placePins(*place.SamePart, *added);
-        ChainUnit(*place.SamePart, std::move(added));
+        ChainUnit(*place.SamePart, *LastUnit(*place.SamePart), std::move(added));
     } else {
         placePins(*added, *added);
         parts.Items.insert(parts.Items.begin() + static_cast<std::ptrdiff_t>(place.Index),
@@ -132,95 +131,145 @@ model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record
     return result;
 }
 
-bool indexed::PartsFiling::KeyLess::operator()(const model::TPartRec* a,
-                                                const model::TPartRec* b) const {
-    const int ref = CompareRef(*a, *b);
-    return ref < 0 || (ref == 0 && text::CompareBytes(a->CvtNameText(), b->CvtNameText()) < 0);
+indexed::PartsFiling::RefKey indexed::PartsFiling::RefOf(const model::TPartRec& part) {
+    RefKey key;
+    for (char c : part.RefPrefix) {
+        key.Prefix = key.Prefix << 8 | static_cast<unsigned char>(c);
+    }
+    key.Number = part.RefNumber;
+    return key;
 }
 
-bool indexed::PartsFiling::KeyLess::operator()(const model::TPartRec* a, RefOf b) const {
-    return CompareRef(*a, *b.Part) < 0;
+namespace {
+
+std::size_t HashOf(std::uint64_t prefix, std::int64_t number) {
+    std::uint64_t h = prefix * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(number);
+    h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9ULL;
+    return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
-bool indexed::PartsFiling::KeyLess::operator()(RefOf a, const model::TPartRec* b) const {
-    return CompareRef(*a.Part, *b) < 0;
+bool NameBefore(const model::TPartRec* part, std::string_view name) {
+    return text::CompareBytes(part->CvtNameText(), name) < 0;
 }
 
-// The list holds each key once and in order, so the index is made with the end as hint.
+}  // namespace
+
+void indexed::PartsFiling::Grow() {
+    slots_.assign(std::max<std::size_t>(64, slots_.size() * 2), 0);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t g = 0; g < groups_.size(); ++g) {
+        std::size_t at = HashOf(groups_[g].Ref.Prefix, groups_[g].Ref.Number) & mask;
+        while (slots_[at] != 0) {
+            at = (at + 1) & mask;
+        }
+        slots_[at] = static_cast<std::uint32_t>(g + 1);
+    }
+}
+
+indexed::PartsFiling::Group& indexed::PartsFiling::GroupOf(RefKey ref) {
+    if (2 * (groups_.size() + 1) > slots_.size()) {
+        Grow();
+    }
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = HashOf(ref.Prefix, ref.Number) & mask;
+    for (; slots_[at] != 0; at = (at + 1) & mask) {
+        Group& group = groups_[slots_[at] - 1];
+        if (group.Ref == ref) {
+            return group;
+        }
+    }
+    groups_.push_back({ref, {}});
+    slots_[at] = static_cast<std::uint32_t>(groups_.size());
+    return groups_.back();
+}
+
+void indexed::PartsFiling::Index(model::TPartRec& head) {
+    auto& heads = GroupOf(RefOf(head)).Heads;
+    const auto at = std::upper_bound(
+        heads.begin(), heads.end(), head.CvtNameText(),
+        [](std::string_view name, const Head& h) { return !NameBefore(h.Part, name); });
+    heads.insert(at, Head{&head, LastUnit(head)});
+}
+
 indexed::PartsFiling::PartsFiling(model::TPartsList& parts)
     : parts_(parts), sorted_(parts.Items.size()) {
     for (const auto& part : parts.Items) {
-        heads_.insert(heads_.end(), part.get());
+        Index(*part);
     }
 }
 
-// What the walk from the start does, found in the index: the head of the same key, or the
-// NameConflict marks of the walk. The walk marks the records of the same reference it passes
-// or stops at when their name differs; those passed are the ones of the same reference with a
-// smaller name. `stop` becomes the place of the first greater key.
-model::TPartRec* indexed::PartsFiling::SamePartOrMark(model::TPartRec& added,
-                                                      HeadIndex::iterator& stop) {
-    const auto refStart = heads_.lower_bound(RefOf{&added});
-    stop = heads_.lower_bound(&added);
-    const bool stopsOnSameRef = stop != heads_.end() && CompareRef(**stop, added) == 0;
-    const bool stopsOnSameName =
-        stopsOnSameRef && text::CompareBytes((*stop)->CvtNameText(), added.CvtNameText()) == 0;
-    model::TPartRec* samePart = stopsOnSameName ? *stop : nullptr;
-    if (!added.HasRef() || (stop == refStart && !stopsOnSameRef) ||
-        (stop == refStart && stopsOnSameName)) {
-        return samePart;
-    }
-    added.NameConflict = 1;
-    if (stopsOnSameRef && !stopsOnSameName) {
-        (*stop)->NameConflict = 1;
-    }
-    // Every record of a reference gets its mark from the first differing name filed after
-    // it, so the marked ones of a reference lead it; the walk back can stop at the first
-    // marked one. References without a digit and without text (prefix empty, number 0) mix
-    // marking and unmarking records, so those are walked whole.
-    const bool mixed = added.RefPrefixText().empty() && added.RefNumber == 0;
-    for (auto at = stop; at != refStart;) {
-        --at;
-        if ((*at)->NameConflict && !mixed) {
-            break;
-        }
-        (*at)->NameConflict = 1;
-    }
-    return samePart;
-}
-
+// What the walk from the start of the list does, done within the heads of the added
+// part's reference: the head of the same name becomes its part, or the walk's
+// NameConflict marks are set. The walk marks the records of the same reference it passes or
+// stops at when their name differs; those passed are the ones with a smaller name.
 model::TPartRec* indexed::PartsFiling::Add(const model::CCe2Part& record, PartLookups& lookups,
                                            const PlacePinsFn& placePins) {
     std::unique_ptr<model::TPartRec> added = MakePart(record, lookups);
-    HeadIndex::iterator stop;
-    model::TPartRec* samePart = SamePartOrMark(*added, stop);
-    model::TPartRec* result = added.get();
-    if (samePart) {
-        placePins(*samePart, *added);
-        ChainUnit(*samePart, std::move(added));
+    model::TPartRec& part = *added;
+    auto& heads = GroupOf(RefOf(part)).Heads;
+    const std::string_view name = part.CvtNameText();
+    const auto stop = std::lower_bound(
+        heads.begin(), heads.end(), name,
+        [](const Head& h, std::string_view n) { return NameBefore(h.Part, n); });
+    const bool stopsOnSameRef = stop != heads.end();
+    const bool stopsOnSameName =
+        stopsOnSameRef && text::CompareBytes(stop->Part->CvtNameText(), name) == 0;
+    if (part.HasRef() && !(stop == heads.begin() && (!stopsOnSameRef || stopsOnSameName))) {
+        part.NameConflict = 1;
+        if (stopsOnSameRef && !stopsOnSameName) {
+            stop->Part->NameConflict = 1;
+        }
+        // Every record of a reference gets its mark from the first differing name filed
+        // after it, so the marked ones of a reference lead it; the walk back can stop at the
+        // first marked one. References without a digit and without text (prefix empty,
+        // number 0) mix marking and unmarking records, so those are walked whole.
+        const bool mixed = part.RefPrefixText().empty() && part.RefNumber == 0;
+        for (auto at = stop; at != heads.begin();) {
+            --at;
+            if (at->Part->NameConflict && !mixed) {
+                break;
+            }
+            at->Part->NameConflict = 1;
+        }
+    }
+    if (stopsOnSameName) {
+        placePins(*stop->Part, part);
+        stop->LastUnit = ChainUnit(*stop->Part, *stop->LastUnit, std::move(added));
     } else {
-        placePins(*added, *added);
-        heads_.insert(stop, result);
+        placePins(part, part);
+        heads.insert(stop, Head{&part, &part});
         parts_.Items.push_back(std::move(added));
     }
-    return result;
+    return &part;
 }
 
+// The groups hold every head of the list, so the list is laid out anew from them in the
+// order of their references.
 void indexed::PartsFiling::Finish() {
     auto& items = parts_.Items;
     if (sorted_ == items.size()) {
         return;
     }
-    const auto byKey = [](const std::unique_ptr<model::TPartRec>& a,
-                          const std::unique_ptr<model::TPartRec>& b) {
-        return KeyLess()(a.get(), b.get());
-    };
-    const auto middle = items.begin() + static_cast<std::ptrdiff_t>(sorted_);
-    std::sort(middle, items.end(), byKey);
-    std::inplace_merge(items.begin(), middle, items.end(), byKey);
+    std::vector<std::uint32_t> order(groups_.size());
+    for (std::size_t g = 0; g < order.size(); ++g) {
+        order[g] = static_cast<std::uint32_t>(g);
+    }
+    std::sort(order.begin(), order.end(),
+              [this](std::uint32_t a, std::uint32_t b) { return groups_[a].Ref < groups_[b].Ref; });
+    std::vector<std::unique_ptr<model::TPartRec>> ordered;
+    ordered.reserve(items.size());
+    for (auto& item : items) {
+        item.release();  // owned again below, in the groups' order
+    }
+    for (std::uint32_t g : order) {
+        for (const Head& head : groups_[g].Heads) {
+            ordered.emplace_back(head.Part);
+        }
+    }
+    items = std::move(ordered);
     sorted_ = items.size();
 }
-
 
 void FinishParts(model::TPartsList& parts, int crSilkType, PartLookups& lookups) {
     for (const auto& part : parts.Items) {
