@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text/ShortText.h"
+
 namespace model {
 
 struct TNetRec;
@@ -13,8 +15,8 @@ struct TPinRec {
     std::int16_t X = 0;  // absolute position of the connection point
     std::int16_t Y = 0;
     std::int32_t PinOrder = 0;  // numeric pin number: sort key and numeric output
-    std::string PinNumber;      // pin number text from the library, e.g. 12 or A3
-    std::string RefName;        // reference of the owning part; filled by connectivity
+    text::ShortText PinNumber;  // pin number text from the library, e.g. 12 or A3
+    text::ShortText RefName;    // reference of the owning part; filled by connectivity
     TNetRec* Net = nullptr;     // not owned; null while unconnected
     // Set once a connectivity pass has made the pin's stub. A flag of its own rather than a
     // reserved position, since every position, (-1, -1) too, is a legal place for a pin.

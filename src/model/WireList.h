@@ -8,6 +8,7 @@
 #include "model/Ce2Records.h"
 #include "model/PinRec.h"
 #include "model/Point.h"
+#include "text/ShortText.h"
 
 namespace model {
 
@@ -15,7 +16,7 @@ struct TWireRec {
     // Ordered: the first end has the smaller X, for equal X the smaller Y.
     std::int16_t X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     std::int32_t NetNo = 0;  // connected group; 0 = not yet grouped
-    std::string LabelName;   // net name given by a label on this wire
+    text::ShortText LabelName;  // net name given by a label on this wire
     TPinRec* Pin = nullptr;  // set on a pin stub; not owned
 
     TWireRec() = default;

@@ -163,12 +163,12 @@ void ApplyLabels(model::TWireList& wires) {
 
 void SortWiresByLabel(model::TWireList& wires) {
     for (int i = 1; i < wires.Count(); ++i) {
-        const std::string& name = wires[i]->LabelName;
+        const std::string_view name = wires[i]->LabelName;
         if (name.empty()) {
             continue;
         }
         for (int j = 0; j < i; ++j) {
-            const std::string& other = wires[j]->LabelName;
+            const std::string_view other = wires[j]->LabelName;
             if (other.empty() || text::CompareAsciiNoCase(other, name) >= 0) {
                 MoveItem(wires, i, j);
                 break;

@@ -435,7 +435,7 @@ void NumberNets(model::TWireList& wires) {
             }
             names.Seal();
         }
-        auto nameOf = [&distinct](const std::string& name) {
+        auto nameOf = [&distinct](std::string_view name) {
             const auto at = std::lower_bound(distinct.begin(), distinct.end(), Folded(name));
             return static_cast<std::uint32_t>(at - distinct.begin() + 1);
         };

@@ -162,13 +162,13 @@ std::string PinLabel(const model::TNetRec& net, int index, int form, const NetSe
     }
     const model::TPinRec& pin = *net.Pins[static_cast<std::size_t>(index)];
     if (form == kPinLabelDisplay) {
-        return pin.RefName + " - " + pin.PinNumber;
+        return pin.RefName.str() + " - " + pin.PinNumber.str();
     }
-    std::string label = pin.RefName.empty() ? std::string() : pin.RefName + settings.Separator;
+    std::string label = pin.RefName.empty() ? std::string() : pin.RefName.str() + settings.Separator;
     if (form == kPinLabelNetlist && settings.PinCvtEnv) {
         return label + std::to_string(pin.PinOrder);
     }
-    return label + pin.PinNumber;
+    return label + pin.PinNumber.str();
 }
 
 void FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,

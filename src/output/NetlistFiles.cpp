@@ -52,7 +52,10 @@ std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetLi
     for (const auto& net : nets.Items) {
         out += std::string("(") + kCrLf + net->NetName + kCrLf;
         for (const model::TPinRec* pin : net->Pins) {
-            out += pin->RefName + "-" + std::to_string(pin->PinOrder) + kCrLf;
+            out += pin->RefName.View();
+            out += '-';
+            out += std::to_string(pin->PinOrder);
+            out += kCrLf;
         }
         out += std::string(")") + kCrLf;
     }

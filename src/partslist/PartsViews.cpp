@@ -32,7 +32,7 @@ PinCheck CheckPins(const model::TPartRec& part, PartLookups& lookups) {
     for (const auto& pin : part.Pins) {
         if (pin->PinOrder < expected) {
             if (check.Duplicates.size() <= kPinCheckTextLimit) {
-                check.Duplicates += "," + pin->PinNumber;
+                check.Duplicates += "," + pin->PinNumber.str();
             }
         } else {
             // A wildly large pin number must not make the gap list endless.

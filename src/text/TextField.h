@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/ShortText.h"
 #include "text/Sjis.h"
 
 namespace text {
@@ -18,16 +19,16 @@ class TextField {
 
   public:
     TextField() = default;
-    explicit TextField(std::string_view s) : text_(FitField(s, N)) {}
+    explicit TextField(std::string_view s) : text_(std::string_view(FitField(s, N))) {}
 
-    void Assign(std::string_view s) { text_ = FitField(s, N); }
-    std::string_view View() const { return text_; }
+    void Assign(std::string_view s) { text_ = std::string_view(FitField(s, N)); }
+    std::string_view View() const { return text_.View(); }
     bool Empty() const { return text_.empty(); }
 
     friend bool operator==(const TextField& a, const TextField& b) = default;
 
   private:
-    std::string text_;
+    ShortText text_;
 };
 
 template <std::size_t N>

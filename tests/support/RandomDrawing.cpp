@@ -268,7 +268,7 @@ std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
         for (int i = 0; describe && i < wires.Count(); ++i) {
             const model::TWireRec& w = *wires[i];
             out += text::Format("%d,%d-%d,%d #%d '%s' %s/%d\n", w.X1, w.Y1, w.X2, w.Y2, w.NetNo,
-                                w.LabelName.c_str(), w.Pin ? pinIds.at(w.Pin).c_str() : "-",
+                                w.LabelName.str().c_str(), w.Pin ? pinIds.at(w.Pin).c_str() : "-",
                                 w.Pin ? w.Pin->PinOrder : 0);
         }
         netlist::ShortsReporter shorts(&shortRows, headerShown, text::Format("d%zu.ce2", d));
