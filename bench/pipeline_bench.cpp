@@ -134,6 +134,7 @@ int RunPipeline(const fs::path& folder, const fs::path& drawing, bool reference)
     auto start = Clock::now();
     app::MainWindowState state(ui);
     state.UseReferenceAlgorithms = reference;
+    state.UseUnshownViews();  // as the batch command does
     state.LoadSettings();
     state.CreateTables();
     state.ReadDrawing(drawing.string(), drawing.filename().string());

@@ -122,6 +122,11 @@ void MainWindowState::ShowNets() {
     ErrorNetDispVisible = netlist::ShowNets(NetList, *NetView, *ErrorNetView, ui_);
 }
 
+void MainWindowState::UseUnshownViews() {
+    PartsViewA = &unshownViews_[0];
+    NetView = &unshownViews_[1];
+}
+
 void MainWindowState::ClearAll() {
     ErrorNetView->Clear();
     ShortHeaderShown = false;

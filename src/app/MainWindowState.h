@@ -81,6 +81,10 @@ class MainWindowState : public reader::ReaderServices {
     view::ListView* PartsViewB = &memoryViews_[1];
     view::ListView* NetView = &memoryViews_[2];
     view::ListView* ErrorNetView = &memoryViews_[3];
+    // Without a window (the batch command), parts view A and the net view are never looked
+    // at or read by an output: they then keep no texts.
+    void UseUnshownViews();
+
     // The tables as parts list building and connectivity ask for them.
     TableLookups Lookups{Tables, Options};
     // The plain walks and nested loops that the indexed filing and connectivity are checked
@@ -106,6 +110,7 @@ class MainWindowState : public reader::ReaderServices {
 
     view::UserInterface& ui_;
     view::MemoryListView memoryViews_[4];
+    view::UnshownListView unshownViews_[2];
 };
 
 }  // namespace app

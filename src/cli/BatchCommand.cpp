@@ -220,6 +220,7 @@ int RunBatch(const CommandLine& command, std::ostream& out, std::ostream& err) {
 
     ConsoleUserInterface ui(err, command.Verbose);
     app::MainWindowState state(ui);
+    state.UseUnshownViews();
     state.LoadSettings();
     state.CreateTables();
     for (std::size_t i = 0; i < drawings.size(); ++i) {

@@ -48,6 +48,15 @@ std::vector<std::string> Unpack(std::string_view packed) {
     return cells;
 }
 
+// Where the selection goes when a row is inserted or deleted before or at it.
+int SelectionAfterInsert(int selected, int row) {
+    return selected >= row ? selected + 1 : selected;
+}
+
+int SelectionAfterDelete(int selected, int row) {
+    return selected == row ? -1 : (selected > row ? selected - 1 : selected);
+}
+
 }  // namespace
 
 const MemoryListView::Row& MemoryListView::RowAt(int row) const {
@@ -111,20 +120,14 @@ int MemoryListView::InsertRow(int row, const std::vector<std::string>& cells, vo
     Row packed = Pack(cells);
     packed.Data = data;
     rows_.insert(rows_.begin() + row, packed);
-    if (SelectedRow >= row) {
-        ++SelectedRow;
-    }
+    SelectedRow = SelectionAfterInsert(SelectedRow, row);
     return row;
 }
 
 void MemoryListView::DeleteRow(int row) {
     Unused(RowAt(row));
     rows_.erase(rows_.begin() + row);
-    if (SelectedRow == row) {
-        SelectedRow = -1;
-    } else if (SelectedRow > row) {
-        --SelectedRow;
-    }
+    SelectedRow = SelectionAfterDelete(SelectedRow, row);
 }
 
 std::string MemoryListView::CellText(int row, int column) const {
@@ -170,6 +173,63 @@ int MemoryListView::StateImage(int row) const {
 }
 
 void MemoryListView::SetStateImage(int row, int image) {
+    RowAt(row).StateImage = image;
+}
+
+int UnshownListView::ColumnWidth(int column) const {
+    return columns_.at(static_cast<std::size_t>(column)).width;
+}
+
+void UnshownListView::SetColumnWidth(int column, int width) {
+    columns_.at(static_cast<std::size_t>(column)).width = width;
+}
+
+void UnshownListView::Clear() {
+    rows_.clear();
+    selected_ = -1;
+}
+
+int UnshownListView::AddRow(const std::vector<std::string>& cells, void* data) {
+    return InsertRow(RowCount(), cells, data);
+}
+
+int UnshownListView::InsertRow(int row, const std::vector<std::string>&, void* data) {
+    if (row < 0 || row > RowCount()) {
+        throw std::out_of_range("InsertRow");
+    }
+    rows_.insert(rows_.begin() + row, Row{data, -1});
+    selected_ = SelectionAfterInsert(selected_, row);
+    return row;
+}
+
+void UnshownListView::DeleteRow(int row) {
+    RowAt(row);
+    rows_.erase(rows_.begin() + row);
+    selected_ = SelectionAfterDelete(selected_, row);
+}
+
+std::string UnshownListView::CellText(int row, int) const {
+    RowAt(row);
+    return std::string();
+}
+
+void UnshownListView::SetCellText(int row, int, const std::string&) {
+    RowAt(row);
+}
+
+void* UnshownListView::RowData(int row) const {
+    return RowAt(row).Data;
+}
+
+void UnshownListView::SetRowData(int row, void* data) {
+    RowAt(row).Data = data;
+}
+
+int UnshownListView::StateImage(int row) const {
+    return RowAt(row).StateImage;
+}
+
+void UnshownListView::SetStateImage(int row, int image) {
     RowAt(row).StateImage = image;
 }
 

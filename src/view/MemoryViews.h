@@ -63,6 +63,45 @@ class MemoryListView : public ListView {
     std::size_t unusedBytes_ = 0;
 };
 
+// A list view that no one looks at or reads back: the batch command shows no window, so
+// its parts view A and net view keep the rows' data and pictures (which the flows find
+// rows by) but none of their texts, the bulk of a large drawing's views.
+class UnshownListView : public ListView {
+  public:
+    void SetColumns(const std::vector<Column>& columns) override { columns_ = columns; }
+    int ColumnCount() const override { return static_cast<int>(columns_.size()); }
+    int ColumnWidth(int column) const override;
+    void SetColumnWidth(int column, int width) override;
+    void BeginUpdate() override {}
+    void EndUpdate() override {}
+    void Clear() override;
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
+    int AddRow(const std::vector<std::string>& cells, void* data) override;
+    int InsertRow(int row, const std::vector<std::string>& cells, void* data) override;
+    void DeleteRow(int row) override;
+    std::string CellText(int row, int column) const override;
+    void SetCellText(int row, int column, const std::string& text) override;
+    void* RowData(int row) const override;
+    void SetRowData(int row, void* data) override;
+    int StateImage(int row) const override;
+    void SetStateImage(int row, int image) override;
+    int Selected() const override { return selected_; }
+    void Select(int row) override { selected_ = row; }
+    void ScrollIntoView(int) override {}
+
+  private:
+    struct Row {
+        void* Data = nullptr;
+        int StateImage = -1;
+    };
+    const Row& RowAt(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    Row& RowAt(int row) { return rows_.at(static_cast<std::size_t>(row)); }
+
+    std::vector<Column> columns_;
+    std::vector<Row> rows_;
+    int selected_ = -1;
+};
+
 class MemoryTreeView : public TreeView {
   public:
     struct Item {
