@@ -140,8 +140,14 @@ void MainWindowState::ClearAll() {
     }
 }
 
-bool MainWindowState::SaveOutput(const std::string& path, const std::string& bytes) {
-    switch (platform::SaveFileAtomically(path, bytes)) {
+bool MainWindowState::SaveOutput(const std::string& path,
+                                  const std::function<void(output::ByteSink&)>& write) {
+    auto produce = [&write](const platform::PieceWriter& piece) {
+        output::ByteSink sink(piece);
+        write(sink);
+        sink.Flush();
+    };
+    switch (platform::SaveFileAtomically(path, produce)) {
         case platform::SaveResult::Saved:
             NotSaved = false;
             return true;
@@ -159,7 +165,9 @@ bool MainWindowState::WritePartsListFile(const std::string& path, output::PartsL
     if (PartsList.Count() == 0) {
         return false;
     }
-    return SaveOutput(path, output::PartsListBytes(format, Titles, PartsList));
+    return SaveOutput(path, [&](output::ByteSink& out) {
+        output::WritePartsList(out, format, Titles, PartsList);
+    });
 }
 
 bool MainWindowState::WriteSimpleNetFile(const std::string& path) {
@@ -170,14 +178,17 @@ bool MainWindowState::WriteSimpleNetFile(const std::string& path) {
     auto pinName = [&settings](const model::TNetRec& net, int index) {
         return netlist::PinLabel(net, index, netlist::kPinLabelNetlist, settings);
     };
-    return SaveOutput(path, output::SimpleNetBytes(*PartsViewB, NetList, pinName));
+    return SaveOutput(path, [&](output::ByteSink& out) {
+        output::WriteSimpleNet(out, *PartsViewB, NetList, pinName);
+    });
 }
 
 bool MainWindowState::WriteProtelNetFile(const std::string& path) {
     if (PartsList.Count() == 0) {
         return false;
     }
-    return SaveOutput(path, output::ProtelNetBytes(*PartsViewB, NetList));
+    return SaveOutput(path,
+                      [&](output::ByteSink& out) { output::WriteProtelNet(out, *PartsViewB, NetList); });
 }
 
 }  // namespace app

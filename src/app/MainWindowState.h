@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "model/TitleFields.h"
 #include "netlist/PinConversion.h"
 #include "partslist/PartsListBuilder.h"
+#include "output/ByteSink.h"
 #include "output/PartsListFiles.h"
 #include "reader/DrawingReader.h"
 #include "reader/ReaderServices.h"
@@ -101,7 +103,8 @@ class MainWindowState : public reader::ReaderServices {
     void BuildConnectivity(model::TWireList& wires) override;
 
   private:
-    bool SaveOutput(const std::string& path, const std::string& bytes);
+    // Writes an output file as its bytes are made.
+    bool SaveOutput(const std::string& path, const std::function<void(output::ByteSink&)>& write);
     // Puts the parts filed so far in order; connectivity and views read them by position.
     void FinishFiling();
 

@@ -17,9 +17,9 @@ void ForEachPartRow(const view::ListView& rows, Fn fn) {
 
 }  // namespace
 
-std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetList& nets,
-                           const PinNameFn& pinName) {
-    std::string out = std::string("[PARTS]") + kCrLf;
+void WriteSimpleNet(ByteSink& out, const view::ListView& detailRows, const model::TNetList& nets,
+                    const PinNameFn& pinName) {
+    out += std::string("[PARTS]") + kCrLf;
     ForEachPartRow(detailRows,
                    [&](const std::string& ref, const std::string& foot, const std::string& silk) {
                        out += ref + "=" + foot + (silk.empty() ? "" : "," + silk) + kCrLf;
@@ -39,11 +39,10 @@ std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetLi
         }
         out += kCrLf;
     }
-    return out;
+    out.Flush();
 }
 
-std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetList& nets) {
-    std::string out;
+void WriteProtelNet(ByteSink& out, const view::ListView& detailRows, const model::TNetList& nets) {
     ForEachPartRow(detailRows,
                    [&](const std::string& ref, const std::string& foot, const std::string& silk) {
                        out += std::string("[") + kCrLf + ref + kCrLf + foot + kCrLf + silk + kCrLf +
@@ -59,7 +58,20 @@ std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetLi
         }
         out += std::string(")") + kCrLf;
     }
-    return out;
+    out.Flush();
+}
+
+std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetList& nets,
+                           const PinNameFn& pinName) {
+    ByteSink out;
+    WriteSimpleNet(out, detailRows, nets, pinName);
+    return out.Take();
+}
+
+std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetList& nets) {
+    ByteSink out;
+    WriteProtelNet(out, detailRows, nets);
+    return out.Take();
 }
 
 }  // namespace output

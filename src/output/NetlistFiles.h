@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/NetList.h"
+#include "output/ByteSink.h"
 #include "view/ListView.h"
 
 // The two netlist layouts, as the bytes of the file (CP932, CRLF line ends). Parts come
@@ -23,6 +24,11 @@ constexpr int kSimpleNetPinsPerLine = 8;
 // The name of the net's pin `index` for net listings (reference, separator, pin number).
 using PinNameFn = std::function<std::string(const model::TNetRec& net, int index)>;
 
+void WriteSimpleNet(ByteSink& out, const view::ListView& detailRows, const model::TNetList& nets,
+                    const PinNameFn& pinName);
+void WriteProtelNet(ByteSink& out, const view::ListView& detailRows, const model::TNetList& nets);
+
+// The same bytes, whole.
 std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetList& nets,
                            const PinNameFn& pinName);
 std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetList& nets);

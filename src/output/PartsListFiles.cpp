@@ -34,10 +34,7 @@ void ForEachWrittenPart(const model::TPartsList& parts, Fn fn) {
     }
 }
 
-}  // namespace
-
-std::string NjpListBytes(const model::TTitleFields& titles, const model::TPartsList& parts) {
-    std::string out;
+void WriteNjpList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts) {
     for (const auto& [tag, field] : TitleLines(titles)) {
         if (!field->empty()) {
             out += tag + "\t" + *field + kCrLf;
@@ -52,11 +49,10 @@ std::string NjpListBytes(const model::TTitleFields& titles, const model::TPartsL
         }
         out += kCrLf;
     });
-    return out;
+    out.Flush();
 }
 
-std::string CsvListBytes(const model::TTitleFields& titles, const model::TPartsList& parts) {
-    std::string out;
+void WriteCsvList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts) {
     for (const auto& [tag, field] : TitleLines(titles)) {
         if (!field->empty()) {
             out += "\"" + tag + "\",\"" + *field + "\"" + kCrLf;
@@ -71,10 +67,10 @@ std::string CsvListBytes(const model::TTitleFields& titles, const model::TPartsL
         }
         out += kCrLf;
     });
-    return out;
+    out.Flush();
 }
 
-std::string TxtListBytes(const model::TTitleFields& titles, const model::TPartsList& parts) {
+void WriteTxtList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts) {
     const std::string project = text::Utf8ToCp932("形式：");
     const std::string listNumber = text::Utf8ToCp932("部品表：");
     const std::string designer = text::Utf8ToCp932("設計　：");
@@ -82,7 +78,6 @@ std::string TxtListBytes(const model::TTitleFields& titles, const model::TPartsL
     const std::string designNumber = text::Utf8ToCp932("接続図：");
     const std::string designDate = text::Utf8ToCp932("設計日：");
 
-    std::string out;
     int lineOnPage = 0;
     ForEachWrittenPart(parts, [&](const model::TPartRec& p) {
         if (lineOnPage == 0) {
@@ -100,20 +95,29 @@ std::string TxtListBytes(const model::TTitleFields& titles, const model::TPartsL
             lineOnPage = 0;
         }
     });
-    return out;
+    out.Flush();
+}
+
+}  // namespace
+
+void WritePartsList(ByteSink& out, PartsListFormat format, const model::TTitleFields& titles,
+                    const model::TPartsList& parts) {
+    switch (format) {
+        case PartsListFormat::Csv:
+            return WriteCsvList(out, titles, parts);
+        case PartsListFormat::Txt:
+            return WriteTxtList(out, titles, parts);
+        case PartsListFormat::Njp:
+            break;
+    }
+    WriteNjpList(out, titles, parts);
 }
 
 std::string PartsListBytes(PartsListFormat format, const model::TTitleFields& titles,
                            const model::TPartsList& parts) {
-    switch (format) {
-        case PartsListFormat::Csv:
-            return CsvListBytes(titles, parts);
-        case PartsListFormat::Txt:
-            return TxtListBytes(titles, parts);
-        case PartsListFormat::Njp:
-            break;
-    }
-    return NjpListBytes(titles, parts);
+    ByteSink out;
+    WritePartsList(out, format, titles, parts);
+    return out.Take();
 }
 
 }  // namespace output

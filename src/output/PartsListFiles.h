@@ -4,6 +4,7 @@
 
 #include "model/PartsList.h"
 #include "model/TitleFields.h"
+#include "output/ByteSink.h"
 
 // The three parts list layouts, as the bytes of the file (CP932, CRLF line ends). Only
 // parts with a reference are written, in list order.
@@ -14,10 +15,9 @@ enum class PartsListFormat { Njp = 0, Csv = 1, Txt = 2 };
 // Part lines of one TXT page before the page break.
 constexpr int kTxtPartLinesPerPage = 57;
 
-std::string NjpListBytes(const model::TTitleFields& titles, const model::TPartsList& parts);
-std::string CsvListBytes(const model::TTitleFields& titles, const model::TPartsList& parts);
-std::string TxtListBytes(const model::TTitleFields& titles, const model::TPartsList& parts);
-
+void WritePartsList(ByteSink& out, PartsListFormat format, const model::TTitleFields& titles,
+                    const model::TPartsList& parts);
+// The same bytes, whole.
 std::string PartsListBytes(PartsListFormat format, const model::TTitleFields& titles,
                            const model::TPartsList& parts);
 

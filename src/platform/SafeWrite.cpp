@@ -64,6 +64,11 @@ void SyncFolder(const fs::path& folder) {
 }  // namespace
 
 SaveResult SaveFileAtomically(const fs::path& path, std::string_view bytes) {
+    return SaveFileAtomically(path, [bytes](const PieceWriter& write) { write(bytes); });
+}
+
+SaveResult SaveFileAtomically(const fs::path& path,
+                              const std::function<void(const PieceWriter&)>& produce) {
     fs::path target = WriteTarget(path);
     // A file the user made read-only stays as it is, as it would where the tables come from.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
@@ -81,7 +86,16 @@ SaveResult SaveFileAtomically(const fs::path& path, std::string_view bytes) {
     if (fd < 0) {
         return SaveResult::CannotCreate;
     }
-    bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
+    // After a failed piece the rest is not written; the temporary goes below.
+    bool written = true;
+    try {
+        produce([fd, &written](std::string_view piece) { written = written && WriteAll(fd, piece); });
+    } catch (...) {
+        ::close(fd);
+        ::unlink(pattern.c_str());
+        throw;
+    }
+    bool ok = written && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok && ::rename(pattern.c_str(), target.c_str()) == 0) {
         SyncFolder(folder);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace platform {
@@ -19,5 +20,11 @@ enum class SaveResult {
 };
 // The same, telling why it failed.
 SaveResult SaveFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The same with the bytes made while they are written: `produce` hands them over piece by
+// piece to the writer it is given, so a large file is never held whole in memory.
+using PieceWriter = std::function<void(std::string_view piece)>;
+SaveResult SaveFileAtomically(const std::filesystem::path& path,
+                              const std::function<void(const PieceWriter&)>& produce);
 
 }  // namespace platform

@@ -53,11 +53,11 @@ TEST_F(PartsListFilesTest, NjpWritesTaggedLinesAndOnlyFilledTitles) {
         "U:1\tG:C\tN:1\tP:0.1u\tM:MURATA\tK:2\r\n"
         "U:1\tG:R\tN:0\tP:10k\tM:\tK:1\tB:要確認\r\n"
         "U:2\tG:U\tN:3\tP:\"OP\"\tM:TI\tK:1\r\n");
-    EXPECT_EQ(output::NjpListBytes(FullTitles(), parts), expected);
+    EXPECT_EQ(output::PartsListBytes(output::PartsListFormat::Njp, FullTitles(), parts), expected);
 
     model::TTitleFields some;
     some.DesignName = "X";
-    std::string njp = output::NjpListBytes(some, parts);
+    std::string njp = output::PartsListBytes(output::PartsListFormat::Njp, some, parts);
     EXPECT_EQ(njp.substr(0, njp.find("U:")), Utf8ToCp932("図名\tX\r\n"));
 }
 
@@ -68,12 +68,12 @@ TEST_F(PartsListFilesTest, CsvQuotesFieldsAndAddsTheNoteAsAFifth) {
         "\"C1\",\"0.1u\",\"MURATA\",2\r\n"
         "\"R0\",\"10k\",\"\",1,\"要確認\"\r\n"
         "\"U3\",\"\"OP\"\",\"TI\",1\r\n");
-    EXPECT_EQ(output::CsvListBytes(FullTitles(), parts), expected);
-    EXPECT_EQ(output::CsvListBytes(model::TTitleFields{}, parts).substr(0, 5), "\"C1\",");
+    EXPECT_EQ(output::PartsListBytes(output::PartsListFormat::Csv, FullTitles(), parts), expected);
+    EXPECT_EQ(output::PartsListBytes(output::PartsListFormat::Csv, model::TTitleFields{}, parts).substr(0, 5), "\"C1\",");
 }
 
 TEST_F(PartsListFilesTest, TxtColumnsCountBytes) {
-    std::string txt = output::TxtListBytes(FullTitles(), parts);
+    std::string txt = output::PartsListBytes(output::PartsListFormat::Txt, FullTitles(), parts);
     std::string header1 = Utf8ToCp932("形式：") + "AMP-2" + std::string(25, ' ') +
                           Utf8ToCp932("部品表：") + "DA4Z-100" + std::string(12, ' ') +
                           Utf8ToCp932("設計　：山田") + "\r\n";
@@ -88,7 +88,7 @@ TEST_F(PartsListFilesTest, TxtColumnsCountBytes) {
     EXPECT_EQ(txt.find('\x0C'), std::string::npos);
 
     // Empty titles still give the header, blank-filled to the widths.
-    std::string blank = output::TxtListBytes(model::TTitleFields{}, parts);
+    std::string blank = output::PartsListBytes(output::PartsListFormat::Txt, model::TTitleFields{}, parts);
     EXPECT_EQ(blank.substr(0, 6 + 30 + 8),
               Utf8ToCp932("形式：") + std::string(30, ' ') + Utf8ToCp932("部品表："));
 }
@@ -99,7 +99,7 @@ TEST(TxtPaging, FiftySevenPartLinesMakeAPage) {
         for (int i = 1; i <= count; ++i) {
             AddPart(parts, "R" + std::to_string(i), "1k");
         }
-        return output::TxtListBytes(model::TTitleFields{}, parts);
+        return output::PartsListBytes(output::PartsListFormat::Txt, model::TTitleFields{}, parts);
     };
     auto countOf = [](const std::string& s, const std::string& what) {
         std::size_t n = 0;
