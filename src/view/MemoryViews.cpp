@@ -1,5 +1,6 @@
 #include "view/MemoryViews.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 
@@ -67,44 +68,61 @@ MemoryListView::Row& MemoryListView::RowAt(int row) {
     return rows_.at(static_cast<std::size_t>(row));
 }
 
-MemoryListView::Row MemoryListView::Pack(const std::vector<std::string>& cells) {
-    Row packed;
-    packed.Offset = text_.size();
-    for (const std::string& cell : cells) {
-        PutLength(text_, cell.size());
-        text_ += cell;
+std::string_view MemoryListView::Packed(const Row& row) const {
+    return std::string_view(blocks_[row.Block]).substr(row.Offset, row.Size);
+}
+
+// A row's bytes never straddle two blocks; a row longer than a block gets one of its own.
+MemoryListView::Row MemoryListView::Store(std::string_view packed) {
+    if (blocks_.empty() || blocks_.back().size() + packed.size() > kBlockBytes) {
+        blocks_.emplace_back().reserve(std::max(kBlockBytes, packed.size()));
     }
-    packed.Size = static_cast<std::uint32_t>(text_.size() - packed.Offset);
-    return packed;
+    std::string& block = blocks_.back();
+    Row stored;
+    stored.Block = static_cast<std::uint32_t>(blocks_.size() - 1);
+    stored.Offset = static_cast<std::uint32_t>(block.size());
+    stored.Size = static_cast<std::uint32_t>(packed.size());
+    block += packed;
+    heldBytes_ += packed.size();
+    return stored;
+}
+
+MemoryListView::Row MemoryListView::Pack(const std::vector<std::string>& cells) {
+    std::string packed;
+    for (const std::string& cell : cells) {
+        PutLength(packed, cell.size());
+        packed += cell;
+    }
+    return Store(packed);
 }
 
 void MemoryListView::Unused(const Row& row) {
     unusedBytes_ += row.Size;
-    if (unusedBytes_ <= text_.size() / 2) {
+    if (unusedBytes_ <= heldBytes_ / 2) {
         return;
     }
-    std::string packed;
-    packed.reserve(text_.size() - unusedBytes_);
+    std::vector<std::string> old = std::move(blocks_);
+    blocks_.clear();
+    heldBytes_ = 0;
+    unusedBytes_ = 0;
     for (Row& r : rows_) {
         if (&r == &row) {
             continue;  // the caller is about to replace or drop it
         }
-        std::size_t offset = packed.size();
-        packed.append(text_, r.Offset, r.Size);
-        r.Offset = offset;
+        const Row moved = Store(std::string_view(old[r.Block]).substr(r.Offset, r.Size));
+        r.Block = moved.Block;
+        r.Offset = moved.Offset;
     }
-    text_ = std::move(packed);
-    unusedBytes_ = 0;
 }
 
 std::vector<std::string> MemoryListView::Cells(int row) const {
-    const Row& r = RowAt(row);
-    return Unpack(std::string_view(text_).substr(r.Offset, r.Size));
+    return Unpack(Packed(RowAt(row)));
 }
 
 void MemoryListView::Clear() {
     rows_.clear();
-    text_.clear();
+    blocks_.clear();
+    heldBytes_ = 0;
     unusedBytes_ = 0;
     SelectedRow = -1;
 }
@@ -131,8 +149,7 @@ void MemoryListView::DeleteRow(int row) {
 }
 
 std::string MemoryListView::CellText(int row, int column) const {
-    const Row& r = RowAt(row);
-    std::string_view packed = std::string_view(text_).substr(r.Offset, r.Size);
+    const std::string_view packed = Packed(RowAt(row));
     std::size_t at = 0;
     for (int c = 0; at < packed.size(); ++c) {
         std::size_t n = TakeLength(packed, at);
@@ -154,8 +171,9 @@ void MemoryListView::SetCellText(int row, int column, const std::string& text) {
     }
     cells[static_cast<std::size_t>(column)] = text;
     Unused(RowAt(row));
-    Row packed = Pack(cells);
+    const Row packed = Pack(cells);
     Row& r = RowAt(row);
+    r.Block = packed.Block;
     r.Offset = packed.Offset;
     r.Size = packed.Size;
 }

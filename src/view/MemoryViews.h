@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "view/ListView.h"
@@ -12,8 +14,9 @@ namespace view {
 // A list view held in memory: the batch command's views, and what tests look at.
 // Cells are CP932. The rows of a large drawing run to millions of cells, so they are not
 // kept as strings of their own: each row's cells sit packed (a length, then the bytes) in
-// one text buffer for the whole view. A changed or deleted row leaves its old bytes
-// behind; the buffer is packed again when those outweigh the live ones.
+// blocks of text shared by the whole view, and rows and blocks grow piecewise, never by
+// copying all that is held. A changed or deleted row leaves its old bytes behind; the
+// blocks are packed again when those outweigh the live ones.
 class MemoryListView : public ListView {
   public:
     std::vector<Column> Columns;
@@ -47,19 +50,24 @@ class MemoryListView : public ListView {
 
   private:
     struct Row {
-        std::size_t Offset = 0;  // into text_
-        std::uint32_t Size = 0;  // packed bytes
+        std::uint32_t Block = 0;   // in blocks_
+        std::uint32_t Offset = 0;  // in the block
+        std::uint32_t Size = 0;    // packed bytes
         int StateImage = -1;
         void* Data = nullptr;
     };
+    static constexpr std::size_t kBlockBytes = 64 * 1024;
 
     const Row& RowAt(int row) const;
     Row& RowAt(int row);
+    std::string_view Packed(const Row& row) const;
+    Row Store(std::string_view packed);
     Row Pack(const std::vector<std::string>& cells);
     void Unused(const Row& row);
 
-    std::vector<Row> rows_;
-    std::string text_;
+    std::deque<Row> rows_;
+    std::vector<std::string> blocks_;
+    std::size_t heldBytes_ = 0;
     std::size_t unusedBytes_ = 0;
 };
 
@@ -98,7 +106,7 @@ class UnshownListView : public ListView {
     Row& RowAt(int row) { return rows_.at(static_cast<std::size_t>(row)); }
 
     std::vector<Column> columns_;
-    std::vector<Row> rows_;
+    std::deque<Row> rows_;
     int selected_ = -1;
 };
 

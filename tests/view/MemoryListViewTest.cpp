@@ -17,7 +17,7 @@ TEST(MemoryListView, RowsKeepTheirCellsThroughEditsDeletesAndRepacking) {
     view::MemoryListView v;
     v.SetColumns({{"a", 10}, {"b", 10}});
     int data[3] = {};
-    const std::string longCell(300, 'x');  // a length of two bytes
+    const std::string longCell(70000, 'x');  // a length of three bytes, a block of its own
     v.AddRow({"R1", "10k"}, &data[0]);
     v.AddRow({"R2", longCell, "beyond the columns"}, &data[1]);
     v.InsertRow(0, {"", "first"}, &data[2]);
