@@ -9,9 +9,9 @@
 // The second form only writes the drawing of that size with its library and vorn.ini into
 // FOLDER, for profiling the batch command on it.
 //
-// Each run happens in a fresh program of its own (the benchmark runs itself), so the peak resident size the kernel
-// reports for that child belongs to that run alone. The drawing is a field of resistors
-// in rows, each joined to the next by two wires meeting end to end (one part per two
+// Each run happens in a fresh program of its own (the benchmark runs itself), so the peak resident
+// size the kernel reports for that child belongs to that run alone. The drawing is a field of
+// resistors in rows, each joined to the next by two wires meeting end to end (one part per two
 // wires); the last part of a row ends in two wires under a label. The part records come
 // in a shuffled order, as parts placed and renumbered over a drawing's life do.
 //
@@ -21,7 +21,8 @@
 // (wall time); the processor time; the peak resident size of the child, in all and per
 // wire once the file size is taken off. The plain algorithms run only while their time,
 // estimated by the square of the wires from their last run, stays under the limit (60 s
-// unless given); their first run is at most 10 000 wires. Both runs of a size must write the same bytes, or the run fails.
+// unless given); their first run is at most 10 000 wires. Both runs of a size must write the same
+// bytes, or the run fails.
 
 #include <sys/resource.h>
 #include <sys/wait.h>

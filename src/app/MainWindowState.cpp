@@ -141,7 +141,7 @@ void MainWindowState::ClearAll() {
 }
 
 bool MainWindowState::SaveOutput(const std::string& path,
-                                  const std::function<void(output::ByteSink&)>& write) {
+                                 const std::function<void(output::ByteSink&)>& write) {
     auto produce = [&write](const platform::PieceWriter& piece) {
         output::ByteSink sink(piece);
         write(sink);
@@ -187,8 +187,8 @@ bool MainWindowState::WriteProtelNetFile(const std::string& path) {
     if (PartsList.Count() == 0) {
         return false;
     }
-    return SaveOutput(path,
-                      [&](output::ByteSink& out) { output::WriteProtelNet(out, *PartsViewB, NetList); });
+    return SaveOutput(
+        path, [&](output::ByteSink& out) { output::WriteProtelNet(out, *PartsViewB, NetList); });
 }
 
 }  // namespace app

@@ -26,7 +26,7 @@ struct TFootRec {
 };
 
 struct MAKERLIST {
-    text::TextField<128> CvtName;  // part name after name conversion
+    text::TextField<128> CvtName;   // part name after name conversion
     text::TextField<32> MakerName;  // empty when the maker list has none
 };
 

@@ -15,9 +15,9 @@ namespace model {
 struct TWireRec {
     // Ordered: the first end has the smaller X, for equal X the smaller Y.
     std::int16_t X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-    std::int32_t NetNo = 0;  // connected group; 0 = not yet grouped
+    std::int32_t NetNo = 0;     // connected group; 0 = not yet grouped
     text::ShortText LabelName;  // net name given by a label on this wire
-    TPinRec* Pin = nullptr;  // set on a pin stub; not owned
+    TPinRec* Pin = nullptr;     // set on a pin stub; not owned
 
     TWireRec() = default;
     TWireRec(TPoint a, TPoint b);

@@ -164,7 +164,8 @@ std::string PinLabel(const model::TNetRec& net, int index, int form, const NetSe
     if (form == kPinLabelDisplay) {
         return pin.RefName.str() + " - " + pin.PinNumber.str();
     }
-    std::string label = pin.RefName.empty() ? std::string() : pin.RefName.str() + settings.Separator;
+    std::string label =
+        pin.RefName.empty() ? std::string() : pin.RefName.str() + settings.Separator;
     if (form == kPinLabelNetlist && settings.PinCvtEnv) {
         return label + std::to_string(pin.PinOrder);
     }

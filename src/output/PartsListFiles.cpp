@@ -34,7 +34,8 @@ void ForEachWrittenPart(const model::TPartsList& parts, Fn fn) {
     }
 }
 
-void WriteNjpList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts) {
+void WriteNjpList(ByteSink& out, const model::TTitleFields& titles,
+                  const model::TPartsList& parts) {
     for (const auto& [tag, field] : TitleLines(titles)) {
         if (!field->empty()) {
             out += tag + "\t" + *field + kCrLf;
@@ -52,7 +53,8 @@ void WriteNjpList(ByteSink& out, const model::TTitleFields& titles, const model:
     out.Flush();
 }
 
-void WriteCsvList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts) {
+void WriteCsvList(ByteSink& out, const model::TTitleFields& titles,
+                  const model::TPartsList& parts) {
     for (const auto& [tag, field] : TitleLines(titles)) {
         if (!field->empty()) {
             out += "\"" + tag + "\",\"" + *field + "\"" + kCrLf;
@@ -70,7 +72,8 @@ void WriteCsvList(ByteSink& out, const model::TTitleFields& titles, const model:
     out.Flush();
 }
 
-void WriteTxtList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts) {
+void WriteTxtList(ByteSink& out, const model::TTitleFields& titles,
+                  const model::TPartsList& parts) {
     const std::string project = text::Utf8ToCp932("形式：");
     const std::string listNumber = text::Utf8ToCp932("部品表：");
     const std::string designer = text::Utf8ToCp932("設計　：");

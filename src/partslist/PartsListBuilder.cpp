@@ -209,9 +209,9 @@ model::TPartRec* indexed::PartsFiling::Add(const model::CCe2Part& record, PartLo
     model::TPartRec& part = *added;
     auto& heads = GroupOf(RefOf(part)).Heads;
     const std::string_view name = part.CvtNameText();
-    const auto stop = std::lower_bound(
-        heads.begin(), heads.end(), name,
-        [](const Head& h, std::string_view n) { return NameBefore(h.Part, n); });
+    const auto stop =
+        std::lower_bound(heads.begin(), heads.end(), name,
+                         [](const Head& h, std::string_view n) { return NameBefore(h.Part, n); });
     const bool stopsOnSameRef = stop != heads.end();
     const bool stopsOnSameName =
         stopsOnSameRef && text::CompareBytes(stop->Part->CvtNameText(), name) == 0;

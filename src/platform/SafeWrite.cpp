@@ -89,7 +89,8 @@ SaveResult SaveFileAtomically(const fs::path& path,
     // After a failed piece the rest is not written; the temporary goes below.
     bool written = true;
     try {
-        produce([fd, &written](std::string_view piece) { written = written && WriteAll(fd, piece); });
+        produce(
+            [fd, &written](std::string_view piece) { written = written && WriteAll(fd, piece); });
     } catch (...) {
         ::close(fd);
         ::unlink(pattern.c_str());

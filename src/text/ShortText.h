@@ -33,12 +33,10 @@ class ShortText {
     std::size_t size() const { return View().size(); }
     bool empty() const { return bytes_[kTag] == 0; }
 
-    friend bool operator==(const ShortText& a, const ShortText& b) {
-        return a.View() == b.View();
-    }
+    friend bool operator==(const ShortText& a, const ShortText& b) { return a.View() == b.View(); }
     // Against any text: a std::string, a string_view or a literal.
     template <class T>
-        requires std::is_convertible_v<const T&, std::string_view>
+    requires std::is_convertible_v<const T&, std::string_view>
     friend bool operator==(const ShortText& a, const T& b) {
         return a.View() == std::string_view(b);
     }
@@ -56,7 +54,7 @@ class ShortText {
 
   private:
     static constexpr std::size_t kInline = 15;
-    static constexpr std::size_t kTag = 15;                // inline size, or kOnHeap
+    static constexpr std::size_t kTag = 15;  // inline size, or kOnHeap
     static constexpr unsigned char kOnHeap = 0xFF;
 
     bool OnHeap() const { return bytes_[kTag] == kOnHeap; }

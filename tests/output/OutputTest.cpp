@@ -69,7 +69,9 @@ TEST_F(PartsListFilesTest, CsvQuotesFieldsAndAddsTheNoteAsAFifth) {
         "\"R0\",\"10k\",\"\",1,\"要確認\"\r\n"
         "\"U3\",\"\"OP\"\",\"TI\",1\r\n");
     EXPECT_EQ(output::PartsListBytes(output::PartsListFormat::Csv, FullTitles(), parts), expected);
-    EXPECT_EQ(output::PartsListBytes(output::PartsListFormat::Csv, model::TTitleFields{}, parts).substr(0, 5), "\"C1\",");
+    EXPECT_EQ(output::PartsListBytes(output::PartsListFormat::Csv, model::TTitleFields{}, parts)
+                  .substr(0, 5),
+              "\"C1\",");
 }
 
 TEST_F(PartsListFilesTest, TxtColumnsCountBytes) {
@@ -88,7 +90,8 @@ TEST_F(PartsListFilesTest, TxtColumnsCountBytes) {
     EXPECT_EQ(txt.find('\x0C'), std::string::npos);
 
     // Empty titles still give the header, blank-filled to the widths.
-    std::string blank = output::PartsListBytes(output::PartsListFormat::Txt, model::TTitleFields{}, parts);
+    std::string blank =
+        output::PartsListBytes(output::PartsListFormat::Txt, model::TTitleFields{}, parts);
     EXPECT_EQ(blank.substr(0, 6 + 30 + 8),
               Utf8ToCp932("形式：") + std::string(30, ' ') + Utf8ToCp932("部品表："));
 }

@@ -14,9 +14,12 @@ using text::ShortText;
 // Texts on both sides of the inline limit, with a NUL and a double-byte character inside,
 // survive every way of copying, moving and assigning.
 TEST(ShortText, KeepsEveryTextWhetherInsideOrOnTheHeap) {
-    const std::vector<std::string> samples = {
-        "", "R1", std::string("a\0b", 3), "123456789012345", "1234567890123456",
-        "\x95\x5C\x95\x5C" + std::string(40, 'x')};
+    const std::vector<std::string> samples = {"",
+                                              "R1",
+                                              std::string("a\0b", 3),
+                                              "123456789012345",
+                                              "1234567890123456",
+                                              "\x95\x5C\x95\x5C" + std::string(40, 'x')};
     for (const std::string& s : samples) {
         ShortText made(s);
         EXPECT_EQ(made.View(), s);
