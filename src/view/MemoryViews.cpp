@@ -88,6 +88,9 @@ MemoryListView::Row MemoryListView::Store(std::string_view packed) {
 }
 
 MemoryListView::Row MemoryListView::Pack(const std::vector<std::string>& cells) {
+    if (!keepTexts_) {
+        return Row();
+    }
     std::string packed;
     for (const std::string& cell : cells) {
         PutLength(packed, cell.size());
@@ -191,63 +194,6 @@ int MemoryListView::StateImage(int row) const {
 }
 
 void MemoryListView::SetStateImage(int row, int image) {
-    RowAt(row).StateImage = image;
-}
-
-int UnshownListView::ColumnWidth(int column) const {
-    return columns_.at(static_cast<std::size_t>(column)).width;
-}
-
-void UnshownListView::SetColumnWidth(int column, int width) {
-    columns_.at(static_cast<std::size_t>(column)).width = width;
-}
-
-void UnshownListView::Clear() {
-    rows_.clear();
-    selected_ = -1;
-}
-
-int UnshownListView::AddRow(const std::vector<std::string>& cells, void* data) {
-    return InsertRow(RowCount(), cells, data);
-}
-
-int UnshownListView::InsertRow(int row, const std::vector<std::string>&, void* data) {
-    if (row < 0 || row > RowCount()) {
-        throw std::out_of_range("InsertRow");
-    }
-    rows_.insert(rows_.begin() + row, Row{data, -1});
-    selected_ = SelectionAfterInsert(selected_, row);
-    return row;
-}
-
-void UnshownListView::DeleteRow(int row) {
-    RowAt(row);
-    rows_.erase(rows_.begin() + row);
-    selected_ = SelectionAfterDelete(selected_, row);
-}
-
-std::string UnshownListView::CellText(int row, int) const {
-    RowAt(row);
-    return std::string();
-}
-
-void UnshownListView::SetCellText(int row, int, const std::string&) {
-    RowAt(row);
-}
-
-void* UnshownListView::RowData(int row) const {
-    return RowAt(row).Data;
-}
-
-void UnshownListView::SetRowData(int row, void* data) {
-    RowAt(row).Data = data;
-}
-
-int UnshownListView::StateImage(int row) const {
-    return RowAt(row).StateImage;
-}
-
-void UnshownListView::SetStateImage(int row, int image) {
     RowAt(row).StateImage = image;
 }
 

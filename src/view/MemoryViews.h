@@ -19,6 +19,9 @@ namespace view {
 // blocks are packed again when those outweigh the live ones.
 class MemoryListView : public ListView {
   public:
+    enum class Texts { Kept, Dropped };
+    explicit MemoryListView(Texts texts = Texts::Kept) : keepTexts_(texts == Texts::Kept) {}
+
     std::vector<Column> Columns;
     int SelectedRow = -1;
     int ScrolledTo = -1;
@@ -65,6 +68,7 @@ class MemoryListView : public ListView {
     Row Pack(const std::vector<std::string>& cells);
     void Unused(const Row& row);
 
+    bool keepTexts_ = true;
     std::deque<Row> rows_;
     std::vector<std::string> blocks_;
     std::size_t heldBytes_ = 0;
@@ -74,40 +78,9 @@ class MemoryListView : public ListView {
 // A list view that no one looks at or reads back: the batch command shows no window, so
 // its parts view A and net view keep the rows' data and pictures (which the flows find
 // rows by) but none of their texts, the bulk of a large drawing's views.
-class UnshownListView : public ListView {
+class UnshownListView : public MemoryListView {
   public:
-    void SetColumns(const std::vector<Column>& columns) override { columns_ = columns; }
-    int ColumnCount() const override { return static_cast<int>(columns_.size()); }
-    int ColumnWidth(int column) const override;
-    void SetColumnWidth(int column, int width) override;
-    void BeginUpdate() override {}
-    void EndUpdate() override {}
-    void Clear() override;
-    int RowCount() const override { return static_cast<int>(rows_.size()); }
-    int AddRow(const std::vector<std::string>& cells, void* data) override;
-    int InsertRow(int row, const std::vector<std::string>& cells, void* data) override;
-    void DeleteRow(int row) override;
-    std::string CellText(int row, int column) const override;
-    void SetCellText(int row, int column, const std::string& text) override;
-    void* RowData(int row) const override;
-    void SetRowData(int row, void* data) override;
-    int StateImage(int row) const override;
-    void SetStateImage(int row, int image) override;
-    int Selected() const override { return selected_; }
-    void Select(int row) override { selected_ = row; }
-    void ScrollIntoView(int) override {}
-
-  private:
-    struct Row {
-        void* Data = nullptr;
-        int StateImage = -1;
-    };
-    const Row& RowAt(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
-    Row& RowAt(int row) { return rows_.at(static_cast<std::size_t>(row)); }
-
-    std::vector<Column> columns_;
-    std::deque<Row> rows_;
-    int selected_ = -1;
+    UnshownListView() : MemoryListView(Texts::Dropped) {}
 };
 
 class MemoryTreeView : public TreeView {
