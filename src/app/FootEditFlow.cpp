@@ -13,8 +13,8 @@ enum { kColSilkB = 3, kColFootB = 4 };
 
 void ShowFootCells(MainWindowState& state, const model::TPartRec& part) {
     if (part.RowB >= 0) {
-        state.PartsViewB->SetCellText(part.RowB, kColSilkB, part.SilkName);
-        state.PartsViewB->SetCellText(part.RowB, kColFootB, part.FootPrint);
+        state.PartsViewB->SetCellText(part.RowB, kColSilkB, part.SilkName.str());
+        state.PartsViewB->SetCellText(part.RowB, kColFootB, part.FootPrint.str());
     }
 }
 
@@ -23,12 +23,13 @@ void ShowFootCells(MainWindowState& state, const model::TPartRec& part) {
 std::vector<std::string> FootPrintItems(const tables::TFootList& list) {
     std::vector<std::string> items;
     for (const auto& entry : list.Entries()) {
-        auto at = std::lower_bound(items.begin(), items.end(), entry->FootPrint,
-                                   [](const std::string& item, const std::string& name) {
+        const std::string_view footPrint = entry->FootPrint;
+        auto at = std::lower_bound(items.begin(), items.end(), footPrint,
+                                   [](const std::string& item, std::string_view name) {
                                        return text::CompareLocale(item, name) < 0;
                                    });
-        if (at == items.end() || text::CompareLocale(*at, entry->FootPrint) != 0) {
-            items.insert(at, entry->FootPrint);
+        if (at == items.end() || text::CompareLocale(*at, footPrint) != 0) {
+            items.insert(at, std::string(footPrint));
         }
     }
     return items;

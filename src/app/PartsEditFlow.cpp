@@ -36,8 +36,8 @@ void ShowNameCells(MainWindowState& state, const model::TPartRec& part) {
     SetCellA(state, part, kColMakerA, std::string(part.MakerNameText()));
     if (part.RowB >= 0) {
         view::ListView& viewB = *state.PartsViewB;
-        viewB.SetCellText(part.RowB, kColSilkB, part.SilkName);
-        viewB.SetCellText(part.RowB, kColFootB, part.FootPrint);
+        viewB.SetCellText(part.RowB, kColSilkB, part.SilkName.str());
+        viewB.SetCellText(part.RowB, kColFootB, part.FootPrint.str());
         viewB.SetCellText(part.RowB, kColNameB, std::string(part.CvtNameText()));
     }
 }

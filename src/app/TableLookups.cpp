@@ -21,7 +21,7 @@ std::optional<partslist::PartLookups::Footprint> TableLookups::FindFoot(std::str
     if (!foot) {
         return std::nullopt;
     }
-    return Footprint{foot->FootKey, foot->FootPrint, foot->SilkName};
+    return Footprint{foot->FootKey.str(), foot->FootPrint.str(), foot->SilkName.str()};
 }
 
 std::string TableLookups::PinTextOf(std::string_view cvtName, int number) {

@@ -7,6 +7,7 @@
 
 #include "model/Ce2Records.h"
 #include "model/PinRec.h"
+#include "text/ShortText.h"
 #include "text/TextField.h"
 
 namespace model {
@@ -20,9 +21,9 @@ struct TPartOwn : CCe2Part {
 };
 
 struct TFootRec {
-    std::string FootKey;
-    std::string FootPrint;
-    std::string SilkName;
+    text::ShortText FootKey;
+    text::ShortText FootPrint;
+    text::ShortText SilkName;
 };
 
 struct MAKERLIST {
@@ -31,20 +32,22 @@ struct MAKERLIST {
 };
 
 struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
-    std::int16_t UnitNo = 1;
+    // The small fields sit together after the large ones, so that a record of a large
+    // drawing's hundreds of thousands carries no padding between them.
     char RefPrefix[8] = {};
     // Wider than the 16 bits of the original record: references past 32767 (R40000) must
     // neither wrap nor merge, or parts would be lost from the list. A reference holds at
     // most 11 digits, so every number fits.
     std::int64_t RefNumber = 0;
-    std::int16_t Amount = 1;
     text::TextField<256> Note;
-    std::uint8_t NameConflict = 0;
     TOwnedPinList Pins;  // pins of every unit, held by the head
     std::int32_t NameCvtIndex = -1;
-    std::uint8_t SilkSet = 0;
     int RowA = -1;  // rows showing the part in parts views A and B; -1 for none
     int RowB = -1;
+    std::int16_t UnitNo = 1;
+    std::int16_t Amount = 1;
+    std::uint8_t NameConflict = 0;
+    std::uint8_t SilkSet = 0;
 
     TPartRec() = default;
     // Builds the record from a part record of a drawing file.

@@ -90,8 +90,8 @@ std::vector<std::string> RowTextsB(const model::TPartRec& part, const PinCheck& 
     return {std::string(part.RefText()),
             FlagText(part),
             std::to_string(part.UnitNo),
-            part.SilkName,
-            part.FootPrint,
+            part.SilkName.str(),
+            part.FootPrint.str(),
             std::string(part.CvtNameText()),
             check.Text(),
             part.Pins.empty() ? Sj("無し") : std::to_string(part.Pins.back()->PinOrder)};

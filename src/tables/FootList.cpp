@@ -33,10 +33,10 @@ std::unique_ptr<model::TFootRec> ParseLine(std::string_view line) {
 }
 
 std::vector<std::string> Cells(const model::TFootRec& entry) {
-    return {entry.FootKey, entry.FootPrint, entry.SilkName};
+    return {entry.FootKey.str(), entry.FootPrint.str(), entry.SilkName.str()};
 }
 
-const std::string& KeyOf(const std::unique_ptr<model::TFootRec>& entry) {
+std::string_view KeyOf(const std::unique_ptr<model::TFootRec>& entry) {
     return entry->FootKey;
 }
 
@@ -107,8 +107,8 @@ int TFootList::AddFoot(std::unique_ptr<model::TFootRec> entry, view::ListView& v
         model::TFootRec& kept = *entries_[place.Index];
         kept.FootPrint = entry->FootPrint;
         kept.SilkName = entry->SilkName;
-        view.SetCellText(row, 1, kept.FootPrint);
-        view.SetCellText(row, 2, kept.SilkName);
+        view.SetCellText(row, 1, kept.FootPrint.str());
+        view.SetCellText(row, 2, kept.SilkName.str());
     } else {
         view.InsertRow(row, Cells(*entry), entry.get());
         plainOrder_.Inserted(entry->FootKey);
@@ -155,7 +155,7 @@ TFootList::Boxes TFootList::BoxesOf(int row) const {
         return {};
     }
     const model::TFootRec& entry = *entries_[static_cast<std::size_t>(row)];
-    return {entry.FootKey, entry.FootPrint, entry.SilkName};
+    return {entry.FootKey.str(), entry.FootPrint.str(), entry.SilkName.str()};
 }
 
 void TFootList::AddFromBoxes(std::string_view cvtDir, view::ListView& view, const Boxes& boxes) {

@@ -46,9 +46,9 @@ TFootPrintEdit::TFootPrintEdit(TVornExtracts& owner, model::TPartRec& part)
     Founds->setText(QString::number(part.UnitNo));
     PNumber->setText(Qs(std::string(part.RefText())));
     PName->setText(Qs(std::string(part.CvtNameText())));
-    PSilk->setText(Qs(part.SilkName));
+    PSilk->setText(Qs(part.SilkName.str()));
     FootPrint->setCurrentIndex(-1);
-    FootPrint->setEditText(Qs(part.FootPrint));
+    FootPrint->setEditText(Qs(part.FootPrint.str()));
 }
 
 void TFootPrintEdit::SaveBtnClick() {

@@ -49,7 +49,7 @@ TEST_F(FootEditFlowTest, ItemsAreDistinctAndSortedWithCaseIgnored) {
 TEST_F(FootEditFlowTest, SaveFilesThePairAndCopiesToNamesThatDifferInCase) {
     model::TPartRec& r1 = Part(0);
     const std::string name(r1.CvtNameText());
-    EXPECT_FALSE(app::SaveFootEdit(state, r1, r1.SilkName, r1.FootPrint, true));
+    EXPECT_FALSE(app::SaveFootEdit(state, r1, r1.SilkName.str(), r1.FootPrint.str(), true));
     EXPECT_TRUE(support::ReadBytesFile(FootFile()).empty());
 
     // The third part's name differs only in letter case.
