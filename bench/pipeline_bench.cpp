@@ -3,16 +3,17 @@
 // filing and connectivity and with the plain walks and nested loops they replace, side by
 // side.
 //
-//   pipeline_bench [--reference-limit SECONDS] [WIRES...]
-//   pipeline_bench --write-drawing FOLDER WIRES
+//   pipeline_bench [--reference-limit SECONDS] [--wires-per-part N] [WIRES...]
+//   pipeline_bench --write-drawing FOLDER WIRES [WIRES-PER-PART]
 //
 // The second form only writes the drawing of that size with its library and vorn.ini into
 // FOLDER, for profiling the batch command on it.
 //
 // Each run happens in a fresh program of its own (the benchmark runs itself), so the peak resident
 // size the kernel reports for that child belongs to that run alone. The drawing is a field of
-// resistors in rows, each joined to the next by two wires meeting end to end (one part per two
-// wires); the last part of a row ends in two wires under a label. The part records come
+// resistors in rows, each joined to the next by a run of wires meeting end to end (two wires a
+// part unless --wires-per-part says more); the last part of a row ends in such a run under a
+// label. The part records come
 // in a shuffled order, as parts placed and renumbered over a drawing's life do.
 //
 // Columns: the drawing (wires, parts, labels, file size); the algorithms; the seconds of
@@ -55,6 +56,10 @@ constexpr int kPartsPerRow = 250;
 constexpr int kPitch = 100;   // drawing units from one resistor to the next
 constexpr int kRowStep = 30;  // drawing units between rows (a million wires fit the 16-bit space)
 constexpr int kOrigin = -30000;
+// The run of wire from one part to the next is cut into this many wires. Two is the
+// densest drawing, parts packed end to end; schematics usually draw four to six.
+constexpr int kFewestWiresPerPart = 2;
+constexpr int kMostWiresPerPart = 6;
 constexpr const char* kChildMode = "--run-child";
 // The plain algorithms' first run is small enough to take well under the limit.
 constexpr int kFirstReferenceWires = 10000;
@@ -74,10 +79,10 @@ struct Run {
 };
 
 // A resistor's pins sit 50 units left and 10 units right of its position, 10 units up.
-Drawing WriteDrawing(int wires, const fs::path& path) {
+Drawing WriteDrawing(int wires, int wiresPerPart, const fs::path& path) {
     support::Ce2Builder ce2;
     Drawing d;
-    const int parts = wires / 2;
+    const int parts = wires / wiresPerPart;
     std::vector<int> order(static_cast<std::size_t>(parts));
     for (int i = 0; i < parts; ++i) {
         order[static_cast<std::size_t>(i)] = i;
@@ -105,9 +110,11 @@ Drawing WriteDrawing(int wires, const fs::path& path) {
         const int right = kOrigin + column * kPitch + 60;
         const bool lastInRow = column == kPartsPerRow - 1 || i == parts - 1;
         const int next = right + (lastInRow ? 30 : kPitch - 60);
-        const int middle = (right + next) / 2;
-        ce2.Wire(right, pinY, middle, pinY).Wire(middle, pinY, next, pinY);
-        d.Wires += 2;
+        for (int piece = 0; piece < wiresPerPart; ++piece) {
+            ce2.Wire(right + (next - right) * piece / wiresPerPart, pinY,
+                     right + (next - right) * (piece + 1) / wiresPerPart, pinY);
+            ++d.Wires;
+        }
         if (lastInRow) {
             ce2.Label("ROW" + std::to_string(row + 1), next - 5, pinY);
             ++d.Labels;
@@ -214,14 +221,20 @@ void PrintRun(const Drawing& d, const Run& run) {
 int main(int argc, char** argv) {
     std::vector<int> sizes;
     double referenceLimit = 60;
+    int wiresPerPart = kFewestWiresPerPart;
     if (argc == 5 && std::string(argv[1]) == kChildMode) {
         return RunPipeline(argv[2], argv[3], std::string(argv[4]) == "plain");
     }
-    if (argc == 4 && std::string(argv[1]) == "--write-drawing") {
+    if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--write-drawing") {
         const fs::path folder = argv[2];
         fs::create_directories(folder);
         WriteLibrary(folder);
-        Drawing d = WriteDrawing(std::atoi(argv[3]), folder / "bench.ce2");
+        const int perPart = argc == 5 ? std::atoi(argv[4]) : kFewestWiresPerPart;
+        if (perPart < kFewestWiresPerPart || perPart > kMostWiresPerPart) {
+            std::fprintf(stderr, "pipeline_bench: WIRES-PER-PART is 2 to 6\n");
+            return 2;
+        }
+        Drawing d = WriteDrawing(std::atoi(argv[3]), perPart, folder / "bench.ce2");
         std::printf("%s: %d wires, %d parts, %d labels\n", (folder / "bench.ce2").c_str(), d.Wires,
                     d.Parts, d.Labels);
         return 0;
@@ -230,10 +243,17 @@ int main(int argc, char** argv) {
         std::string arg = argv[i];
         if (arg == "--reference-limit" && i + 1 < argc) {
             referenceLimit = std::atof(argv[++i]);
+        } else if (arg == "--wires-per-part" && i + 1 < argc) {
+            wiresPerPart = std::atoi(argv[++i]);
+            if (wiresPerPart < kFewestWiresPerPart || wiresPerPart > kMostWiresPerPart) {
+                std::fprintf(stderr, "pipeline_bench: --wires-per-part is 2 to 6\n");
+                return 2;
+            }
         } else if (arg == "-h" || arg == "--help") {
             std::printf(
-                "usage: pipeline_bench [--reference-limit SECONDS] [WIRES...]\n"
-                "       pipeline_bench --write-drawing FOLDER WIRES\n");
+                "usage: pipeline_bench [--reference-limit SECONDS] [--wires-per-part N] "
+                "[WIRES...]\n"
+                "       pipeline_bench --write-drawing FOLDER WIRES [WIRES-PER-PART]\n");
             return 0;
         } else {
             int n = std::atoi(arg.c_str());
@@ -260,7 +280,7 @@ int main(int argc, char** argv) {
         support::ScopedEnv wine("WINEPREFIX", dir / "wine");
         WriteLibrary(dir.Path());
         const fs::path drawing = dir.Path() / "bench.ce2";
-        const Drawing d = WriteDrawing(wires, drawing);
+        const Drawing d = WriteDrawing(wires, wiresPerPart, drawing);
         const auto lead = [&d](const char* algorithm) {
             std::printf("%8d %7d %6d %8.1f %-9s", d.Wires, d.Parts, d.Labels,
                         static_cast<double>(d.FileBytes) / (1024.0 * 1024.0), algorithm);
