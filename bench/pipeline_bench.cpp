@@ -286,14 +286,22 @@ int main(int argc, char** argv) {
                         static_cast<double>(d.FileBytes) / (1024.0 * 1024.0), algorithm);
         };
 
+        const auto runAndPrint = [&](bool reference) {
+            std::optional<Run> run = RunChild(dir.Path(), drawing, reference);
+            if (run) {
+                PrintRun(d, *run);
+            } else {
+                std::printf("  FAILED\n");
+                ok = false;
+            }
+            return run;
+        };
+
         lead("indexed");
-        std::optional<Run> indexed = RunChild(dir.Path(), drawing, false);
+        std::optional<Run> indexed = runAndPrint(false);
         if (!indexed) {
-            std::printf("  FAILED\n");
-            ok = false;
             continue;
         }
-        PrintRun(d, *indexed);
 
         lead("plain");
         const double scale = referenceWires ? static_cast<double>(wires) / referenceWires : 0;
@@ -306,13 +314,10 @@ int main(int argc, char** argv) {
             std::printf("  not run: no smaller run to tell its time from\n");
             continue;
         }
-        std::optional<Run> reference = RunChild(dir.Path(), drawing, true);
+        std::optional<Run> reference = runAndPrint(true);
         if (!reference) {
-            std::printf("  FAILED\n");
-            ok = false;
             continue;
         }
-        PrintRun(d, *reference);
         referenceWires = wires;
         referenceSeconds = reference->Seconds;
         if (reference->Outputs != indexed->Outputs) {
