@@ -1,6 +1,5 @@
 #include "app/PartsEditFlow.h"
 
-#include <cstring>
 #include <limits>
 
 #include "partslist/PartsListBuilder.h"

@@ -1,7 +1,6 @@
 #include "partslist/PartsListBuilder.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 #include "model/NetList.h"
