@@ -3,8 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include "text/Compare.h"
 #include "text/Cp932.h"
-#include "text/Sjis.h"
 
 namespace app {
 
@@ -14,19 +14,12 @@ namespace {
 // fall among the letters). `starts` receives the offset of every character.
 std::string Raise(std::string_view text, std::vector<std::size_t>* starts = nullptr) {
     std::string raised(text);
-    for (std::size_t i = 0; i < raised.size();) {
-        if (starts) {
+    text::AsciiFolder fold;
+    for (std::size_t i = 0; i < raised.size(); ++i) {
+        if (starts && !fold.AtTrailByte()) {
             starts->push_back(i);
         }
-        const auto byte = static_cast<unsigned char>(raised[i]);
-        if (text::IsLeadByte(byte) && i + 1 < raised.size()) {
-            i += 2;
-            continue;
-        }
-        if (byte >= 'a' && byte <= 'z') {
-            raised[i] = static_cast<char>(byte - 0x20);
-        }
-        ++i;
+        raised[i] = fold(raised[i]);
     }
     return raised;
 }

@@ -1,5 +1,6 @@
 #include "model/PartRec.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "text/Sjis.h"
@@ -34,14 +35,14 @@ TPartRec::TPartRec(const CCe2Part& fileRecord) {
     }
     text::CopyToField(CvtName, text::FieldText(PartName));
 
-    // The digit is looked for in the whole reference, not in the prefix field, so a long
-    // prefix cut to fit still keeps its number. Digits never occur as CP932 trail bytes.
+    // Digits never occur as CP932 trail bytes. A NUL ends the prefix as it ends a C string,
+    // while the number is still looked for in the whole reference.
     std::string_view ref = RefText();
     std::size_t digit = 0;
     while (digit < ref.size() && !IsDigit(ref[digit])) {
         ++digit;
     }
-    text::CopyToField(RefPrefix, ref.substr(0, digit));
+    RefPrefixLen = static_cast<std::uint8_t>(std::min(digit, ref.find('\0')));
     if (digit < ref.size()) {
         RefNumber = LeadingNumber(ref.substr(digit));
     }
@@ -64,7 +65,7 @@ std::string_view TPartRec::MakerNameText() const {
     return text::FieldText(MakerName);
 }
 std::string_view TPartRec::RefPrefixText() const {
-    return text::FieldText(RefPrefix);
+    return RefText().substr(0, RefPrefixLen);
 }
 std::string_view TPartRec::NoteText() const {
     return text::FieldText(Note);

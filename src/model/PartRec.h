@@ -34,7 +34,6 @@ struct MAKERLIST {
 struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
     // The small fields sit together after the large ones, so that a record of a large
     // drawing's hundreds of thousands carries no padding between them.
-    char RefPrefix[8] = {};
     // Wider than the 16 bits of the original record: references past 32767 (R40000) must
     // neither wrap nor merge, or parts would be lost from the list. A reference holds at
     // most 11 digits, so every number fits.
@@ -48,6 +47,9 @@ struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
     std::int16_t Amount = 1;
     std::uint8_t NameConflict = 0;
     std::uint8_t SilkSet = 0;
+    // The reference's letters before its first digit are its first RefPrefixLen bytes. The
+    // prefix is never cut to a field width: CONNECTOR1 and CONNECTORS1 are two parts.
+    std::uint8_t RefPrefixLen = 0;
 
     TPartRec() = default;
     // Builds the record from a part record of a drawing file.

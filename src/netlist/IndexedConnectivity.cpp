@@ -12,7 +12,6 @@
 #include "netlist/Connectivity.h"
 #include "netlist/WireShape.h"
 #include "text/Compare.h"
-#include "text/Sjis.h"
 
 namespace netlist::indexed {
 namespace {
@@ -342,20 +341,6 @@ void SortWiresByLabel(model::TWireList& wires) {
 
 namespace {
 
-// The text names compare equal by (EqualAsciiNoCase): letters folded, except the second
-// byte of a double-byte character.
-std::string Folded(std::string_view s) {
-    std::string folded(s);
-    bool trailByte = false;
-    for (char& c : folded) {
-        if (!trailByte && c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-        trailByte = !trailByte && text::IsLeadByte(static_cast<unsigned char>(c));
-    }
-    return folded;
-}
-
 // Wires grouped by a 32-bit key, each group to be taken whole once: every wire of a group
 // that is still free joins the group of the first wire that reaches the key. One sorted
 // array of (key, wire) pairs; a taken group has the top bit set in its first pair.
@@ -423,7 +408,7 @@ void NumberNets(model::TWireList& wires) {
             std::vector<std::pair<std::string, int>> folded;
             for (int i = 0; i < count; ++i) {
                 if (!wires[i]->LabelName.empty()) {
-                    folded.emplace_back(Folded(wires[i]->LabelName), i);
+                    folded.emplace_back(text::FoldAscii(wires[i]->LabelName), i);
                 }
             }
             std::sort(folded.begin(), folded.end());
@@ -436,7 +421,8 @@ void NumberNets(model::TWireList& wires) {
             names.Seal();
         }
         auto nameOf = [&distinct](std::string_view name) {
-            const auto at = std::lower_bound(distinct.begin(), distinct.end(), Folded(name));
+            const auto at =
+                std::lower_bound(distinct.begin(), distinct.end(), text::FoldAscii(name));
             return static_cast<std::uint32_t>(at - distinct.begin() + 1);
         };
 

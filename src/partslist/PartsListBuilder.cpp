@@ -131,22 +131,31 @@ model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record
 }
 
 indexed::PartsFiling::RefKey indexed::PartsFiling::RefOf(const model::TPartRec& part) {
+    static_assert(sizeof model::CCe2Part::Ref <= 12, "a reference's prefix fits the key");
     RefKey key;
-    for (char c : part.RefPrefix) {
-        key.Prefix = key.Prefix << 8 | static_cast<unsigned char>(c);
+    const std::string_view prefix = part.RefPrefixText();
+    auto byteAt = [&prefix](std::size_t i) -> unsigned char {
+        return i < prefix.size() ? static_cast<unsigned char>(prefix[i]) : 0;
+    };
+    for (std::size_t i = 0; i < 8; ++i) {
+        key.Prefix = key.Prefix << 8 | byteAt(i);
+    }
+    for (std::size_t i = 8; i < 12; ++i) {
+        key.PrefixTail = key.PrefixTail << 8 | byteAt(i);
     }
     key.Number = part.RefNumber;
     return key;
 }
 
-namespace {
-
-std::size_t HashOf(std::uint64_t prefix, std::int64_t number) {
-    std::uint64_t h = prefix * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(number);
+std::size_t indexed::PartsFiling::RefKey::Hash() const {
+    std::uint64_t h = (Prefix * 0x9E3779B97F4A7C15ULL ^ PrefixTail) * 0x9E3779B97F4A7C15ULL ^
+                      static_cast<std::uint64_t>(Number);
     h ^= h >> 29;
     h *= 0xBF58476D1CE4E5B9ULL;
     return static_cast<std::size_t>(h ^ (h >> 32));
 }
+
+namespace {
 
 bool NameBefore(const model::TPartRec* part, std::string_view name) {
     return text::CompareBytes(part->CvtNameText(), name) < 0;
@@ -158,7 +167,7 @@ void indexed::PartsFiling::Grow() {
     slots_.assign(std::max<std::size_t>(64, slots_.size() * 2), 0);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t g = 0; g < groups_.size(); ++g) {
-        std::size_t at = HashOf(groups_[g].Ref.Prefix, groups_[g].Ref.Number) & mask;
+        std::size_t at = groups_[g].Ref.Hash() & mask;
         while (slots_[at] != 0) {
             at = (at + 1) & mask;
         }
@@ -171,7 +180,7 @@ indexed::PartsFiling::Group& indexed::PartsFiling::GroupOf(RefKey ref) {
         Grow();
     }
     const std::size_t mask = slots_.size() - 1;
-    std::size_t at = HashOf(ref.Prefix, ref.Number) & mask;
+    std::size_t at = ref.Hash() & mask;
     for (; slots_[at] != 0; at = (at + 1) & mask) {
         Group& group = groups_[slots_[at] - 1];
         if (group.Ref == ref) {

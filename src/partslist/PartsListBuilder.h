@@ -44,12 +44,15 @@ class PartsFiling {
     void Finish();
 
   private:
-    // A reference as two numbers: the prefix packed big-endian, so that comparing the
-    // numbers orders the prefix bytes, and the reference number.
+    // A reference as numbers: its whole prefix packed big-endian and NUL-padded into two
+    // words, so that comparing them orders the prefix bytes (a reference holds at most 11
+    // bytes), and the reference number.
     struct RefKey {
         std::uint64_t Prefix = 0;
+        std::uint32_t PrefixTail = 0;
         std::int64_t Number = 0;
         friend auto operator<=>(const RefKey&, const RefKey&) = default;
+        std::size_t Hash() const;
     };
     struct Head {
         model::TPartRec* Part = nullptr;

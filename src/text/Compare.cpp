@@ -11,10 +11,6 @@
 namespace text {
 namespace {
 
-unsigned char FoldAscii(unsigned char c) {
-    return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c;
-}
-
 int Sign(int v) {
     return (v > 0) - (v < 0);
 }
@@ -46,15 +42,13 @@ std::wstring ToFoldedWide(std::string_view cp932) {
 
 int CompareAsciiNoCase(std::string_view a, std::string_view b) {
     std::size_t n = std::min(a.size(), b.size());
-    bool trailByte = false;  // a trail byte is part of a double-byte character, never a letter
+    AsciiFolder foldA;
+    AsciiFolder foldB;
     for (std::size_t i = 0; i < n; ++i) {
-        auto ca = static_cast<unsigned char>(a[i]);
-        auto cb = static_cast<unsigned char>(b[i]);
-        int d = trailByte ? ca - cb : FoldAscii(ca) - FoldAscii(cb);
+        int d = foldA(static_cast<unsigned char>(a[i])) - foldB(static_cast<unsigned char>(b[i]));
         if (d != 0) {
             return Sign(d);
         }
-        trailByte = !trailByte && IsLeadByte(ca);
     }
     return Sign(static_cast<int>(a.size() > b.size()) - static_cast<int>(a.size() < b.size()));
 }

@@ -24,17 +24,32 @@ inline bool EqualAsciiNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareAsciiNoCase(a, b) == 0;
 }
 
-// The text with the ASCII letters a-z folded to A-Z, as names and keys are compared;
-// every other byte stays, so double-byte characters are never folded.
+// Folds the ASCII letters a-z to A-Z one byte at a time, as names and keys compare
+// without regard to case. It follows the characters of the text it is fed, because the
+// second byte of a double-byte character may fall among the letters (ア is 0x83 0x41, ヂ is
+// 0x83 0x61) and must stay as it is. The one folding rule of the program: every
+// case-insensitive comparison, key order, wildcard match and search goes through it.
+class AsciiFolder {
+  public:
+    unsigned char operator()(unsigned char c) {
+        const bool letter = !trailByte_ && c >= 'a' && c <= 'z';
+        trailByte_ = !trailByte_ && IsLeadByte(c);
+        return letter ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+    }
+    char operator()(char c) { return static_cast<char>((*this)(static_cast<unsigned char>(c))); }
+    // True when the next byte fed is the second byte of a double-byte character.
+    bool AtTrailByte() const { return trailByte_; }
+
+  private:
+    bool trailByte_ = false;
+};
+
+// The text with the ASCII letters folded as AsciiFolder folds them.
 inline std::string FoldAscii(std::string_view text) {
     std::string folded(text);
-    for (std::size_t i = 0; i < folded.size(); ++i) {
-        auto c = static_cast<unsigned char>(folded[i]);
-        if (IsLeadByte(c)) {
-            ++i;  // the second byte belongs to the character, even when it looks like a letter
-        } else if (c >= 'a' && c <= 'z') {
-            folded[i] = static_cast<char>(c - 'a' + 'A');
-        }
+    AsciiFolder fold;
+    for (char& c : folded) {
+        c = fold(c);
     }
     return folded;
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "support/Ce2Builder.h"
+#include "support/DrawingFolder.h"
 #include "support/LibBuilder.h"
 #include "support/RunProgram.h"
+#include "support/TableFiles.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -91,6 +93,52 @@ TEST_F(BatchCommandTest, WithoutTheEditorsSettingsTheDrawingFails) {
     auto lonely = RunVornextract(dir.Path(), {"--batch", "lonely.ce2"});
     EXPECT_EQ(lonely.Status, 1);
     EXPECT_NE(lonely.Err.find("vorn.ini\n\tが見つかりません\n"), std::string::npos) << lonely.Err;
+}
+
+std::size_t CountOf(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// A reference's letters before its number used to be cut to 7 bytes, so CONNECTOR1 and
+// CONNECTORS1 were one part: one parts list line for two connectors, one of them missing
+// from the netlists, and a pin in two nets.
+TEST(ReferenceIdentity, ReferencesThatDifferAfterTheSeventhByteStayTwoParts) {
+    support::DrawingFolder folder;
+    // Every pin of a connector is wired, so each is named in the nets.
+    folder.Drawing("one.ce2", {"R1", "CONNECTOR1", "CONNECTORS1", "R2"});
+    folder.Drawing("a.ce2", {"R1", "CONNECTOR1", "R3"});
+    folder.Drawing("b.ce2", {"R2", "CONNECTORS1", "R4"});
+    for (const std::vector<std::string>& drawings :
+         {std::vector<std::string>{"one.ce2"}, std::vector<std::string>{"a.ce2", "b.ce2"}}) {
+        std::vector<std::string> args{"--batch", "--format", "txt",      "--parts", "parts.txt",
+                                      "--net",   "n.net",    "--protel", "p.net"};
+        args.insert(args.end(), drawings.begin(), drawings.end());
+        auto run = support::RunVornextract(folder.Path(), args);
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        const std::string parts = support::ReadCp932FileAsUtf8(folder / "parts.txt");
+        EXPECT_NE(parts.find("\nCONNECTOR1R"), std::string::npos) << parts;
+        EXPECT_NE(parts.find("\nCONNECTORS1R"), std::string::npos) << parts;
+        EXPECT_EQ(parts.find("多"), std::string::npos) << parts;
+        EXPECT_EQ(parts.find("異"), std::string::npos) << parts;
+        // Both parts are listed, and each connector pin is named in exactly one net.
+        const std::string simple = support::ReadBytesFile(folder / "n.net");
+        const std::string protel = support::ReadBytesFile(folder / "p.net");
+        for (const std::string ref : {"CONNECTOR1", "CONNECTORS1"}) {
+            EXPECT_NE(simple.find("\n" + ref + "=,R"), std::string::npos) << simple;
+            EXPECT_NE(protel.find("[\r\n" + ref + "\r\n"), std::string::npos) << protel;
+            for (const std::string pin : {"1", "2"}) {
+                EXPECT_EQ(CountOf(simple, ref + "_" + pin + "\r\n") +
+                              CountOf(simple, ref + "_" + pin + ","),
+                          1u)
+                    << simple;
+                EXPECT_EQ(CountOf(protel, "\n" + ref + "-" + pin + "\r\n"), 1u) << protel;
+            }
+        }
+    }
 }
 
 }  // namespace

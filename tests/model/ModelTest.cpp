@@ -55,8 +55,8 @@ TEST(PartRecord, NamesAndReferencesInTheirShapes) {
         {{.Name = "X", .Ref = "TP3A", .LibName = "TP"}, "X", "TP", 3},
         {{.Name = "X", .Ref = "J", .LibName = "CN"}, "X", "J", 0},
         {{.Name = "X", .Ref = "U007", .LibName = "IC"}, "X", "U", 7},
-        // A prefix longer than its field keeps its number; it is cut to 7 bytes.
-        {{.Name = "X", .Ref = "ABCDEFGHI12", .LibName = "IC"}, "X", "ABCDEFG", 12},
+        // A long prefix is kept whole (cut, two references would become one part).
+        {{.Name = "X", .Ref = "ABCDEFGHI12", .LibName = "IC"}, "X", "ABCDEFGHI", 12},
         // Numbers past 16 bits keep their value: R40000 and R40001 are two parts.
         {{.Name = "X", .Ref = "R99999", .LibName = "RES"}, "X", "R", 99999},
         {{.Name = "X", .Ref = "U9876543210", .LibName = "IC"}, "X", "U", 9876543210},

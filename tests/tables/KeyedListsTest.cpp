@@ -233,6 +233,36 @@ TEST_F(KeyedListsTest, FootFileGrammarOrderAndRoundTrip) {
               "R1005\t\t\tR_0402\t\t抵抗\r\n");
 }
 
+// The second byte of ア is "A" and that of ヂ is "a" (likewise コ/ビ, 但/誕): folding those
+// bytes made two keys one, and the next save dropped an entry from the file.
+TEST_F(KeyedListsTest, DoubleByteKeysWhoseSecondBytesLookLikeLettersStayApart) {
+    const std::string makerFile = cvt_ + "/MakerTable.Txt";
+    const std::string footFile = cvt_ + "/FootPrintList.txt";
+    const std::string makerText = "ア\tMAKER-A\r\nヂ\tMAKER-DI\r\nコ?\tWILD-KO\r\nビ\tMAKER-BI\r\n";
+    support::WriteCp932File(makerFile, makerText);
+    support::WriteCp932File(footFile, "但\tFP-TAN\r\n誕\tFP-TAN2\r\nab?\tFP-AB\r\n");
+    for (int round = 0; round < 2; ++round) {  // as loaded, then as saved and loaded again
+        support::RecordingListView makerView;
+        support::RecordingListView footView;
+        tables::TMakerLists makers(cvtText_, makerView, ui_);
+        tables::TFootList foot(cvtText_, footView, ui_);
+        ASSERT_EQ(makers.Entries().size(), 4u);
+        ASSERT_EQ(foot.Entries().size(), 3u);
+        EXPECT_EQ(makers.FindMaker(text::Sj("ア")), "MAKER-A");
+        EXPECT_EQ(makers.FindMaker(text::Sj("ヂ")), "MAKER-DI");
+        EXPECT_EQ(makers.FindMaker(text::Sj("ビ")), "MAKER-BI");
+        EXPECT_EQ(makers.FindMaker(text::Sj("コ")), "WILD-KO");
+        EXPECT_EQ(foot.FindFoot(text::Sj("但"))->FootPrint, "FP-TAN");
+        EXPECT_EQ(foot.FindFoot(text::Sj("誕"))->FootPrint, "FP-TAN2");
+        EXPECT_EQ(foot.FindFoot("ABC")->FootPrint, "FP-AB");  // single-byte letters still fold
+        ASSERT_TRUE(makers.SaveMakers(cvtText_));
+        ASSERT_TRUE(foot.SaveFoot(cvtText_));
+    }
+    EXPECT_NE(support::ReadCp932FileAsUtf8(makerFile).find("ヂ\t\t\tMAKER-DI"), std::string::npos);
+    EXPECT_TRUE(tables::WildcardMatches("ab?", "ABx"));
+    EXPECT_FALSE(tables::WildcardMatches(text::Sj("ア"), text::Sj("ヂ")));
+}
+
 TEST_F(KeyedListsTest, FootTabOperationsAndMessages) {
     std::string file = cvt_ + "/FootPrintList.txt";
     tables::TFootList foot(cvtText_, view_, ui_);            // no file yet: empty
