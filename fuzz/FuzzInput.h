@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "support/Bytes.h"
 #include "support/ScopedEnv.h"
@@ -20,11 +21,14 @@ inline support::EditorSandbox& Sandbox() {
 
 // Writes the input under `name` in the sandbox (the current directory is set back to it,
 // since reading a drawing moves it) and returns the full path.
-inline std::string WriteInput(const std::string& name, const std::uint8_t* data, std::size_t size) {
+inline std::string WriteInput(const std::string& name, std::string_view bytes) {
     support::EditorSandbox& sandbox = Sandbox();
     std::filesystem::current_path(sandbox.Dir.Path());
-    return support::WriteFileBytes(sandbox.Dir / name,
-                                   std::string(reinterpret_cast<const char*>(data), size));
+    return support::WriteFileBytes(sandbox.Dir / name, bytes);
+}
+
+inline std::string WriteInput(const std::string& name, const std::uint8_t* data, std::size_t size) {
+    return WriteInput(name, std::string_view(reinterpret_cast<const char*>(data), size));
 }
 
 }  // namespace fuzz

@@ -1,6 +1,7 @@
-// A drawing read the whole way: records, parts filed against a small library and the
-// tables, nets built, the parts list finished and both output layouts made.
+// A drawing read the whole way with its own library: records, parts filed against the
+// library and the tables, nets built, the parts list finished and the output layouts made.
 #include "app/MainWindowState.h"
+#include "fuzz/DrawingInput.h"
 #include "fuzz/FuzzInput.h"
 #include "output/NetlistFiles.h"
 #include "output/PartsListFiles.h"
@@ -9,21 +10,9 @@
 
 namespace {
 
-void WriteLibraryOnce() {
+void WriteTablesOnce() {
     static bool written = [] {
         support::EditorSandbox& sandbox = fuzz::Sandbox();
-        using support::PinNoWord;
-        support::LibBuilder()
-            .Symbol({"R", 4, 2, 1, {{1, 0, {PinNoWord(1)}}, {1, 2, {PinNoWord(2)}}}})
-            .Symbol({"7400",
-                     6,
-                     8,
-                     2,
-                     {{2, 0, {PinNoWord(1), PinNoWord(4)}},
-                      {3, 1, {PinNoWord(12, 'A'), PinNoWord(13, 'B')}},
-                      {4, 2, {PinNoWord(3), PinNoWord(6)}}}})
-            .WriteTo(sandbox.Dir / "parts.lib");
-        support::WriteFileBytes(sandbox.Dir / "vorn.ini", support::VornIni({"parts.lib"}));
         support::WriteFileBytes(sandbox.Dir / "NameTable.Txt", "10k\tRES-10K\r\n");
         support::WriteFileBytes(sandbox.Dir / "PinCvtList.txt", "7400\r\n\t3\tA2\r\n");
         return true;
@@ -34,8 +23,12 @@ void WriteLibraryOnce() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    WriteLibraryOnce();
-    std::string path = fuzz::WriteInput("fuzz.ce2", data, size);
+    WriteTablesOnce();
+    const fuzz::DrawingInput input = fuzz::SplitDrawingInput(data, size);
+    const std::string libraryName = fuzz::LibraryFileName(input.Library);
+    fuzz::WriteInput(libraryName, input.Library);
+    fuzz::WriteInput("vorn.ini", support::VornIni({libraryName}));
+    std::string path = fuzz::WriteInput("fuzz.ce2", input.Drawing);
     support::RecordingUserInterface ui;
     app::MainWindowState state(ui);
     state.ReadDrawing(path, "fuzz.ce2");

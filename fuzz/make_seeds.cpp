@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/DrawingInput.h"
 #include "support/Ce2Builder.h"
 #include "support/LibBuilder.h"
 #include "text/Cp932.h"
@@ -83,7 +84,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     fs::path root = argv[1];
-    Write(root, "drawing", Drawings());
+    std::vector<std::string> drawings;
+    for (const std::string& drawing : Drawings()) {
+        drawings.push_back(fuzz::JoinDrawingInput(Libs()[0], drawing));
+        drawings.push_back(fuzz::JoinDrawingInput(Lb3s()[0], drawing));
+    }
+    Write(root, "drawing", drawings);
     Write(root, "lib", Libs());
     Write(root, "lb3", Lb3s());
     Write(root, "name_table",

@@ -489,7 +489,7 @@ QWidget* TVornExtracts::BuildOptionPage() {
 }
 
 void TVornExtracts::BuildMenus() {
-    auto add = [this](QMenu* menu, const char* caption, QKeySequence shortcut = {}) {
+    auto add = [](QMenu* menu, const char* caption, QKeySequence shortcut = {}) {
         QAction* action = menu->addAction(U(caption));
         action->setShortcut(shortcut);
         return action;
@@ -523,7 +523,7 @@ void TVornExtracts::BuildMenus() {
                                std::pair{MakerListEditMnu, app::EditedTable::Makers},
                                std::pair{FootPrintEditMnu, app::EditedTable::Footprints},
                                std::pair{PinCvtEditMnu, app::EditedTable::PinCvt}}) {
-        connect(item, &QAction::triggered, this, [this, table] { EditorMnuClick(table); });
+        connect(item, &QAction::triggered, this, [this, table = table] { EditorMnuClick(table); });
     }
     connect(CloseBtn, &QAction::triggered, this, &TVornExtracts::CloseBtnClick);
     for (auto [object, context] :

@@ -88,6 +88,9 @@ ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::
             (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)) {
             ::_exit(127);
         }
+        if (options.TimeLimitSeconds != 0) {
+            ::alarm(options.TimeLimitSeconds);  // kept across exec: SIGALRM ends the program
+        }
         ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }

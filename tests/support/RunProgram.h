@@ -20,6 +20,9 @@ struct RunOptions {
     // permissions bind the program as they bind a user. `workDir` must then be readable
     // by everyone.
     bool Unprivileged = false;
+    // Seconds after which the program is killed (Status -1), so that a hang fails the test
+    // instead of stopping the suite; 0 for no limit.
+    unsigned TimeLimitSeconds = 0;
 };
 
 // Runs the vornextract binary in `workDir` with `args`, without a display, with its home,
