@@ -192,9 +192,23 @@ TEST_F(SettingsFilesTest, GroupChecksReadAndWriteTheFolderFile) {
 // Each odd name would be taken for the plain name before it, or not found at all, if it
 // were written as it stands; "[F=0" would even start a section and hide the marks after it.
 TEST_F(SettingsFilesTest, EveryGroupNameGetsItsOwnCheckMarkBack) {
-    const std::vector<std::string> names{"A",  " A",  "B",   "B\t", "D",       "D=0",
-                                         "E",  ";E",  "F=0", "[F=0", "[G]",     "%5BG]",
-                                         "%H", "  ",  "",    "Z",    text::Sj("抵抗"),
+    const std::vector<std::string> names{"A",
+                                         " A",
+                                         "B",
+                                         "B\t",
+                                         "D",
+                                         "D=0",
+                                         "E",
+                                         ";E",
+                                         "F=0",
+                                         "[F=0",
+                                         "[G]",
+                                         "%5BG]",
+                                         "%H",
+                                         "  ",
+                                         "",
+                                         "Z",
+                                         text::Sj("抵抗"),
                                          text::Sj(" 抵抗=[")};
     std::vector<settings::NameGroupItem> groups;
     for (std::size_t i = 0; i < names.size(); ++i) {

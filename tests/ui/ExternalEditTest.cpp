@@ -1,7 +1,7 @@
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QElapsedTimer>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -86,8 +86,8 @@ TEST_F(ExternalEditTest, RelativeConversionFolderKeepsEveryTableWhereItWasRead) 
     }
     EXPECT_EQ(support::ReadBytesFile(folder / "edited.log"),
               (cvt / "NameTable.Txt").string() + "\n" + (cvt / "MakerTable.Txt").string() + "\n" +
-                  (cvt / "FootPrintList.txt").string() + "\n" +
-                  (cvt / "PinCvtList.txt").string() + "\n");
+                  (cvt / "FootPrintList.txt").string() + "\n" + (cvt / "PinCvtList.txt").string() +
+                  "\n");
     EXPECT_EQ(Column(w.NameCvtView, 1), (std::vector<std::string>{"C1u", "C2u", "ZZ"}));
     EXPECT_EQ(Column(w.MakerView, 0), (std::vector<std::string>{"LM358", "NE5532", "ZZ"}));
     EXPECT_EQ(Column(w.FootView, 0), (std::vector<std::string>{"LM358", "NE5532", "ZZ"}));
