@@ -976,6 +976,13 @@ bool TVornExtracts::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TVornExtracts::FormCloseQuery() {
+    // Closing now would drop the reload of the table being edited and leave the program
+    // waiting for the editor after its window is gone.
+    if (tableEditRunning_) {
+        ui_.ShowMessage(
+            text::Sj("外部エディタで編集中です。\nエディタを閉じてから終了してください。"));
+        return false;
+    }
     NameCvtTabExit();
     if (!State.NotSaved) {
         return true;
