@@ -153,14 +153,25 @@ std::string_view KeyColumnTabs(std::size_t length) {
     return length < 16 ? "\t\t" : "\t";
 }
 
-fs::path CvtFolderPath(std::string_view cvtDirCp932) {
-    fs::path folder(text::Cp932ToUtf8(cvtDirCp932));
+namespace {
+
+fs::path AbsoluteFolder(const fs::path& folder) {
     if (folder.is_absolute()) {
         return folder;
     }
     std::error_code ec;
     fs::path cwd = fs::current_path(ec);
     return ec ? folder : cwd / folder;
+}
+
+}  // namespace
+
+fs::path CvtFolderPath(std::string_view cvtDirCp932) {
+    return AbsoluteFolder(fs::path(text::Cp932ToUtf8(cvtDirCp932)));
+}
+
+fs::path TableFileIn(const fs::path& folder, std::string_view name) {
+    return AbsoluteFolder(folder) / name;
 }
 
 std::string PathText(const fs::path& path) {

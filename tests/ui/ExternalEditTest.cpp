@@ -34,7 +34,7 @@ TEST_F(ExternalEditTest, EditorAppendsALineAndTheViewIsReloaded) {
     const std::string script = folder / "editor.sh";
     support::WriteFileBytes(script, "#!/bin/sh\nprintf 'NE5532\\tJRC\\r\\n' >> \"$1\"\n");
     fs::permissions(script, fs::perms::owner_all);
-    const fs::path makers = tables::TMakerLists::FilePath(w.State.Options.CvtDir);
+    const fs::path makers = w.State.Tables.Makers->FilePath();
     support::WriteFileBytes(makers.string(), "LM358\tTI\r\n");
     w.State.Options.Editors = script;
     ASSERT_EQ(w.MakerView->topLevelItemCount(), 0);
