@@ -15,6 +15,16 @@ namespace fs = std::filesystem;
 namespace {
 constexpr std::size_t kReadChunk = 64 * 1024;
 constexpr char kEndOfText = '\x1a';
+
+fs::path AbsoluteFolder(const fs::path& folder) {
+    if (folder.is_absolute()) {
+        return folder;
+    }
+    std::error_code ec;
+    fs::path cwd = fs::current_path(ec);
+    return ec ? folder : cwd / folder;
+}
+
 }  // namespace
 
 TableLineReader::TableLineReader(const fs::path& path) {
@@ -152,19 +162,6 @@ std::string_view KeyColumnTabs(std::size_t length) {
     }
     return length < 16 ? "\t\t" : "\t";
 }
-
-namespace {
-
-fs::path AbsoluteFolder(const fs::path& folder) {
-    if (folder.is_absolute()) {
-        return folder;
-    }
-    std::error_code ec;
-    fs::path cwd = fs::current_path(ec);
-    return ec ? folder : cwd / folder;
-}
-
-}  // namespace
 
 fs::path CvtFolderPath(std::string_view cvtDirCp932) {
     return AbsoluteFolder(fs::path(text::Cp932ToUtf8(cvtDirCp932)));
