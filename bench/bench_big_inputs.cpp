@@ -108,8 +108,8 @@ int main(int argc, char** argv) {
     support::WriteFileBytes(cvt + "/PinCvtList.txt", text);
     s = Seconds([&] {
         support::RecordingTreeView tree;
-        tables::TPinCvtList pins;
-        pins.LoadPinCvt(cvt, tree, ui);
+        tables::TPinCvtList pins(cvt);
+        pins.LoadPinCvt(tree, ui);
         loaded = pins.Blocks().size();
     });
     Report("pin conversion list (blocks)", lines, text.size(), s, loaded);

@@ -7,7 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteInput(tables::TFootList::kFileName, data, size);
     support::RecordingUserInterface ui;
     support::RecordingListView view;
-    tables::TFootList foot(fuzz::Sandbox().Dir.Path().string(), view, ui);
+    tables::TFootList foot(fuzz::Sandbox().Dir.Path(), view, ui);
     for (const char* name : {"RES-10K", "C1608", "A", ""}) {
         (void)foot.FindFoot(name);
     }

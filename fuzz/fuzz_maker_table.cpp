@@ -7,7 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteInput(tables::TMakerLists::kFileName, data, size);
     support::RecordingUserInterface ui;
     support::RecordingListView view;
-    tables::TMakerLists makers(fuzz::Sandbox().Dir.Path().string(), view, ui);
+    tables::TMakerLists makers(fuzz::Sandbox().Dir.Path(), view, ui);
     for (const char* name : {"NE555", "RES-10K", "A", ""}) {
         (void)makers.FindMaker(name);
     }

@@ -7,8 +7,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteInput(tables::TPinCvtList::kFileName, data, size);
     support::RecordingUserInterface ui;
     support::RecordingTreeView tree;
-    tables::TPinCvtList pins;
-    pins.LoadPinCvt(fuzz::Sandbox().Dir.Path().string(), tree, ui);
+    tables::TPinCvtList pins(fuzz::Sandbox().Dir.Path());
+    pins.LoadPinCvt(tree, ui);
     for (const auto& block : pins.Blocks()) {
         for (const auto& pin : block.Pins) {
             (void)pins.PinNumberOf(block.BlockName, pin.PinText);

@@ -13,20 +13,20 @@ extern char** environ;
 namespace app {
 
 std::filesystem::path EditedTableFile(const MainWindowState& state, EditedTable table) {
-    const std::string& dir = state.Options.CvtDir;
+    const std::filesystem::path& folder = state.Tables.Folder();
     switch (table) {
         case EditedTable::EachNames:
             return tables::TNameLists::kFileName;
         case EditedTable::CommonNames:
-            return tables::CvtFolderPath(dir) / tables::TNameLists::kFileName;
+            return folder / tables::TNameLists::kFileName;
         case EditedTable::Makers:
-            return tables::TMakerLists::FilePath(dir);
+            return folder / tables::TMakerLists::kFileName;
         case EditedTable::Footprints:
-            return tables::TFootList::FilePath(dir);
+            return folder / tables::TFootList::kFileName;
         case EditedTable::PinCvt:
             break;
     }
-    return tables::TPinCvtList::FilePath(dir);
+    return folder / tables::TPinCvtList::kFileName;
 }
 
 void PrepareTableEdit(MainWindowState& state, EditedTable table) {
@@ -58,30 +58,29 @@ int RunEditorAndWait(const std::string& editor, const std::filesystem::path& fil
 
 void ReloadEditedTable(MainWindowState& state, EditedTable table) {
     tables::TConversionTables& tables = state.Tables;
-    const std::string& dir = state.Options.CvtDir;
     switch (table) {
         case EditedTable::EachNames:
             tables.LoadDrawingNameTable();
             break;
         case EditedTable::CommonNames:
             if (tables.NameLists) {
-                tables.NameLists->LoadList(EditedTableFile(state, table), *tables.Views.NameCvtView,
-                                           tables::NameList::Common);
+                tables.NameLists->LoadList(tables.NameLists->CommonPath(),
+                                           *tables.Views.NameCvtView, tables::NameList::Common);
             }
             break;
         case EditedTable::Makers:
             if (tables.Makers) {
-                tables.Makers->LoadMakers(dir, *tables.Views.MakerView);
+                tables.Makers->LoadMakers(*tables.Views.MakerView);
             }
             break;
         case EditedTable::Footprints:
             if (tables.Foot) {
-                tables.Foot->LoadFoot(dir, *tables.Views.FootView);
+                tables.Foot->LoadFoot(*tables.Views.FootView);
             }
             break;
         case EditedTable::PinCvt:
             if (tables.PinCvt) {
-                tables.PinCvt->LoadPinCvt(dir, *tables.Views.PinCvtView, state.Ui());
+                tables.PinCvt->LoadPinCvt(*tables.Views.PinCvtView, state.Ui());
             }
             break;
     }

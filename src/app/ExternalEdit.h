@@ -12,7 +12,7 @@ namespace app {
 enum class EditedTable { EachNames, CommonNames, Makers, Footprints, PinCvt };
 
 // The table's file: the per-drawing names in the current directory, the others in the
-// conversion folder.
+// conversion folder the tables were read from.
 std::filesystem::path EditedTableFile(const MainWindowState& state, EditedTable table);
 
 // Before the editor opens a name list's file, the pending changes of both name lists are

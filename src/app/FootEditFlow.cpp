@@ -49,7 +49,7 @@ bool SaveFootEdit(MainWindowState& state, model::TPartRec& part, const std::stri
         entry->FootPrint = footPrint;
         entry->SilkName = silk;
         state.Tables.Foot->AddFoot(std::move(entry), *state.Tables.Views.FootView);
-        state.Tables.Foot->SaveFoot(state.Options.CvtDir);
+        state.Tables.Foot->SaveFoot();
     }
     return true;
 }

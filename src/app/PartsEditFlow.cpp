@@ -108,7 +108,7 @@ bool SavePartEdit(MainWindowState& state, model::TPartRec& part, PartEdit& edit)
             text::CopyToField(entry.CvtName, part.CvtNameText());
             text::CopyToField(entry.MakerName, part.MakerNameText());
             state.Tables.Makers->AddMaker(entry, *state.Tables.Views.MakerView);
-            state.Tables.Makers->SaveMakers(state.Options.CvtDir);
+            state.Tables.Makers->SaveMakers();
         }
     }
 

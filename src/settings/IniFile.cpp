@@ -108,6 +108,15 @@ int HexDigit(char c) {
 
 }  // namespace
 
+bool KeyReadsBack(std::string_view key) {
+    if (!key.empty() &&
+        (IsBlank(key.front()) || IsBlank(key.back()) || key.front() == ';' || key.front() == '[')) {
+        return false;
+    }
+    // None of these bytes is ever the second byte of a double-byte character.
+    return key.find_first_of(std::string_view("=\r\n\0", 4)) == std::string_view::npos;
+}
+
 std::optional<int> ParseIniInteger(std::string_view value) {
     if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
         // Eight hex digits at most; 0xFFFFFFFF is -1 as a 32-bit value.

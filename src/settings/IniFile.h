@@ -67,6 +67,11 @@ class TIniFile {
     mutable std::optional<std::unordered_map<std::string, std::size_t>> keyLines_;
 };
 
+// Whether a key written as it stands is found again under the same name: not one with
+// blanks at either end, an "=" or a line end, nor one that starts with ";" (a comment) or
+// "[" (a section line).
+bool KeyReadsBack(std::string_view key);
+
 // Parses an integer value of the settings format; none when it is not a number.
 std::optional<int> ParseIniInteger(std::string_view value);
 

@@ -5,6 +5,8 @@
 
 #include "platform/ProgramHome.h"
 #include "text/Cp932.h"
+#include "text/Padding.h"
+#include "text/Sjis.h"
 
 namespace settings {
 namespace fs = std::filesystem;
@@ -96,6 +98,44 @@ void WriteFolderSettings(TIniFile& ini, const TSettingsState& state) {
     SaveGroupChecks(ini, state.Options.NameGroup);
 }
 
+// A group's check mark is stored under the group's name. A name that a key line would not
+// give back, or one that starts with the escape mark, is stored as the mark followed by the
+// name with blanks, control bytes and "%=;[" written as "%XX"; so no escaped key is ever a
+// plain one, and files written before keep reading as they did.
+constexpr char kGroupEscape = '%';
+
+bool NeedsGroupEscape(std::string_view name) {
+    return !KeyReadsBack(name) || (!name.empty() && name.front() == kGroupEscape);
+}
+
+std::string GroupKey(std::string_view name) {
+    if (!NeedsGroupEscape(name)) {
+        return std::string(name);
+    }
+    std::string key(1, kGroupEscape);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        auto c = static_cast<unsigned char>(name[i]);
+        if (text::IsLeadByte(c) && i + 1 < name.size()) {
+            key.append(name.substr(i, 2));
+            ++i;
+        } else if (c <= ' ' || std::string_view("%=;[").find(name[i]) != std::string_view::npos) {
+            key += text::Format("%%%02X", c);
+        } else {
+            key += name[i];
+        }
+    }
+    return key;
+}
+
+bool GroupChecked(const TIniFile& file, std::string_view name) {
+    std::string key = GroupKey(name);
+    // A name that starts with the mark was stored as it stands before it was escaped.
+    if (key != name && KeyReadsBack(name) && !file.Value(kNameGroup, key)) {
+        key = name;
+    }
+    return file.ReadBool(kNameGroup, key, true);
+}
+
 bool SameFile(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     return a == b || fs::equivalent(a, b, ec);
@@ -153,7 +193,7 @@ std::vector<fs::path> SaveSettings(const TSettingsState& state) {
 
 void LoadGroupChecks(const TIniFile& file, std::vector<NameGroupItem>& groups) {
     for (NameGroupItem& group : groups) {
-        group.Checked = file.ReadBool(kNameGroup, group.Name, true);
+        group.Checked = GroupChecked(file, group.Name);
     }
 }
 
@@ -164,7 +204,7 @@ void LoadGroupChecks(std::vector<NameGroupItem>& groups) {
 void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index,
                     const TIniFile& folderFile) {
     if (index < groups.size()) {
-        groups[index].Checked = folderFile.ReadBool(kNameGroup, groups[index].Name, true);
+        groups[index].Checked = GroupChecked(folderFile, groups[index].Name);
     }
 }
 
@@ -176,7 +216,7 @@ void SaveGroupChecks(TIniFile& file, const std::vector<NameGroupItem>& groups) {
     std::vector<std::pair<std::string, std::string>> values;
     values.reserve(groups.size());
     for (const NameGroupItem& group : groups) {
-        values.emplace_back(group.Name, group.Checked ? "1" : "0");
+        values.emplace_back(GroupKey(group.Name), group.Checked ? "1" : "0");
     }
     file.WriteValues(kNameGroup, values);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,9 +38,12 @@ class TConversionTables : public PinNumberLookup {
     TConversionTables& operator=(const TConversionTables&) = delete;
 
     bool Created() const { return NameLists != nullptr; }
-    // Creates and loads every table from the folder named by options.CvtDir; the name
-    // lists take options.NameGroup as their group check list.
+    // Creates and loads every table from the folder named by options.CvtDir, resolved
+    // here once: each table keeps to its file while reading drawings moves the current
+    // directory. The name lists take options.NameGroup as their group check list.
     void Create(settings::TOptionValues& options, view::UserInterface& ui);
+    // The conversion folder the tables were created from (empty before Create).
+    const std::filesystem::path& Folder() const { return folder_; }
     // Loads "NameTable.Txt" of the current directory as the per-drawing list.
     void LoadDrawingNameTable();
 
@@ -59,6 +63,7 @@ class TConversionTables : public PinNumberLookup {
     std::unique_ptr<TPinCvtList> PinCvt;
 
   private:
+    std::filesystem::path folder_;
     DetachedListView detachedList_;
     DetachedTreeView detachedTree_;
 };

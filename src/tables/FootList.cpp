@@ -48,23 +48,18 @@ std::vector<view::ListView::Column> FootColumns(int partWidth, int footWidth, in
             {text::Sj("部品シルク"), silkWidth}};
 }
 
-TFootList::TFootList(std::string_view cvtDir, view::ListView& view, view::UserInterface& ui)
-    : ui_(ui) {
-    LoadFoot(cvtDir, view);
+TFootList::TFootList(const fs::path& cvtFolder, view::ListView& view, view::UserInterface& ui)
+    : path_(TableFileIn(cvtFolder, kFileName)), ui_(ui) {
+    LoadFoot(view);
 }
 
-fs::path TFootList::FilePath(std::string_view cvtDir) {
-    return CvtFolderPath(cvtDir) / kFileName;
-}
-
-bool TFootList::LoadFoot(std::string_view cvtDir, view::ListView& view) {
-    fs::path path = FilePath(cvtDir);
-    TableLineReader reader(path);
+bool TFootList::LoadFoot(view::ListView& view) {
+    TableLineReader reader(path_);
     if (reader.OpenStatus() == TableLineReader::Status::Missing) {
         return true;
     }
     if (reader.OpenStatus() == TableLineReader::Status::Unreadable) {
-        ui_.ShowMessage(CannotOpenMessage(path));
+        ui_.ShowMessage(CannotOpenMessage(path_));
         return false;
     }
     entries_.clear();
@@ -119,7 +114,7 @@ int TFootList::AddFoot(std::unique_ptr<model::TFootRec> entry, view::ListView& v
     return row;
 }
 
-bool TFootList::SaveFoot(std::string_view cvtDir) {
+bool TFootList::SaveFoot() {
     if (entries_.empty()) {
         return true;
     }
@@ -132,9 +127,8 @@ bool TFootList::SaveFoot(std::string_view cvtDir) {
             .append(entry->SilkName)
             .append("\r\n");
     }
-    fs::path path = FilePath(cvtDir);
-    if (!WriteTableFile(path, content)) {
-        ui_.ShowMessage(CannotCreateMessage(path));
+    if (!WriteTableFile(path_, content)) {
+        ui_.ShowMessage(CannotCreateMessage(path_));
         return false;
     }
     return true;
@@ -158,13 +152,13 @@ TFootList::Boxes TFootList::BoxesOf(int row) const {
     return {entry.FootKey.str(), entry.FootPrint.str(), entry.SilkName.str()};
 }
 
-void TFootList::AddFromBoxes(std::string_view cvtDir, view::ListView& view, const Boxes& boxes) {
+void TFootList::AddFromBoxes(view::ListView& view, const Boxes& boxes) {
     // An empty footprint cannot be stored: the silk name would read back as footprint.
     if (boxes.PartName.empty() || boxes.FootPrint.empty()) {
         return;
     }
     AddFoot(MakeEntry(boxes.PartName, boxes.FootPrint, boxes.Silk), view);
-    SaveFoot(cvtDir);
+    SaveFoot();
 }
 
 void TFootList::RemoveRow(view::ListView& view, int row) {
@@ -172,7 +166,7 @@ void TFootList::RemoveRow(view::ListView& view, int row) {
     entries_.erase(entries_.begin() + row);
 }
 
-void TFootList::ReplaceSelected(std::string_view cvtDir, view::ListView& view, const Boxes& boxes) {
+void TFootList::ReplaceSelected(view::ListView& view, const Boxes& boxes) {
     int row = view.Selected();
     if (!ValidRow(row) || boxes.PartName.empty() || boxes.FootPrint.empty()) {
         return;
@@ -183,10 +177,10 @@ void TFootList::ReplaceSelected(std::string_view cvtDir, view::ListView& view, c
         return;
     }
     RemoveRow(view, row);
-    AddFromBoxes(cvtDir, view, boxes);
+    AddFromBoxes(view, boxes);
 }
 
-void TFootList::DeleteSelected(std::string_view cvtDir, view::ListView& view, const Boxes& boxes) {
+void TFootList::DeleteSelected(view::ListView& view, const Boxes& boxes) {
     int row = view.Selected();
     if (!ValidRow(row)) {
         return;
@@ -202,7 +196,7 @@ void TFootList::DeleteSelected(std::string_view cvtDir, view::ListView& view, co
         return;
     }
     RemoveRow(view, row);
-    SaveFoot(cvtDir);
+    SaveFoot();
 }
 
 }  // namespace tables

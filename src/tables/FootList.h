@@ -23,21 +23,24 @@ class TFootList {
   public:
     static constexpr const char* kFileName = "FootPrintList.txt";
 
-    TFootList(std::string_view cvtDir, view::ListView& view, view::UserInterface& ui);
+    // Loads the file of the conversion folder (made absolute now) into the list and the
+    // view; every later load and save uses that same file.
+    TFootList(const std::filesystem::path& cvtFolder, view::ListView& view,
+              view::UserInterface& ui);
 
-    static std::filesystem::path FilePath(std::string_view cvtDir);
+    const std::filesystem::path& FilePath() const { return path_; }
 
     const std::vector<std::unique_ptr<model::TFootRec>>& Entries() const { return entries_; }
 
     // True when the file was read or does not exist (then nothing changes); a file that
     // cannot be opened is reported, false then.
-    bool LoadFoot(std::string_view cvtDir, view::ListView& view);
+    bool LoadFoot(view::ListView& view);
     // Files the entry by key order; an entry with an equal key takes the new footprint and
     // silk name. The affected row is selected and scrolled into view; its index is returned.
     int AddFoot(std::unique_ptr<model::TFootRec> entry, view::ListView& view);
     // Writes the list; an empty list leaves the file as it is. False (with the message)
     // only when the file cannot be written.
-    bool SaveFoot(std::string_view cvtDir);
+    bool SaveFoot();
     // The first entry whose key matches `name`, or null.
     const model::TFootRec* FindFoot(std::string_view name) const;
 
@@ -48,9 +51,9 @@ class TFootList {
         std::string Silk;
     };
     Boxes BoxesOf(int row) const;
-    void AddFromBoxes(std::string_view cvtDir, view::ListView& view, const Boxes& boxes);
-    void ReplaceSelected(std::string_view cvtDir, view::ListView& view, const Boxes& boxes);
-    void DeleteSelected(std::string_view cvtDir, view::ListView& view, const Boxes& boxes);
+    void AddFromBoxes(view::ListView& view, const Boxes& boxes);
+    void ReplaceSelected(view::ListView& view, const Boxes& boxes);
+    void DeleteSelected(view::ListView& view, const Boxes& boxes);
 
   private:
     bool ValidRow(int row) const {
@@ -58,6 +61,7 @@ class TFootList {
     }
     void RemoveRow(view::ListView& view, int row);
 
+    std::filesystem::path path_;
     std::vector<std::unique_ptr<model::TFootRec>> entries_;
     PlainOrderFlag plainOrder_;
     view::UserInterface& ui_;

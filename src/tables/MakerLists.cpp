@@ -31,17 +31,13 @@ std::vector<view::ListView::Column> MakerColumns(int partWidth, int makerWidth) 
     return {{text::Sj("部品名"), partWidth}, {text::Sj("メーカー名"), makerWidth}};
 }
 
-TMakerLists::TMakerLists(std::string_view cvtDir, view::ListView& view, view::UserInterface& ui)
-    : ui_(ui) {
-    LoadMakers(cvtDir, view);
+TMakerLists::TMakerLists(const fs::path& cvtFolder, view::ListView& view, view::UserInterface& ui)
+    : path_(TableFileIn(cvtFolder, kFileName)), ui_(ui) {
+    LoadMakers(view);
 }
 
-fs::path TMakerLists::FilePath(std::string_view cvtDir) {
-    return CvtFolderPath(cvtDir) / kFileName;
-}
-
-bool TMakerLists::LoadMakers(std::string_view cvtDir, view::ListView& view) {
-    TableLineReader reader(FilePath(cvtDir));
+bool TMakerLists::LoadMakers(view::ListView& view) {
+    TableLineReader reader(path_);
     if (reader.OpenStatus() != TableLineReader::Status::Opened) {
         return false;
     }
@@ -93,16 +89,15 @@ int TMakerLists::AddMaker(const model::MAKERLIST& entry, view::ListView& view) {
     return row;
 }
 
-bool TMakerLists::SaveMakers(std::string_view cvtDir) {
+bool TMakerLists::SaveMakers() {
     std::string content;
     for (const model::MAKERLIST& entry : entries_) {
         std::string_view key = KeyOf(entry);
         content.append(key).append(KeyColumnTabs(key.size())).append(MakerOf(entry)).append("\r\n");
     }
-    fs::path path = FilePath(cvtDir);
-    Unsaved = !WriteTableFile(path, content);
+    Unsaved = !WriteTableFile(path_, content);
     if (Unsaved) {
-        ui_.ShowMessage(CannotCreateMessage(path));
+        ui_.ShowMessage(CannotCreateMessage(path_));
     }
     return !Unsaved;
 }
@@ -124,12 +119,12 @@ TMakerLists::Boxes TMakerLists::BoxesOf(int row) const {
     return {std::string(KeyOf(entry)), std::string(MakerOf(entry))};
 }
 
-void TMakerLists::AddFromBoxes(std::string_view cvtDir, view::ListView& view, const Boxes& boxes) {
+void TMakerLists::AddFromBoxes(view::ListView& view, const Boxes& boxes) {
     if (boxes.PartName.empty() || boxes.Maker.empty()) {
         return;
     }
     AddMaker(MakeEntry(boxes.PartName, boxes.Maker), view);
-    SaveMakers(cvtDir);
+    SaveMakers();
 }
 
 void TMakerLists::RemoveRow(view::ListView& view, int row) {
@@ -137,8 +132,7 @@ void TMakerLists::RemoveRow(view::ListView& view, int row) {
     view.DeleteRow(row);
 }
 
-void TMakerLists::ReplaceSelected(std::string_view cvtDir, view::ListView& view,
-                                  const Boxes& boxes) {
+void TMakerLists::ReplaceSelected(view::ListView& view, const Boxes& boxes) {
     int row = view.Selected();
     if (!ValidRow(row) || boxes.PartName.empty() || boxes.Maker.empty()) {
         return;
@@ -148,11 +142,10 @@ void TMakerLists::ReplaceSelected(std::string_view cvtDir, view::ListView& view,
         return;
     }
     RemoveRow(view, row);
-    AddFromBoxes(cvtDir, view, boxes);
+    AddFromBoxes(view, boxes);
 }
 
-void TMakerLists::DeleteSelected(std::string_view cvtDir, view::ListView& view,
-                                 const Boxes& boxes) {
+void TMakerLists::DeleteSelected(view::ListView& view, const Boxes& boxes) {
     int row = view.Selected();
     if (!ValidRow(row)) {
         return;
@@ -169,7 +162,7 @@ void TMakerLists::DeleteSelected(std::string_view cvtDir, view::ListView& view,
         return;
     }
     RemoveRow(view, row);
-    SaveMakers(cvtDir);
+    SaveMakers();
 }
 
 }  // namespace tables

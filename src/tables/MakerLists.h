@@ -23,21 +23,23 @@ class TMakerLists {
   public:
     static constexpr const char* kFileName = "MakerTable.Txt";
 
-    // Loads the file of the folder named by `cvtDir` (CP932) into the list and the view.
-    TMakerLists(std::string_view cvtDir, view::ListView& view, view::UserInterface& ui);
+    // Loads the file of the conversion folder (made absolute now) into the list and the
+    // view; every later load and save uses that same file.
+    TMakerLists(const std::filesystem::path& cvtFolder, view::ListView& view,
+                view::UserInterface& ui);
 
-    static std::filesystem::path FilePath(std::string_view cvtDir);
+    const std::filesystem::path& FilePath() const { return path_; }
 
     const std::vector<model::MAKERLIST>& Entries() const { return entries_; }
 
     // A file that cannot be opened changes nothing; false then.
-    bool LoadMakers(std::string_view cvtDir, view::ListView& view);
+    bool LoadMakers(view::ListView& view);
     // Files the entry by key order; an entry with an equal key gets the new maker. The
     // affected row is selected and scrolled into view; its index is returned.
     int AddMaker(const model::MAKERLIST& entry, view::ListView& view);
     // Writes the whole list (an empty list writes an empty file). A failure is reported
     // and remembered in Unsaved; false then.
-    bool SaveMakers(std::string_view cvtDir);
+    bool SaveMakers();
     // The maker of the first entry whose key matches `name`.
     std::optional<std::string> FindMaker(std::string_view name) const;
 
@@ -47,9 +49,9 @@ class TMakerLists {
         std::string Maker;
     };
     Boxes BoxesOf(int row) const;  // what a selected row shows in the boxes
-    void AddFromBoxes(std::string_view cvtDir, view::ListView& view, const Boxes& boxes);
-    void ReplaceSelected(std::string_view cvtDir, view::ListView& view, const Boxes& boxes);
-    void DeleteSelected(std::string_view cvtDir, view::ListView& view, const Boxes& boxes);
+    void AddFromBoxes(view::ListView& view, const Boxes& boxes);
+    void ReplaceSelected(view::ListView& view, const Boxes& boxes);
+    void DeleteSelected(view::ListView& view, const Boxes& boxes);
 
     // The last write failed: the list in memory holds changes the file lacks.
     bool Unsaved = false;
@@ -60,6 +62,7 @@ class TMakerLists {
     }
     void RemoveRow(view::ListView& view, int row);
 
+    std::filesystem::path path_;
     std::vector<model::MAKERLIST> entries_;
     PlainOrderFlag plainOrder_;
     view::UserInterface& ui_;

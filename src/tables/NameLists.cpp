@@ -49,9 +49,9 @@ std::vector<view::ListView::Column> NameCvtColumns(int groupWidth, int orgWidth,
             {text::Sj("部品名"), newWidth}};
 }
 
-TNameLists::TNameLists(std::string_view cvtDir, std::vector<settings::NameGroupItem>& groups,
+TNameLists::TNameLists(const fs::path& cvtFolder, std::vector<settings::NameGroupItem>& groups,
                        view::ListView& commonView, view::UserInterface& ui)
-    : cvtFolder_(CvtFolderPath(cvtDir)), groups_(groups), ui_(ui) {
+    : commonPath_(TableFileIn(cvtFolder, kFileName)), groups_(groups), ui_(ui) {
     LoadList(CommonPath(), commonView, NameList::Common);
 }
 

@@ -53,13 +53,12 @@ class TNameLists {
     };
     enum class EditMode { Update, Insert };
 
-    // Takes the folder (made absolute now) and the group check list, and loads the common
-    // list into `commonView`.
-    TNameLists(std::string_view cvtDir, std::vector<settings::NameGroupItem>& groups,
+    // Takes the conversion folder (made absolute now) and the group check list, and loads
+    // the common list into `commonView`.
+    TNameLists(const std::filesystem::path& cvtFolder, std::vector<settings::NameGroupItem>& groups,
                view::ListView& commonView, view::UserInterface& ui);
 
-    const std::filesystem::path& CvtFolder() const { return cvtFolder_; }
-    std::filesystem::path CommonPath() const { return cvtFolder_ / kFileName; }
+    const std::filesystem::path& CommonPath() const { return commonPath_; }
 
     std::vector<NameCvtRec>& Entries(NameList which) {
         return which == NameList::Common ? common_ : each_;
@@ -118,7 +117,7 @@ class TNameLists {
     int FindGroup(std::string_view name, const settings::TIniFile* folderSettings);
     bool CurrentEntryValid() const;
 
-    std::filesystem::path cvtFolder_;
+    std::filesystem::path commonPath_;
     std::vector<settings::NameGroupItem>& groups_;
     view::UserInterface& ui_;
     std::unordered_map<std::string, int> groupIndex_;  // folded name -> first index

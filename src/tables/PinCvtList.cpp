@@ -57,19 +57,15 @@ std::int32_t PinNumberText(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-fs::path TPinCvtList::FilePath(std::string_view cvtDir) {
-    return CvtFolderPath(cvtDir) / kFileName;
-}
+TPinCvtList::TPinCvtList(const fs::path& cvtFolder) : path_(TableFileIn(cvtFolder, kFileName)) {}
 
-void TPinCvtList::LoadPinCvt(std::string_view cvtDir, view::TreeView& tree,
-                             view::UserInterface& ui) {
+void TPinCvtList::LoadPinCvt(view::TreeView& tree, view::UserInterface& ui) {
     tree.BeginUpdate();
     tree.Clear();
     blocks_.clear();
-    fs::path path = FilePath(cvtDir);
-    TableLineReader reader(path);
+    TableLineReader reader(path_);
     if (reader.OpenStatus() == TableLineReader::Status::Unreadable) {
-        ui.ShowMessage(CannotOpenMessage(path));
+        ui.ShowMessage(CannotOpenMessage(path_));
     }
     try {
         view::TreeView::Node blockNode = view::TreeView::kNone;

@@ -41,13 +41,16 @@ class TPinCvtList : public PinNumberLookup {
   public:
     static constexpr const char* kFileName = "PinCvtList.txt";
 
-    static std::filesystem::path FilePath(std::string_view cvtDir);
+    // The list of the file in the conversion folder (made absolute now), empty until loaded.
+    explicit TPinCvtList(const std::filesystem::path& cvtFolder);
+
+    const std::filesystem::path& FilePath() const { return path_; }
 
     const std::vector<TPinCvtDat>& Blocks() const { return blocks_; }
 
     // Empties the list and the tree, then reads the file (a missing file leaves both
     // empty; one that cannot be opened is reported).
-    void LoadPinCvt(std::string_view cvtDir, view::TreeView& tree, view::UserInterface& ui);
+    void LoadPinCvt(view::TreeView& tree, view::UserInterface& ui);
     // The pin text paired with `number` in the first block named `partName`, else the
     // decimal text of the number.
     std::string PinTextOf(std::string_view partName, int number) const;
@@ -59,6 +62,7 @@ class TPinCvtList : public PinNumberLookup {
   private:
     const TPinCvtDat* FirstBlock(std::string_view partName) const;
 
+    std::filesystem::path path_;
     std::vector<TPinCvtDat> blocks_;
 };
 

@@ -71,6 +71,11 @@ std::string_view KeyColumnTabs(std::size_t length);
 // (and empty text) is taken against the current directory.
 std::filesystem::path CvtFolderPath(std::string_view cvtDirCp932);
 
+// The table file `name` in `folder`, a relative folder taken against the current
+// directory now: the current directory moves with every drawing read, and a table is
+// written to the file it was read from.
+std::filesystem::path TableFileIn(const std::filesystem::path& folder, std::string_view name);
+
 // A path as CP932 text for messages.
 std::string PathText(const std::filesystem::path& path);
 

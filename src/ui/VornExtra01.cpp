@@ -910,41 +910,39 @@ tables::TFootList::Boxes TVornExtracts::FootBoxes() {
 // One command of the maker or footprint page on the table, its view and the edit boxes.
 template <class Table, class Boxes>
 void RunTableCommand(const std::unique_ptr<Table>& table,
-                     void (Table::*command)(std::string_view, view::ListView&, const Boxes&),
-                     const std::string& cvtDir, view::ListView& view, const Boxes& boxes) {
+                     void (Table::*command)(view::ListView&, const Boxes&), view::ListView& view,
+                     const Boxes& boxes) {
     if (table) {
-        ((*table).*command)(cvtDir, view, boxes);
+        ((*table).*command)(view, boxes);
     }
 }
 
 void TVornExtracts::MakerAddBtnClick() {
-    RunTableCommand(State.Tables.Makers, &tables::TMakerLists::AddFromBoxes, State.Options.CvtDir,
-                    *makerView_, MakerBoxes());
+    RunTableCommand(State.Tables.Makers, &tables::TMakerLists::AddFromBoxes, *makerView_,
+                    MakerBoxes());
 }
 
 void TVornExtracts::MakerReplaceBtnClick() {
-    RunTableCommand(State.Tables.Makers, &tables::TMakerLists::ReplaceSelected,
-                    State.Options.CvtDir, *makerView_, MakerBoxes());
+    RunTableCommand(State.Tables.Makers, &tables::TMakerLists::ReplaceSelected, *makerView_,
+                    MakerBoxes());
 }
 
 void TVornExtracts::MakerDeleteBtnClick() {
-    RunTableCommand(State.Tables.Makers, &tables::TMakerLists::DeleteSelected, State.Options.CvtDir,
-                    *makerView_, MakerBoxes());
+    RunTableCommand(State.Tables.Makers, &tables::TMakerLists::DeleteSelected, *makerView_,
+                    MakerBoxes());
 }
 
 void TVornExtracts::FootAddBtnClick() {
-    RunTableCommand(State.Tables.Foot, &tables::TFootList::AddFromBoxes, State.Options.CvtDir,
-                    *footView_, FootBoxes());
+    RunTableCommand(State.Tables.Foot, &tables::TFootList::AddFromBoxes, *footView_, FootBoxes());
 }
 
 void TVornExtracts::FootReplaceBtnClick() {
-    RunTableCommand(State.Tables.Foot, &tables::TFootList::ReplaceSelected, State.Options.CvtDir,
-                    *footView_, FootBoxes());
+    RunTableCommand(State.Tables.Foot, &tables::TFootList::ReplaceSelected, *footView_,
+                    FootBoxes());
 }
 
 void TVornExtracts::FootDeleteBtnClick() {
-    RunTableCommand(State.Tables.Foot, &tables::TFootList::DeleteSelected, State.Options.CvtDir,
-                    *footView_, FootBoxes());
+    RunTableCommand(State.Tables.Foot, &tables::TFootList::DeleteSelected, *footView_, FootBoxes());
 }
 
 // Enter in PartsViewA, NetView or ErrorNetView edits the part selected in PartsViewA.
@@ -976,6 +974,13 @@ bool TVornExtracts::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TVornExtracts::FormCloseQuery() {
+    // Closing now would drop the reload of the table being edited and leave the program
+    // waiting for the editor after its window is gone.
+    if (tableEditRunning_) {
+        ui_.ShowMessage(
+            text::Sj("外部エディタで編集中です。\nエディタを閉じてから終了してください。"));
+        return false;
+    }
     NameCvtTabExit();
     if (!State.NotSaved) {
         return true;

@@ -258,6 +258,8 @@ class TVornExtracts : public QMainWindow {
     std::array<std::string, 6> searchTexts_;
     // Waits for the external editor; joined before the window goes.
     std::thread editorWait_;
+    // From the start of an external edit until its table is reloaded.
+    bool tableEditRunning_ = false;
     int currentPage_ = 0;
     bool shownOnce_ = false;
     bool closed_ = false;

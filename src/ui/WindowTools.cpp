@@ -27,6 +27,7 @@ void TVornExtracts::EditorMnuClick(app::EditedTable table) {
         editorWait_.join();  // the earlier wait has ended: the window was enabled again
     }
     setEnabled(false);
+    tableEditRunning_ = true;
     app::PrepareTableEdit(State, table);
     std::string editor = text::Cp932ToUtf8(State.Options.Editors);
     std::filesystem::path file = app::EditedTableFile(State, table);
@@ -36,6 +37,7 @@ void TVornExtracts::EditorMnuClick(app::EditedTable table) {
             this,
             [this, table] {
                 app::ReloadEditedTable(State, table);
+                tableEditRunning_ = false;
                 setEnabled(true);
             },
             Qt::QueuedConnection);

@@ -37,7 +37,6 @@ class FailedWritesTest : public ::testing::Test {
     support::EditorSandbox sandbox_;
     std::string work_ = sandbox_.Dir.MakeDir("work");
     std::string cvt_ = sandbox_.Dir.MakeDir("cvt");
-    std::string cvtText_ = text::Utf8ToCp932(cvt_);
     support::RecordingUserInterface ui_;
 };
 
@@ -48,16 +47,16 @@ TEST_F(FailedWritesTest, TablesKeepTheirFilesAndSaySo) {
     auto before = Snapshot(cvt_);
 
     support::RecordingListView makerView, footView, nameView;
-    tables::TMakerLists makers(cvtText_, makerView, ui_);
-    tables::TFootList foot(cvtText_, footView, ui_);
+    tables::TMakerLists makers(cvt_, makerView, ui_);
+    tables::TFootList foot(cvt_, footView, ui_);
     std::vector<settings::NameGroupItem> groups;
-    tables::TNameLists names(cvtText_, groups, nameView, ui_);
+    tables::TNameLists names(cvt_, groups, nameView, ui_);
     {
         support::ScopedFullDisk full;
-        makers.AddFromBoxes(cvtText_, makerView, {"LM358", "NJR"});
+        makers.AddFromBoxes(makerView, {"LM358", "NJR"});
         foot.AddFoot(std::make_unique<model::TFootRec>(model::TFootRec{"C", "C1608", "C"}),
                      footView);
-        EXPECT_FALSE(foot.SaveFoot(cvtText_));
+        EXPECT_FALSE(foot.SaveFoot());
         EXPECT_FALSE(names.SaveList(names.CommonPath(), tables::NameList::Common));
     }
     EXPECT_EQ(Snapshot(cvt_), before);
@@ -67,7 +66,7 @@ TEST_F(FailedWritesTest, TablesKeepTheirFilesAndSaySo) {
                                         cvt_ + "/FootPrintList.txt\nファイルが作成出来ません",
                                         cvt_ + "/NameTable.Txt\nファイルが作成出来ません"}));
     // With room again the change that was kept in memory goes out.
-    EXPECT_TRUE(makers.SaveMakers(cvtText_));
+    EXPECT_TRUE(makers.SaveMakers());
     EXPECT_EQ(support::ReadBytesFile(cvt_ + "/MakerTable.Txt"),
               "LM358\t\t\tNJR\r\nNE555\t\t\tTI\r\n");
 }

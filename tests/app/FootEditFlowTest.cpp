@@ -28,9 +28,7 @@ class FootEditFlowTest : public ::testing::Test {
         entry->FootPrint = foot;
         state.Tables.Foot->AddFoot(std::move(entry), *state.Tables.Views.FootView);
     }
-    std::string FootFile() const {
-        return tables::TFootList::FilePath(state.Options.CvtDir).string();
-    }
+    std::string FootFile() const { return state.Tables.Foot->FilePath().string(); }
 
     support::DrawingFolder folder;
     support::RecordingUserInterface ui;

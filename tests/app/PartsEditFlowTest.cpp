@@ -123,7 +123,7 @@ TEST_F(PartsEditFlowTest, MakerNoteAndQuantityStoredWithoutTheNameStep) {
     EXPECT_EQ(state.PartsViewA->CellText(0, 3), "KOA");
     EXPECT_EQ(state.PartsViewA->CellText(0, 5), Sj("手配済"));
     EXPECT_FALSE(fs::exists(Each()));
-    const fs::path makers = tables::TMakerLists::FilePath(state.Options.CvtDir);
+    const fs::path makers = state.Tables.Makers->FilePath();
     EXPECT_NE(support::ReadBytesFile(makers.string()).find("KOA"), std::string::npos);
     EXPECT_EQ(state.Tables.MakerOf(r1.CvtNameText()), "KOA");
     // The same boxes again change nothing.

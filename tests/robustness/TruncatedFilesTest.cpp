@@ -66,16 +66,16 @@ class TruncatedFiles : public ::testing::Test {
         support::RecordingListView view;
         std::string name = file;
         if (name == tables::TMakerLists::kFileName) {
-            tables::TMakerLists makers(cvtText_, view, ui);
+            tables::TMakerLists makers(cvt_, view, ui);
         } else if (name == tables::TFootList::kFileName) {
-            tables::TFootList foot(cvtText_, view, ui);
+            tables::TFootList foot(cvt_, view, ui);
         } else if (name == tables::TNameLists::kFileName) {
             std::vector<settings::NameGroupItem> groups;
-            tables::TNameLists names(cvtText_, groups, view, ui);
+            tables::TNameLists names(cvt_, groups, view, ui);
         } else {
             support::RecordingTreeView tree;
-            tables::TPinCvtList pins;
-            pins.LoadPinCvt(cvtText_, tree, ui);
+            tables::TPinCvtList pins(cvt_);
+            pins.LoadPinCvt(tree, ui);
             for (const auto& block : pins.Blocks()) {
                 for (const auto& pin : block.Pins) {
                     view.AddRow({block.BlockName, pin.PinText, std::to_string(pin.PinNo)}, nullptr);
@@ -88,7 +88,6 @@ class TruncatedFiles : public ::testing::Test {
 
     support::TempDir dir_;
     std::string cvt_ = dir_.MakeDir("cvt");
-    std::string cvtText_ = text::Utf8ToCp932(cvt_);
     support::ScopedProgramHome home_{dir_.MakeDir("home")};
 };
 

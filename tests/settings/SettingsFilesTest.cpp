@@ -189,6 +189,50 @@ TEST_F(SettingsFilesTest, GroupChecksReadAndWriteTheFolderFile) {
     EXPECT_EQ(support::ReadBytesFile(FolderFile()), "[namegroup]\r\nSTD=1\r\nchip=0\r\nNEW=1\r\n");
 }
 
+// Each odd name would be taken for the plain name before it, or not found at all, if it
+// were written as it stands; "[F=0" would even start a section and hide the marks after it.
+TEST_F(SettingsFilesTest, EveryGroupNameGetsItsOwnCheckMarkBack) {
+    const std::vector<std::string> names{"A",
+                                         " A",
+                                         "B",
+                                         "B\t",
+                                         "D",
+                                         "D=0",
+                                         "E",
+                                         ";E",
+                                         "F=0",
+                                         "[F=0",
+                                         "[G]",
+                                         "%5BG]",
+                                         "%H",
+                                         "  ",
+                                         "",
+                                         "Z",
+                                         text::Sj("抵抗"),
+                                         text::Sj(" 抵抗=[")};
+    std::vector<settings::NameGroupItem> groups;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        groups.push_back({names[i], i % 2 == 0});
+    }
+    ASSERT_TRUE(settings::SaveGroupChecks(groups));
+    std::vector<settings::NameGroupItem> read = groups;
+    for (settings::NameGroupItem& group : read) {
+        group.Checked = !group.Checked;
+    }
+    settings::LoadGroupChecks(read);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(read[i].Checked, groups[i].Checked) << "group \"" << names[i] << "\"";
+        settings::LoadGroupCheck(read, i);
+        EXPECT_EQ(read[i].Checked, groups[i].Checked) << "group \"" << names[i] << "\"";
+    }
+    // A file from before keeps its plain keys as they were, "%" at the start included.
+    support::WriteFileBytes(FolderFile(), "[NameGroup]\r\n%H=0\r\nA=0\r\n");
+    settings::LoadGroupChecks(read);
+    EXPECT_FALSE(read[0].Checked);
+    EXPECT_FALSE(read[12].Checked);
+    EXPECT_TRUE(read[1].Checked);
+}
+
 TEST_F(SettingsFilesTest, MainWindowLoadShowsTheDataFolder) {
     support::WriteFileBytes(FolderFile(), "[Option]\r\nDataDir=/drawings\r\nPreFile=x.ce2\r\n");
     support::RecordingUserInterface ui;

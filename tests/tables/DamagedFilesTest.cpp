@@ -32,9 +32,7 @@ std::string DamagedText(std::mt19937& random, bool holdable) {
 
 class DamagedFiles : public ::testing::Test {
   protected:
-    DamagedFiles() : cvt_(dir_.MakeDir("cvt")), cvtText_(text::Utf8ToCp932(cvt_)) {
-        std::filesystem::current_path(cvt_);
-    }
+    DamagedFiles() : cvt_(dir_.MakeDir("cvt")) { std::filesystem::current_path(cvt_); }
 
     void WriteAll(bool holdable) {
         for (const char* name :
@@ -45,7 +43,6 @@ class DamagedFiles : public ::testing::Test {
 
     support::TempDir dir_;
     std::string cvt_;
-    std::string cvtText_;
     support::ScopedProgramHome home_{dir_.MakeDir("home")};
     support::RecordingUserInterface ui_;
     std::mt19937 random_{2024};
@@ -56,21 +53,21 @@ TEST_F(DamagedFiles, AnyBytesLoadWithinTheLimits) {
         WriteAll(false);
         std::vector<settings::NameGroupItem> groups;
         support::RecordingListView view;
-        tables::TNameLists names(cvtText_, groups, view, ui_);
+        tables::TNameLists names(cvt_, groups, view, ui_);
         for (const auto& entry : names.Entries(tables::NameList::Common)) {
             ASSERT_LE(entry.OrgNameText().size(), 127u);
             ASSERT_LE(entry.NewNameText().size(), 127u);
             ASSERT_LT(static_cast<std::size_t>(entry.Group), groups.size());
         }
         support::RecordingListView makerView;
-        tables::TMakerLists makers(cvtText_, makerView, ui_);
+        tables::TMakerLists makers(cvt_, makerView, ui_);
         ASSERT_EQ(makerView.RowCount(), static_cast<int>(makers.Entries().size()));
         support::RecordingListView footView;
-        tables::TFootList foot(cvtText_, footView, ui_);
+        tables::TFootList foot(cvt_, footView, ui_);
         ASSERT_EQ(footView.RowCount(), static_cast<int>(foot.Entries().size()));
         support::RecordingTreeView tree;
-        tables::TPinCvtList pins;
-        pins.LoadPinCvt(cvtText_, tree, ui_);
+        tables::TPinCvtList pins(cvt_);
+        pins.LoadPinCvt(tree, ui_);
         ASSERT_EQ(static_cast<int>(pins.Blocks().size()), tree.ChildCount(view::TreeView::kNone));
     }
     EXPECT_TRUE(ui_.Messages.empty());
@@ -81,24 +78,24 @@ TEST_F(DamagedFiles, WhatLoadedSavesAndLoadsBackTheSame) {
         WriteAll(true);
         std::vector<settings::NameGroupItem> groups;
         support::RecordingListView view;
-        tables::TNameLists names(cvtText_, groups, view, ui_);
+        tables::TNameLists names(cvt_, groups, view, ui_);
         auto rows = support::RowsUtf8(view);
         ASSERT_TRUE(names.SaveList(names.CommonPath(), tables::NameList::Common));
         names.LoadList(names.CommonPath(), view, tables::NameList::Common);
         EXPECT_EQ(support::RowsUtf8(view), rows) << "round " << round;
 
         support::RecordingListView makerView;
-        tables::TMakerLists makers(cvtText_, makerView, ui_);
+        tables::TMakerLists makers(cvt_, makerView, ui_);
         rows = support::RowsUtf8(makerView);
-        ASSERT_TRUE(makers.SaveMakers(cvtText_));
-        makers.LoadMakers(cvtText_, makerView);
+        ASSERT_TRUE(makers.SaveMakers());
+        makers.LoadMakers(makerView);
         EXPECT_EQ(support::RowsUtf8(makerView), rows) << "round " << round;
 
         support::RecordingListView footView;
-        tables::TFootList foot(cvtText_, footView, ui_);
+        tables::TFootList foot(cvt_, footView, ui_);
         rows = support::RowsUtf8(footView);
-        ASSERT_TRUE(foot.SaveFoot(cvtText_));
-        foot.LoadFoot(cvtText_, footView);
+        ASSERT_TRUE(foot.SaveFoot());
+        foot.LoadFoot(footView);
         EXPECT_EQ(support::RowsUtf8(footView), rows) << "round " << round;
     }
 }

@@ -90,11 +90,10 @@ TEST(KeyOrder, SortAndBinarySearchAgreeWithTheWalkOnPlainKeys) {
 
 class KeyedListsTest : public ::testing::Test {
   protected:
-    KeyedListsTest() : cvt_(dir_.MakeDir("cvt")), cvtText_(text::Utf8ToCp932(cvt_)) {}
+    KeyedListsTest() : cvt_(dir_.MakeDir("cvt")) {}
 
     support::TempDir dir_;
     std::string cvt_;
-    std::string cvtText_;
     support::RecordingListView view_;
     support::RecordingUserInterface ui_;
 };
@@ -110,7 +109,7 @@ TEST_F(KeyedListsTest, MakerFileLoadsInKeyOrderAndSavesThatOrder) {
                             "a\t\t\tlater wins\r\n"
                             "ABCDEFGH\t東芝\r\n"
                             "ABCDEFGHIJKLMNOP\tsixteen\r\n");
-    tables::TMakerLists makers(cvtText_, view_, ui_);
+    tables::TMakerLists makers(cvt_, view_, ui_);
     EXPECT_EQ(support::RowsUtf8(view_), (std::vector<Cells>{{"74HC00", "OWN"},
                                                             {"74HC??", "WILD"},
                                                             {"A", "later wins"},
@@ -121,7 +120,7 @@ TEST_F(KeyedListsTest, MakerFileLoadsInKeyOrderAndSavesThatOrder) {
     EXPECT_EQ(makers.FindMaker("74hc00"), "OWN");
     EXPECT_EQ(makers.FindMaker("74HC04"), "WILD");
     EXPECT_EQ(makers.FindMaker("74HC004"), std::nullopt);
-    ASSERT_TRUE(makers.SaveMakers(cvtText_));
+    ASSERT_TRUE(makers.SaveMakers());
     EXPECT_EQ(support::ReadCp932FileAsUtf8(file),
               "74HC00\t\t\tOWN\r\n"
               "74HC??\t\t\tWILD\r\n"
@@ -132,13 +131,13 @@ TEST_F(KeyedListsTest, MakerFileLoadsInKeyOrderAndSavesThatOrder) {
 }
 
 TEST_F(KeyedListsTest, AWildcardKeyOnceFiledKeepsTheWalkAfterItIsGone) {
-    tables::TMakerLists makers(cvtText_, view_, ui_);
+    tables::TMakerLists makers(cvt_, view_, ui_);
     for (const char* key : {"?B", "AC", "AA", "AD", "Z"}) {
-        makers.AddFromBoxes(cvtText_, view_, {key, "M"});
+        makers.AddFromBoxes(view_, {key, "M"});
     }
     view_.Select(2);
-    makers.DeleteSelected(cvtText_, view_, {"?B", "M"});
-    makers.AddFromBoxes(cvtText_, view_, {"AE", "M"});
+    makers.DeleteSelected(view_, {"?B", "M"});
+    makers.AddFromBoxes(view_, {"AE", "M"});
     std::string keys;
     for (const auto& entry : makers.Entries()) {
         keys += std::string(text::FieldText(entry.CvtName)) + " ";
@@ -149,11 +148,12 @@ TEST_F(KeyedListsTest, AWildcardKeyOnceFiledKeepsTheWalkAfterItIsGone) {
 TEST_F(KeyedListsTest, MakerTextsAreCutAndMissingFileChangesNothing) {
     support::WriteFileBytes(cvt_ + "/MakerTable.Txt",
                             std::string(140, 'K') + "\t" + std::string(40, 'M') + "\r\n");
-    tables::TMakerLists makers(cvtText_, view_, ui_);
+    tables::TMakerLists makers(cvt_, view_, ui_);
     ASSERT_EQ(makers.Entries().size(), 1u);
     EXPECT_EQ(text::FieldText(makers.Entries()[0].CvtName).size(), 127u);
     EXPECT_EQ(text::FieldText(makers.Entries()[0].MakerName).size(), 31u);
-    EXPECT_FALSE(makers.LoadMakers(text::Utf8ToCp932(dir_ / "nowhere"), view_));
+    fs::remove(cvt_ + "/MakerTable.Txt");
+    EXPECT_FALSE(makers.LoadMakers(view_));
     EXPECT_EQ(makers.Entries().size(), 1u);
     EXPECT_EQ(view_.RowCount(), 1);
 }
@@ -161,46 +161,47 @@ TEST_F(KeyedListsTest, MakerTextsAreCutAndMissingFileChangesNothing) {
 TEST_F(KeyedListsTest, MakerTabAddsReplacesAndDeletesUnderTheirConditions) {
     std::string file = cvt_ + "/MakerTable.Txt";
     support::WriteCp932File(file, "NE555\tTI\r\n");
-    tables::TMakerLists makers(cvtText_, view_, ui_);
+    tables::TMakerLists makers(cvt_, view_, ui_);
 
-    makers.AddFromBoxes(cvtText_, view_, {"LM358", ""});  // both boxes needed
+    makers.AddFromBoxes(view_, {"LM358", ""});  // both boxes needed
     EXPECT_EQ(makers.Entries().size(), 1u);
-    makers.AddFromBoxes(cvtText_, view_, {"LM358", "NJR"});
+    makers.AddFromBoxes(view_, {"LM358", "NJR"});
     EXPECT_EQ(view_.SelectedRow, 0);
     EXPECT_EQ(support::ReadBytesFile(file), "LM358\t\t\tNJR\r\nNE555\t\t\tTI\r\n");
 
     fs::remove(file);
-    makers.ReplaceSelected(cvtText_, view_, {"LM358", "NJR"});  // unchanged: nothing written
+    makers.ReplaceSelected(view_, {"LM358", "NJR"});  // unchanged: nothing written
     EXPECT_FALSE(fs::exists(file));
-    makers.ReplaceSelected(cvtText_, view_, {"LM358", "njr"});  // case counts here
+    makers.ReplaceSelected(view_, {"LM358", "njr"});  // case counts here
     EXPECT_EQ(support::ReadBytesFile(file), "LM358\t\t\tnjr\r\nNE555\t\t\tTI\r\n");
 
     view_.Select(1);
-    makers.DeleteSelected(cvtText_, view_, {"ne555", "XX"});  // boxes must show the entry
+    makers.DeleteSelected(view_, {"ne555", "XX"});  // boxes must show the entry
     EXPECT_TRUE(ui_.Questions.empty());
     ui_.YesNoAnswers = {false};
-    makers.DeleteSelected(cvtText_, view_, {"ne555", "ti"});
+    makers.DeleteSelected(view_, {"ne555", "ti"});
     ASSERT_EQ(ui_.Questions.size(), 1u);
     EXPECT_EQ(text::Cp932ToUtf8(ui_.Questions[0]),
               "部品名：NE555\nメーカー：TI\n\tを削除して良いですか？");
     EXPECT_EQ(makers.Entries().size(), 2u);
-    makers.DeleteSelected(cvtText_, view_, {"NE555", "TI"});
-    makers.DeleteSelected(cvtText_, view_, {"LM358", "njr"});  // nothing selected any more
+    makers.DeleteSelected(view_, {"NE555", "TI"});
+    makers.DeleteSelected(view_, {"LM358", "njr"});  // nothing selected any more
     view_.Select(0);
-    makers.DeleteSelected(cvtText_, view_, {"LM358", "njr"});
+    makers.DeleteSelected(view_, {"LM358", "njr"});
     EXPECT_TRUE(makers.Entries().empty());
     EXPECT_EQ(support::ReadBytesFile(file), "");  // an empty maker list is an empty file
 }
 
 TEST_F(KeyedListsTest, MakerSaveFailureIsReportedAndRemembered) {
-    tables::TMakerLists makers(cvtText_, view_, ui_);
-    std::string gone = text::Utf8ToCp932(cvt_ + "/gone");
-    makers.AddFromBoxes(gone, view_, {"A", "B"});
-    EXPECT_EQ(ui_.MessagesUtf8(),
-              std::vector<std::string>{cvt_ + "/gone/MakerTable.Txt\nファイルが作成出来ません"});
+    tables::TMakerLists makers(cvt_, view_, ui_);
+    const std::string file = cvt_ + "/MakerTable.Txt";
+    fs::create_directory(file);  // where the file should be written
+    makers.AddFromBoxes(view_, {"A", "B"});
+    EXPECT_EQ(ui_.MessagesUtf8(), std::vector<std::string>{file + "\nファイルが作成出来ません"});
     EXPECT_TRUE(makers.Unsaved);
     EXPECT_EQ(makers.Entries().size(), 1u);
-    EXPECT_TRUE(makers.SaveMakers(cvtText_));
+    fs::remove(file);
+    EXPECT_TRUE(makers.SaveMakers());
     EXPECT_FALSE(makers.Unsaved);
 }
 
@@ -214,7 +215,7 @@ TEST_F(KeyedListsTest, FootFileGrammarOrderAndRoundTrip) {
                             "R1005\t\t\tR_0402\t\t抵抗\r\n"
                             "LM7805\tTO220_HS\t\r\n"
                             "KEY\t\t\r\n");
-    tables::TFootList foot(cvtText_, view_, ui_);
+    tables::TFootList foot(cvt_, view_, ui_);
     EXPECT_EQ(support::RowsUtf8(view_), (std::vector<Cells>{{"lm7805", "TO220_HS", ""},
                                                             {"LM78??", "TO220", "7805系"},
                                                             {"NE555", "DIP8", ""},
@@ -225,7 +226,7 @@ TEST_F(KeyedListsTest, FootFileGrammarOrderAndRoundTrip) {
     EXPECT_EQ(foot.FindFoot("LM78")->FootPrint, "TO220");
     EXPECT_EQ(foot.FindFoot("LM780")->FootPrint, "TO220");
     EXPECT_EQ(foot.FindFoot("LM78123"), nullptr);
-    ASSERT_TRUE(foot.SaveFoot(cvtText_));
+    ASSERT_TRUE(foot.SaveFoot());
     EXPECT_EQ(support::ReadCp932FileAsUtf8(file),
               "lm7805\t\t\tTO220_HS\t\r\n"
               "LM78??\t\t\tTO220\t\t7805系\r\n"
@@ -265,41 +266,40 @@ TEST_F(KeyedListsTest, DoubleByteKeysWhoseSecondBytesLookLikeLettersStayApart) {
 
 TEST_F(KeyedListsTest, FootTabOperationsAndMessages) {
     std::string file = cvt_ + "/FootPrintList.txt";
-    tables::TFootList foot(cvtText_, view_, ui_);            // no file yet: empty
-    foot.AddFromBoxes(cvtText_, view_, {"C1608", "", "C"});  // no footprint: refused
+    tables::TFootList foot(cvt_, view_, ui_);      // no file yet: empty
+    foot.AddFromBoxes(view_, {"C1608", "", "C"});  // no footprint: refused
     EXPECT_FALSE(fs::exists(file));
-    foot.AddFromBoxes(cvtText_, view_, {"C1608", "CAP_0603", "C"});
-    foot.AddFromBoxes(cvtText_, view_, {"ABCDEFGHIJKLMNOP", "1234567", ""});
+    foot.AddFromBoxes(view_, {"C1608", "CAP_0603", "C"});
+    foot.AddFromBoxes(view_, {"ABCDEFGHIJKLMNOP", "1234567", ""});
     EXPECT_EQ(support::ReadBytesFile(file),
               "ABCDEFGHIJKLMNOP\t1234567\t\t\r\n"
               "C1608\t\t\tCAP_0603\tC\r\n");
 
     view_.Select(1);
     EXPECT_EQ(foot.BoxesOf(1).Silk, "C");
-    foot.DeleteSelected(cvtText_, view_, {"c1608", "CAP_0603X", ""});
+    foot.DeleteSelected(view_, {"c1608", "CAP_0603X", ""});
     EXPECT_TRUE(ui_.Questions.empty());
-    foot.ReplaceSelected(cvtText_, view_, {"C1608", "CAP_0603", "C2"});
+    foot.ReplaceSelected(view_, {"C1608", "CAP_0603", "C2"});
     EXPECT_EQ(foot.FindFoot("C1608")->SilkName, "C2");
-    foot.DeleteSelected(cvtText_, view_, {"c1608", "cap_0603", "ignored"});
+    foot.DeleteSelected(view_, {"c1608", "cap_0603", "ignored"});
     ASSERT_EQ(ui_.Questions.size(), 1u);
     EXPECT_EQ(text::Cp932ToUtf8(ui_.Questions[0]),
               "部品名：C1608\nフットプリント：CAP_0603\n\tを削除して良いですか？");
     view_.Select(0);
-    foot.DeleteSelected(cvtText_, view_, {"ABCDEFGHIJKLMNOP", "1234567", ""});
+    foot.DeleteSelected(view_, {"ABCDEFGHIJKLMNOP", "1234567", ""});
     EXPECT_TRUE(foot.Entries().empty());
     // The last entry gone: the file keeps what it had.
     EXPECT_EQ(support::ReadBytesFile(file), "ABCDEFGHIJKLMNOP\t1234567\t\t\r\n");
 
     fs::remove(file);
     fs::create_directory(file);  // exists but cannot be read as a file
-    foot.AddFromBoxes(text::Utf8ToCp932(dir_ / "gone"), view_, {"K", "F", ""});
-    EXPECT_FALSE(foot.LoadFoot(cvtText_, view_));
+    foot.AddFromBoxes(view_, {"K", "F", ""});
+    EXPECT_FALSE(foot.LoadFoot(view_));
     EXPECT_EQ(foot.Entries().size(), 1u);
-    EXPECT_EQ(ui_.MessagesUtf8(),
-              (std::vector<std::string>{dir_ / "gone/FootPrintList.txt\nファイルが作成出来ません",
-                                        file + "\nファイルが開けません"}));
-    EXPECT_TRUE(
-        foot.LoadFoot(text::Utf8ToCp932(dir_ / "none"), view_));  // missing: nothing changes
+    EXPECT_EQ(ui_.MessagesUtf8(), (std::vector<std::string>{file + "\nファイルが作成出来ません",
+                                                            file + "\nファイルが開けません"}));
+    fs::remove(file);
+    EXPECT_TRUE(foot.LoadFoot(view_));  // missing: nothing changes
     EXPECT_EQ(foot.Entries().size(), 1u);
 }
 

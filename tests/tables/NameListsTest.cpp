@@ -29,7 +29,7 @@ class NameListsTest : public ::testing::Test {
 
     std::string CommonFile() const { return cvt_ + "/NameTable.Txt"; }
     std::string EachFile() const { return drawing_ + "/NameTable.Txt"; }
-    TNameLists Make() { return TNameLists(text::Utf8ToCp932(cvt_), groups_, commonView_, ui_); }
+    TNameLists Make() { return TNameLists(cvt_, groups_, commonView_, ui_); }
     std::vector<std::string> GroupNames() const {
         std::vector<std::string> names;
         for (const auto& g : groups_) {

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 class PinCvtListTest : public ::testing::Test {
   protected:
-    PinCvtListTest() : cvt_(dir_.MakeDir("cvt")), cvtText_(text::Utf8ToCp932(cvt_)) {}
+    PinCvtListTest() : cvt_(dir_.MakeDir("cvt")), list_(cvt_) {}
 
     std::string File() const { return cvt_ + "/PinCvtList.txt"; }
     std::vector<std::string> Children(view::TreeView::Node parent) const {
@@ -27,7 +27,6 @@ class PinCvtListTest : public ::testing::Test {
 
     support::TempDir dir_;
     std::string cvt_;
-    std::string cvtText_;
     support::RecordingTreeView tree_;
     support::RecordingUserInterface ui_;
     tables::TPinCvtList list_;
@@ -46,7 +45,7 @@ TEST_F(PinCvtListTest, BlocksAndPairsFillTheTree) {
                             "\t1\tOTHER\r\n"
                             "\r\n"
                             "\t9\tZ\r\n");
-    list_.LoadPinCvt(cvtText_, tree_, ui_);
+    list_.LoadPinCvt(tree_, ui_);
     EXPECT_EQ(Children(view::TreeView::kNone), (std::vector<std::string>{"BGA4", "bga4", ""}));
     EXPECT_EQ(Children(tree_.Child(view::TreeView::kNone, 0)),
               (std::vector<std::string>{"  1 : A", " 12 : B", "  0 : C", " -2 : neg"}));
@@ -62,16 +61,16 @@ TEST_F(PinCvtListTest, BlocksAndPairsFillTheTree) {
 
 TEST_F(PinCvtListTest, ReloadStartsEmptyAndReportsAnUnreadableFile) {
     support::WriteCp932File(File(), "U1\r\n\t1\tA\r\n");
-    list_.LoadPinCvt(cvtText_, tree_, ui_);
+    list_.LoadPinCvt(tree_, ui_);
     ASSERT_EQ(list_.Blocks().size(), 1u);
     fs::remove(File());
-    list_.LoadPinCvt(cvtText_, tree_, ui_);
+    list_.LoadPinCvt(tree_, ui_);
     EXPECT_TRUE(list_.Blocks().empty());
     EXPECT_EQ(tree_.ChildCount(view::TreeView::kNone), 0);
     EXPECT_TRUE(ui_.Messages.empty());
 
     fs::create_directory(File());
-    list_.LoadPinCvt(cvtText_, tree_, ui_);
+    list_.LoadPinCvt(tree_, ui_);
     EXPECT_EQ(ui_.MessagesUtf8(), std::vector<std::string>{File() + "\nファイルが開けません"});
 }
 
