@@ -245,8 +245,8 @@ TEST_F(KeyedListsTest, DoubleByteKeysWhoseSecondBytesLookLikeLettersStayApart) {
     for (int round = 0; round < 2; ++round) {  // as loaded, then as saved and loaded again
         support::RecordingListView makerView;
         support::RecordingListView footView;
-        tables::TMakerLists makers(cvtText_, makerView, ui_);
-        tables::TFootList foot(cvtText_, footView, ui_);
+        tables::TMakerLists makers(cvt_, makerView, ui_);
+        tables::TFootList foot(cvt_, footView, ui_);
         ASSERT_EQ(makers.Entries().size(), 4u);
         ASSERT_EQ(foot.Entries().size(), 3u);
         EXPECT_EQ(makers.FindMaker(text::Sj("ア")), "MAKER-A");
@@ -256,8 +256,8 @@ TEST_F(KeyedListsTest, DoubleByteKeysWhoseSecondBytesLookLikeLettersStayApart) {
         EXPECT_EQ(foot.FindFoot(text::Sj("但"))->FootPrint, "FP-TAN");
         EXPECT_EQ(foot.FindFoot(text::Sj("誕"))->FootPrint, "FP-TAN2");
         EXPECT_EQ(foot.FindFoot("ABC")->FootPrint, "FP-AB");  // single-byte letters still fold
-        ASSERT_TRUE(makers.SaveMakers(cvtText_));
-        ASSERT_TRUE(foot.SaveFoot(cvtText_));
+        ASSERT_TRUE(makers.SaveMakers());
+        ASSERT_TRUE(foot.SaveFoot());
     }
     EXPECT_NE(support::ReadCp932FileAsUtf8(makerFile).find("ヂ\t\t\tMAKER-DI"), std::string::npos);
     EXPECT_TRUE(tables::WildcardMatches("ab?", "ABx"));
