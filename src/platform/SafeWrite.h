@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace platform {
 
@@ -26,5 +28,23 @@ SaveResult SaveFileAtomically(const std::filesystem::path& path, std::string_vie
 using PieceWriter = std::function<void(std::string_view piece)>;
 SaveResult SaveFileAtomically(const std::filesystem::path& path,
                               const std::function<void(const PieceWriter&)>& produce);
+
+// Where an output file goes: a path as typed or derived, or the standard output of the
+// process (the "-" of the batch command; a path of "-" is a file of that name).
+struct OutputTarget {
+    OutputTarget(std::string path) : Path(std::move(path)) {}
+    OutputTarget(std::filesystem::path path) : Path(std::move(path)) {}
+    static OutputTarget StandardOutput();
+
+    std::filesystem::path Path;
+    bool IsStandardOutput = false;
+};
+
+// Saves an output file. The standard output, a FIFO and a character device (a terminal,
+// a named pipe, /dev/null) cannot be replaced and are written directly, waiting for a
+// pipe's reader like any writer; everything else is saved through a temporary file as
+// SaveFileAtomically does.
+SaveResult SaveOutputFile(const OutputTarget& target,
+                          const std::function<void(const PieceWriter&)>& produce);
 
 }  // namespace platform
