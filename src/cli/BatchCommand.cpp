@@ -117,8 +117,8 @@ OutputPlan ProposedOutputs(const app::MainWindowState& state, const fs::path& fi
         plan.Parts = DerivedOutput(fs::path(firstDrawing).replace_extension(extension));
     }
     plan.Net = DerivedOutput(fs::path(firstDrawing).replace_extension(".net"));
-    plan.Protel = DerivedOutput(firstDrawing.parent_path() /
-                                (firstDrawing.stem().string() + "_Protel.net"));
+    plan.Protel =
+        DerivedOutput(firstDrawing.parent_path() / (firstDrawing.stem().string() + "_Protel.net"));
     return plan;
 }
 
@@ -361,7 +361,7 @@ int RunBatch(const CommandLine& command, std::ostream& out, std::ostream& err) {
         ++findings;
     }
     report << text::Cp932ToUtf8(partslist::PartsCountText(state.PartsList)) << "  "
-        << "ネット数：" << state.NetList.Count() << '\n';
+           << "ネット数：" << state.NetList.Count() << '\n';
     if (ui.MessageCount() > 0) {
         return kExitMessages;
     }

@@ -93,12 +93,12 @@ bool OpenLibrary(const std::string& name, view::UserInterface& ui, std::ifstream
 // libraries: where it looked, and the two ways it finds them.
 std::string EditorSettingsHelp(const fs::path& local, const fs::path& installed,
                                const fs::path& keyStore) {
-    std::string help = "\n\n探した場所: " + local.string() + " と " + installed.string() +
-                       "\n部品ライブラリを読むには、図面と同じフォルダに vorn.ini を置くか、" +
-                       "キーストア " + keyStore.string() + " のキー " +
-                       text::Cp932ToUtf8(platform::kEditorOpenCommandKey) +
-                       " に、vorn.ini と同じフォルダにあるエディタの起動コマンドを登録してください" +
-                       " (キーストアのファイルは環境変数 VORNEXTRACT_REGISTRY で変えられます)。";
+    std::string help =
+        "\n\n探した場所: " + local.string() + " と " + installed.string() +
+        "\n部品ライブラリを読むには、図面と同じフォルダに vorn.ini を置くか、キーストア " +
+        keyStore.string() + " のキー " + text::Cp932ToUtf8(platform::kEditorOpenCommandKey) +
+        " に、vorn.ini と同じフォルダにあるエディタの起動コマンドを登録してください" +
+        " (キーストアのファイルは環境変数 VORNEXTRACT_REGISTRY で変えられます)。";
     return text::Sj(help);
 }
 

@@ -40,8 +40,8 @@ extern "C" void RemoveTemporariesAndRaise(int signal) {
 void InstallHandlers() {
     for (int signal : {SIGINT, SIGTERM}) {
         struct sigaction previous {};
-        if (::sigaction(signal, nullptr, &previous) != 0 ||
-            (previous.sa_flags & SA_SIGINFO) != 0 || previous.sa_handler != SIG_DFL) {
+        if (::sigaction(signal, nullptr, &previous) != 0 || (previous.sa_flags & SA_SIGINFO) != 0 ||
+            previous.sa_handler != SIG_DFL) {
             continue;  // ignored (nohup) or handled by someone else: theirs stays
         }
         struct sigaction action {};
