@@ -300,7 +300,8 @@ std::string UsageText() {
            "Standard error: messages, shorted nets and parts without pins, in UTF-8.\n"
            "Exit status:\n"
            "  0  success\n"
-           "  1  an error message was shown (a drawing, library or output file failed)\n"
+           "  1  an error message was shown (a drawing, library or output file failed, or an\n"
+           "     output was refused)\n"
            "  2  the command line was not understood\n"
            "  3  with --strict: shorted nets or parts without pins, and nothing else failed\n";
 }
