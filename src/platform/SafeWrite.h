@@ -11,8 +11,9 @@ namespace platform {
 // Replaces the file's content by `bytes` through a temporary file in the same folder and
 // a rename, so a failed write (full disk, folder without write access) leaves the old
 // file as it was and never a half file. A link is followed: its target is replaced.
-// An existing file keeps its permission bits; a file without write permission is not
-// replaced. False when anything failed.
+// An existing file keeps its permission bits and, where this process may set it, its
+// owner; a file without write permission is not replaced. A run stopped by SIGINT or
+// SIGTERM meanwhile leaves no temporary. False when anything failed.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 enum class SaveResult {
@@ -32,6 +33,7 @@ SaveResult SaveFileAtomically(const std::filesystem::path& path,
 // Where an output file goes: a path as typed or derived, or the standard output of the
 // process (the "-" of the batch command; a path of "-" is a file of that name).
 struct OutputTarget {
+    // Not explicit: a file name is the common target, and callers pass it as one.
     OutputTarget(std::string path) : Path(std::move(path)) {}
     OutputTarget(std::filesystem::path path) : Path(std::move(path)) {}
     static OutputTarget StandardOutput();
