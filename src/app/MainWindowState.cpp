@@ -12,10 +12,12 @@
 #include "partslist/PartsViews.h"
 #include "platform/KeyStore.h"
 #include "platform/SafeWrite.h"
+#include "platform/WindowsPath.h"
 #include "settings/SettingsFiles.h"
 #include "text/Cp932.h"
 
 namespace app {
+namespace fs = std::filesystem;
 
 MainWindowState::MainWindowState(view::UserInterface& ui) : ui_(ui) {}
 
@@ -26,6 +28,7 @@ MainWindowState::~MainWindowState() {
 }
 
 void MainWindowState::ReadDrawing(const std::string& fileName, const std::string& shownName) {
+    inputFiles_.Add(fileName);
     reader::DrawingReadTarget target{PartsList, NetList, CommentList, Options, Titles, TitleBlock,
                                      DataDir,   PreFile, NotSaved,    ui_,     *this};
     try {
@@ -49,8 +52,14 @@ bool MainWindowState::LibrariesEmpty() {
 }
 
 // The key store is read afresh each time, so an editor installed meanwhile is found.
+// Library names resolve against the current directory, as the libraries were just read.
 void MainWindowState::LoadLibraries() {
     library::LoadLibraries(LibList, ui_, platform::KeyStore());
+    for (const std::string& name : LibList.FileNames) {
+        if (!name.empty()) {
+            inputFiles_.Add(platform::ResolveWindowsPath(name));
+        }
+    }
 }
 
 std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view libName) {
@@ -64,6 +73,14 @@ std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view
 
 void MainWindowState::CreateTables() {
     Tables.Create(Options, ui_);
+    NoteTableFiles();
+}
+
+void MainWindowState::NoteTableFiles() {
+    for (const fs::path& path : {Tables.NameLists->CommonPath(), Tables.Makers->FilePath(),
+                                 Tables.Foot->FilePath(), Tables.PinCvt->FilePath()}) {
+        inputFiles_.Add(path);
+    }
 }
 
 // A drawing read before the window made its tables (the batch command) makes them now,
@@ -74,6 +91,7 @@ void MainWindowState::LoadDrawingNameTable() {
         CreateTables();
     }
     Tables.LoadDrawingNameTable();
+    inputFiles_.Add(tables::TNameLists::kFileName);  // the drawing's folder is current
 }
 
 // A change of PinCvtEnv asks the window to redraw its net view; the window compares the
@@ -140,37 +158,51 @@ void MainWindowState::ClearAll() {
     }
 }
 
-bool MainWindowState::SaveOutput(const std::string& path,
+bool MainWindowState::MayTakeOutput(const platform::OutputTarget& target) {
+    if (target.IsStandardOutput || !inputFiles_.Contains(target.Path)) {
+        return true;
+    }
+    ui_.ShowMessage(text::Utf8ToCp932(target.Path.string()) +
+                    text::Sj("\n\tは読み込んだファイルです。出力で置き換えません。"));
+    return false;
+}
+
+bool MainWindowState::SaveOutput(const platform::OutputTarget& target,
                                  const std::function<void(output::ByteSink&)>& write) {
+    if (!MayTakeOutput(target)) {
+        return false;
+    }
     auto produce = [&write](const platform::PieceWriter& piece) {
         output::ByteSink sink(piece);
         write(sink);
         sink.Flush();
     };
-    switch (platform::SaveFileAtomically(path, produce)) {
+    const std::string shown = text::Utf8ToCp932(target.Path.string());
+    switch (platform::SaveOutputFile(target, produce)) {
         case platform::SaveResult::Saved:
             NotSaved = false;
             return true;
         case platform::SaveResult::CannotCreate:
-            ui_.ShowMessage(text::Utf8ToCp932(path) + text::Sj("\n\tが作成出来ません。"));
+            ui_.ShowMessage(shown + text::Sj("\n\tが作成出来ません。"));
             return false;
         case platform::SaveResult::CannotWrite:
             break;
     }
-    ui_.ShowMessage(text::Utf8ToCp932(path) + text::Sj("\n\t書き込みが出来ません。"));
+    ui_.ShowMessage(shown + text::Sj("\n\t書き込みが出来ません。"));
     return false;
 }
 
-bool MainWindowState::WritePartsListFile(const std::string& path, output::PartsListFormat format) {
+bool MainWindowState::WritePartsListFile(const platform::OutputTarget& target,
+                                         output::PartsListFormat format) {
     if (PartsList.Count() == 0) {
         return false;
     }
-    return SaveOutput(path, [&](output::ByteSink& out) {
+    return SaveOutput(target, [&](output::ByteSink& out) {
         output::WritePartsList(out, format, Titles, PartsList);
     });
 }
 
-bool MainWindowState::WriteSimpleNetFile(const std::string& path) {
+bool MainWindowState::WriteSimpleNetFile(const platform::OutputTarget& target) {
     if (PartsList.Count() == 0) {
         return false;
     }
@@ -178,17 +210,17 @@ bool MainWindowState::WriteSimpleNetFile(const std::string& path) {
     auto pinName = [&settings](const model::TNetRec& net, int index) {
         return netlist::PinLabel(net, index, netlist::kPinLabelNetlist, settings);
     };
-    return SaveOutput(path, [&](output::ByteSink& out) {
+    return SaveOutput(target, [&](output::ByteSink& out) {
         output::WriteSimpleNet(out, *PartsViewB, NetList, pinName);
     });
 }
 
-bool MainWindowState::WriteProtelNetFile(const std::string& path) {
+bool MainWindowState::WriteProtelNetFile(const platform::OutputTarget& target) {
     if (PartsList.Count() == 0) {
         return false;
     }
     return SaveOutput(
-        path, [&](output::ByteSink& out) { output::WriteProtelNet(out, *PartsViewB, NetList); });
+        target, [&](output::ByteSink& out) { output::WriteProtelNet(out, *PartsViewB, NetList); });
 }
 
 }  // namespace app

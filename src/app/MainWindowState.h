@@ -14,6 +14,8 @@
 #include "output/ByteSink.h"
 #include "output/PartsListFiles.h"
 #include "partslist/PartsListBuilder.h"
+#include "platform/FileSet.h"
+#include "platform/SafeWrite.h"
 #include "reader/DrawingReader.h"
 #include "reader/ReaderServices.h"
 #include "reader/TitleBlock.h"
@@ -55,11 +57,15 @@ class MainWindowState : public reader::ReaderServices {
     void SaveSettings();
 
     // The output files. Each writes nothing while the parts list is empty, reports its own
-    // failure, and clears the not-saved flag when its file is written; `path` is a file
-    // name (relative ones to the current directory). True when the file was written.
-    bool WritePartsListFile(const std::string& path, output::PartsListFormat format);
-    bool WriteSimpleNetFile(const std::string& path);
-    bool WriteProtelNetFile(const std::string& path);
+    // failure, and clears the not-saved flag when its file is written; a target's path is
+    // a file name (relative ones to the current directory). True when the file was written.
+    bool WritePartsListFile(const platform::OutputTarget& target, output::PartsListFormat format);
+    bool WriteSimpleNetFile(const platform::OutputTarget& target);
+    bool WriteProtelNetFile(const platform::OutputTarget& target);
+    // False, and the user told, when the target is one of the files this run read (a
+    // drawing, a library, a conversion table), under whatever name: an output must never
+    // replace what it was made from.
+    bool MayTakeOutput(const platform::OutputTarget& target);
 
     model::TPartsList PartsList;
     // The symbols of the editor's libraries. Kept beside the parts list rather than in it,
@@ -104,12 +110,18 @@ class MainWindowState : public reader::ReaderServices {
 
   private:
     // Writes an output file as its bytes are made.
-    bool SaveOutput(const std::string& path, const std::function<void(output::ByteSink&)>& write);
+    bool SaveOutput(const platform::OutputTarget& target,
+                    const std::function<void(output::ByteSink&)>& write);
+    // The conversion tables just loaded, as inputs of the run.
+    void NoteTableFiles();
     // Puts the parts filed so far in order; connectivity and views read them by position.
     void FinishFiling();
 
     // Files the parts of the drawing being read.
     std::optional<partslist::indexed::PartsFiling> filing_;
+
+    // Every drawing, library and table read, which no output may replace.
+    platform::FileSet inputFiles_;
 
     view::UserInterface& ui_;
     view::MemoryListView memoryViews_[4];

@@ -8,6 +8,8 @@
 #include "cli/ConsoleUserInterface.h"
 #include "output/OutputNames.h"
 #include "partslist/PartsViews.h"
+#include "platform/Links.h"
+#include "platform/SafeWrite.h"
 #include "text/Cp932.h"
 
 namespace cli {
@@ -57,12 +59,50 @@ fs::path Absolute(const std::string& name, const fs::path& base) {
     return p.is_absolute() ? p : (base / p).lexically_normal();
 }
 
+// One output file: where it goes, and whether the program named it (then it must stay in
+// the folder it was named for) or the user did.
+struct PlannedOutput {
+    platform::OutputTarget Target;
+    bool Derived = false;
+};
+
 // What the outputs are called and where they go.
 struct OutputPlan {
-    std::optional<fs::path> Parts;
-    std::optional<fs::path> Net;
-    std::optional<fs::path> Protel;
+    std::optional<PlannedOutput> Parts;
+    std::optional<PlannedOutput> Net;
+    std::optional<PlannedOutput> Protel;
+
+    std::vector<const PlannedOutput*> All() const {
+        std::vector<const PlannedOutput*> all;
+        for (const auto* output : {&Parts, &Net, &Protel}) {
+            if (*output) {
+                all.push_back(&**output);
+            }
+        }
+        return all;
+    }
+    bool UsesStandardOutput() const {
+        auto all = All();
+        return std::any_of(all.begin(), all.end(), [](const PlannedOutput* output) {
+            return output->Target.IsStandardOutput;
+        });
+    }
 };
+
+std::optional<PlannedOutput> GivenOutput(const std::optional<std::string>& name,
+                                         const fs::path& start) {
+    if (!name) {
+        return std::nullopt;
+    }
+    if (*name == "-") {
+        return PlannedOutput{platform::OutputTarget::StandardOutput()};
+    }
+    return PlannedOutput{Absolute(*name, start)};
+}
+
+PlannedOutput DerivedOutput(fs::path path) {
+    return PlannedOutput{std::move(path), true};
+}
 
 // The names the save dialog proposes on a first save: the parts list number (in the
 // folder of the last drawing read) or the first drawing's name, with each kind's ending.
@@ -72,13 +112,86 @@ OutputPlan ProposedOutputs(const app::MainWindowState& state, const fs::path& fi
     const std::string extension = output::PartsListExtension(format);
     if (!state.Titles.ListNumber.empty()) {
         std::string name = output::ProposedPartsListName("", state.Titles.ListNumber, "", format);
-        plan.Parts = fs::current_path() / text::Cp932ToUtf8(name);
+        plan.Parts = DerivedOutput(fs::current_path() / text::Cp932ToUtf8(name));
     } else {
-        plan.Parts = fs::path(firstDrawing).replace_extension(extension);
+        plan.Parts = DerivedOutput(fs::path(firstDrawing).replace_extension(extension));
     }
-    plan.Net = fs::path(firstDrawing).replace_extension(".net");
-    plan.Protel = firstDrawing.parent_path() / (firstDrawing.stem().string() + "_Protel.net");
+    plan.Net = DerivedOutput(fs::path(firstDrawing).replace_extension(".net"));
+    plan.Protel =
+        DerivedOutput(firstDrawing.parent_path() / (firstDrawing.stem().string() + "_Protel.net"));
     return plan;
+}
+
+// A name the program made up is never followed out of its folder: a link planted in a
+// received folder would otherwise have the run replace a file anywhere the user may write.
+bool StaysInItsFolder(const PlannedOutput& output, view::UserInterface& ui) {
+    const fs::path& path = output.Target.Path;
+    std::optional<fs::path> destination = platform::LinkDestination(path);
+    if (!output.Derived || !destination || platform::LiesInside(*destination, path.parent_path())) {
+        return true;
+    }
+    ui.ShowMessage(text::Utf8ToCp932(path.string()) + text::Sj("\n\tは図面のフォルダの外 (") +
+                   text::Utf8ToCp932(destination->string()) +
+                   text::Sj(") を指すリンクなので書き込みません。"));
+    return false;
+}
+
+// Every output is checked before the first is written, so a refused one leaves all the
+// files as they were; each refusal is told.
+bool OutputsAllowed(app::MainWindowState& state, const OutputPlan& plan, view::UserInterface& ui) {
+    bool allowed = true;
+    for (const PlannedOutput* output : plan.All()) {
+        allowed = StaysInItsFolder(*output, ui) && state.MayTakeOutput(output->Target) && allowed;
+    }
+    return allowed;
+}
+
+// Writes the planned files and lists each one written.
+void WriteOutputs(app::MainWindowState& state, const OutputPlan& plan,
+                  output::PartsListFormat format, std::ostream& listing) {
+    auto list = [&listing](bool written, const PlannedOutput& output) {
+        if (written) {
+            listing << output.Target.Path.string() << '\n';
+        }
+    };
+    if (plan.Parts) {
+        list(state.WritePartsListFile(plan.Parts->Target, format), *plan.Parts);
+    }
+    if (plan.Net) {
+        list(state.WriteSimpleNetFile(plan.Net->Target), *plan.Net);
+    }
+    if (plan.Protel) {
+        list(state.WriteProtelNetFile(plan.Protel->Target), *plan.Protel);
+    }
+}
+
+// The files named on the command line, else the names the save dialog would propose.
+OutputPlan PlanOutputs(const CommandLine& command, const app::MainWindowState& state,
+                       const fs::path& start, const fs::path& firstDrawing,
+                       output::PartsListFormat format) {
+    if (command.PartsFile || command.NetFile || command.ProtelFile) {
+        return {GivenOutput(command.PartsFile, start), GivenOutput(command.NetFile, start),
+                GivenOutput(command.ProtelFile, start)};
+    }
+    return ProposedOutputs(state, firstDrawing, format);
+}
+
+// Outputs made from a drawing read only in part, or without its libraries, would replace
+// good files with wrong ones: after a failed read (`holdBack`) nothing is written, and the
+// user decides with --force. Without parts nothing is written either, as the warning of
+// the caller says.
+void WriteWhenSound(app::MainWindowState& state, const OutputPlan& plan,
+                    output::PartsListFormat format, bool holdBack, std::ostream& report,
+                    std::ostream& err) {
+    if (state.PartsList.Count() == 0) {
+        return;
+    }
+    if (holdBack) {
+        err << "読み込みでエラーがあったため、ファイルは書き込んでいません"
+               " (--force で書き込みます)\n";
+    } else if (OutputsAllowed(state, plan, state.Ui())) {
+        WriteOutputs(state, plan, format, report);
+    }
 }
 
 // Shorts and parts that ended without pins, as the window would show them; returns how
@@ -123,6 +236,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             command.Batch = true;
         } else if (arg == "--strict") {
             command.Strict = true;
+        } else if (arg == "--force") {
+            command.Force = true;
         } else if (arg == "-v" || arg == "--verbose") {
             command.Verbose = true;
         } else if (arg == "-h" || arg == "--help") {
@@ -166,6 +281,7 @@ std::string UsageText() {
            "  --format FORMAT  parts list layout: njp, csv or txt (default: the PListType "
            "setting)\n"
            "  --strict         exit with 3 when nets are shorted or parts have no pins\n"
+           "  --force          write the files even when a drawing or library failed to read\n"
            "  -v, --verbose    print the reading progress on standard error\n"
            "  -h, --help       show this help and exit\n"
            "  -V, --version    show the version and exit\n"
@@ -174,13 +290,18 @@ std::string UsageText() {
            "Without --parts, --net and --protel all three files are written under the names\n"
            "the save dialog proposes: the parts list number (from the drawing) or the first\n"
            "drawing's name with the layout's extension, DRAWING.net and DRAWING_Protel.net.\n"
+           "A FILE of - is standard output (the list and counts then go to standard error).\n"
+           "No file is written when a drawing or library failed to read (unless --force),\n"
+           "when an output is one of the files read, or when a proposed name is a link\n"
+           "leading out of the drawing's folder.\n"
            "Settings are read as the window reads them and never written.\n"
            "\n"
            "Standard output: one line per file written, then the parts and nets counts.\n"
            "Standard error: messages, shorted nets and parts without pins, in UTF-8.\n"
            "Exit status:\n"
            "  0  success\n"
-           "  1  an error message was shown (a drawing, library or output file failed)\n"
+           "  1  an error message was shown (a drawing, library or output file failed, or an\n"
+           "     output was refused)\n"
            "  2  the command line was not understood\n"
            "  3  with --strict: shorted nets or parts without pins, and nothing else failed\n";
 }
@@ -230,38 +351,18 @@ int RunBatch(const CommandLine& command, std::ostream& out, std::ostream& err) {
 
     const output::PartsListFormat format = command.Format.value_or(
         static_cast<output::PartsListFormat>(std::clamp(state.Options.PListType, 0, 2)));
-    OutputPlan plan;
-    if (command.PartsFile || command.NetFile || command.ProtelFile) {
-        auto given = [&](const std::optional<std::string>& name) -> std::optional<fs::path> {
-            return name ? std::optional<fs::path>(Absolute(*name, start)) : std::nullopt;
-        };
-        plan = {given(command.PartsFile), given(command.NetFile), given(command.ProtelFile)};
-    } else {
-        plan = ProposedOutputs(state, drawings.front(), format);
-    }
-
-    auto report = [&](bool written, const std::optional<fs::path>& path) {
-        if (written) {
-            out << path->string() << '\n';
-        }
-    };
-    if (plan.Parts) {
-        report(state.WritePartsListFile(plan.Parts->string(), format), plan.Parts);
-    }
-    if (plan.Net) {
-        report(state.WriteSimpleNetFile(plan.Net->string()), plan.Net);
-    }
-    if (plan.Protel) {
-        report(state.WriteProtelNetFile(plan.Protel->string()), plan.Protel);
-    }
+    const OutputPlan plan = PlanOutputs(command, state, start, drawings.front(), format);
+    // With an output on standard output, the report must not mix into it.
+    std::ostream& report = plan.UsesStandardOutput() ? err : out;
+    WriteWhenSound(state, plan, format, ui.MessageCount() > 0 && !command.Force, report, err);
 
     int findings = ReportFindings(state, err);
     if (state.PartsList.Count() == 0) {
         err << "警告: 部品がないため、ファイルは書き込んでいません\n";
         ++findings;
     }
-    out << text::Cp932ToUtf8(partslist::PartsCountText(state.PartsList)) << "  "
-        << "ネット数：" << state.NetList.Count() << '\n';
+    report << text::Cp932ToUtf8(partslist::PartsCountText(state.PartsList)) << "  "
+           << "ネット数：" << state.NetList.Count() << '\n';
     if (ui.MessageCount() > 0) {
         return kExitMessages;
     }

@@ -23,6 +23,7 @@ struct CommandLine {
     bool Help = false;
     bool Version = false;
     bool Strict = false;
+    bool Force = false;  // write the outputs even after a drawing or library failed to read
     std::optional<std::string> PartsFile;
     std::optional<std::string> NetFile;
     std::optional<std::string> ProtelFile;
@@ -38,6 +39,8 @@ std::string VersionText();
 
 // Runs the batch command: reads the settings as the window does, reads the drawings in
 // order (each added to the ones before), finishes the parts list and writes the outputs.
+// An output named "-" is written to the process's standard output (the real one, not
+// `out`), and the list of files and the summary then go to `err`.
 int RunBatch(const CommandLine& command, std::ostream& out, std::ostream& err);
 
 // --help, --version and command-line errors, shared by both faces; returns -1 when the

@@ -1,4 +1,5 @@
 #include <clocale>
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
@@ -32,5 +33,8 @@ int main(int argc, char** argv) {
         return ui::RunApplication(argc, argv, command.Drawings);
     }
 #endif
+    // A reader of an output pipe that goes away (`--net - | head`) makes the write fail
+    // with a message and status 1, instead of ending the run in silence.
+    std::signal(SIGPIPE, SIG_IGN);
     return cli::RunBatch(command, std::cout, std::cerr);
 }

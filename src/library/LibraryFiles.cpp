@@ -89,6 +89,19 @@ bool OpenLibrary(const std::string& name, view::UserInterface& ui, std::ifstream
     return true;
 }
 
+// What a user without the editor's settings needs to know to point the program at the
+// libraries: where it looked, and the two ways it finds them.
+std::string EditorSettingsHelp(const fs::path& local, const fs::path& installed,
+                               const fs::path& keyStore) {
+    std::string help =
+        "\n\n探した場所: " + local.string() + " と " + installed.string() +
+        "\n部品ライブラリを読むには、図面と同じフォルダに vorn.ini を置くか、キーストア " +
+        keyStore.string() + " のキー " + text::Cp932ToUtf8(platform::kEditorOpenCommandKey) +
+        " に、vorn.ini と同じフォルダにあるエディタの起動コマンドを登録してください" +
+        " (キーストアのファイルは環境変数 VORNEXTRACT_REGISTRY で変えられます)。";
+    return text::Sj(help);
+}
+
 bool NameExtensionIs(std::string_view name, std::string_view ext) {
     return name.size() >= ext.size() &&
            text::EqualAsciiNoCase(name.substr(name.size() - ext.size()), ext);
@@ -125,7 +138,10 @@ std::optional<fs::path> LocateEditorSettings(view::UserInterface& ui,
     }
     fs::path installed = platform::ResolveWindowsPath(settings);
     if (!IsRegularFile(installed)) {
-        Tell(ui, settings, "\n\tが見つかりません");
+        std::error_code ec;
+        fs::path here = fs::absolute(local, ec).lexically_normal();
+        ui.ShowMessage(settings + text::Sj("\n\tが見つかりません") +
+                       EditorSettingsHelp(here, installed, store.File()));
         return std::nullopt;
     }
     return installed;

@@ -1,5 +1,7 @@
 #include "output/OutputNames.h"
 
+#include <algorithm>
+
 #include "text/Sjis.h"
 
 namespace output {
@@ -24,7 +26,30 @@ std::size_t ExtensionStart(std::string_view name) {
     return dot;
 }
 
+bool CannotStayInName(unsigned char c) {
+    return c == '/' || c == '\\' || c < 0x20 || c == 0x7F;
+}
+
 }  // namespace
+
+std::string PlainFileName(std::string_view cp932) {
+    std::string name(cp932);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        auto c = static_cast<unsigned char>(name[i]);
+        if (text::IsLeadByte(c) && i + 1 < name.size() &&
+            text::IsTrailByte(static_cast<unsigned char>(name[i + 1]))) {
+            ++i;  // a trail byte 0x5C is part of its character, no backslash
+        } else if (CannotStayInName(c)) {
+            name[i] = '_';
+        } else if (c == '.' && i + 1 < name.size() && name[i + 1] == '.') {
+            std::size_t end = std::min(name.find_first_not_of('.', i), name.size());
+            std::fill(name.begin() + static_cast<std::ptrdiff_t>(i),
+                      name.begin() + static_cast<std::ptrdiff_t>(end), '_');
+            i = end - 1;
+        }
+    }
+    return name;
+}
 
 const char* PartsListExtension(PartsListFormat format) {
     switch (format) {
@@ -47,7 +72,7 @@ std::string ProposedPartsListName(std::string_view remembered, std::string_view 
                                   std::string_view drawingName, PartsListFormat format) {
     std::string name(remembered);
     if (name.size() < kShortestKeptName) {
-        name = std::string(listNumber) + ".njp";
+        name = PlainFileName(listNumber) + ".njp";
     }
     if (name.size() < kShortestKeptName) {
         name = ReplaceExtension(drawingName, ".njp");

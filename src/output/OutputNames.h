@@ -16,8 +16,14 @@ const char* PartsListExtension(PartsListFormat format);
 // by `newTail`, which carries its own "." or "_"; appended when there is none.
 std::string ReplaceExtension(std::string_view name, std::string_view newTail);
 
+// A text that comes from a drawing made into one plain file name: folder separators (both
+// slashes), runs of dots that could climb out of the folder and control characters each
+// become "_", so the name cannot lead anywhere but the folder it is written in.
+std::string PlainFileName(std::string_view cp932);
+
 // The parts list name: the remembered one when it is longer than 4 bytes, else the parts
-// list number, else the drawing's name; always with the format's extension.
+// list number (as a plain file name), else the drawing's name; always with the format's
+// extension.
 std::string ProposedPartsListName(std::string_view remembered, std::string_view listNumber,
                                   std::string_view drawingName, PartsListFormat format);
 // The simple netlist name: the remembered one, else the drawing's name with ".net".

@@ -336,10 +336,9 @@ std::optional<std::string> WineRegistryDefault(const fs::path& regFile, std::str
 }
 
 std::optional<std::string> EditorOpenCommand(const KeyStore& store) {
-    constexpr std::string_view kKey = "HKEY_CLASSES_ROOT\\Vorn.Document\\shell\\open\\command";
-    if (store.KeyExists(kKey)) {
+    if (store.KeyExists(kEditorOpenCommandKey)) {
         // An existing key without a value leaves the caller's fallback, as on Windows.
-        return store.DefaultValue(kKey);
+        return store.DefaultValue(kEditorOpenCommandKey);
     }
     constexpr std::string_view kWineKey = "Software\\Classes\\Vorn.Document\\shell\\open\\command";
     for (const char* file : {"user.reg", "system.reg"}) {

@@ -57,6 +57,10 @@ class KeyStore {
     std::unordered_map<std::string, std::size_t> index_;
 };
 
+// Where the schematic editor's open command is registered.
+inline constexpr std::string_view kEditorOpenCommandKey =
+    "HKEY_CLASSES_ROOT\\Vorn.Document\\shell\\open\\command";
+
 // The schematic editor's open command: the store's key
 // HKEY_CLASSES_ROOT\Vorn.Document\shell\open\command, else the same key of an editor
 // installed under Wine (user.reg, then system.reg of the Wine prefix). CP932.

@@ -8,6 +8,8 @@
 #include <string>
 #include <system_error>
 
+#include "platform/InterruptCleanup.h"
+
 namespace platform {
 namespace fs = std::filesystem;
 
@@ -40,15 +42,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// mkstemp makes the file 0600; a new file gets what the user's umask allows instead.
-mode_t ModeFor(const fs::path& target) {
+// mkstemp makes the file 0600 and the user's own; a replaced file keeps its owner where
+// this process may set it (as root, or a group the user is in) and its permission bits, a
+// new one gets what the user's umask allows. The owner goes first: changing it clears
+// set-id bits.
+bool TakeOverOwnerAndMode(int fd, const fs::path& target) {
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) {
-        return st.st_mode & 07777;
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0 &&
+            ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+            // Not allowed: the file becomes the user's own, as any editor would leave it.
+        }
+        return ::fchmod(fd, st.st_mode & 07777) == 0;
     }
     mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return ::fchmod(fd, 0666 & ~mask) == 0;
 }
 
 // After the rename the folder holds the new name; without this a crash right after could
@@ -61,7 +70,64 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
+// Hands every piece to the descriptor; after a failed piece the rest is not written.
+bool ProduceInto(int fd, const std::function<void(const PieceWriter&)>& produce) {
+    bool written = true;
+    produce([fd, &written](std::string_view piece) { written = written && WriteAll(fd, piece); });
+    return written;
+}
+
+bool IsStream(const struct stat& st) {
+    return S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode);
+}
+
+bool NamesStream(const fs::path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && IsStream(st);
+}
+
+// Opened without O_CREAT or O_TRUNC: if the name became a regular file since it was looked
+// at, it is not written into.
+SaveResult WriteToStream(const fs::path& path,
+                         const std::function<void(const PieceWriter&)>& produce) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return SaveResult::CannotCreate;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !IsStream(st)) {
+        ::close(fd);
+        return SaveResult::CannotCreate;
+    }
+    bool written = false;
+    try {
+        written = ProduceInto(fd, produce);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    written = (::close(fd) == 0) && written;
+    return written ? SaveResult::Saved : SaveResult::CannotWrite;
+}
+
 }  // namespace
+
+OutputTarget OutputTarget::StandardOutput() {
+    OutputTarget target(fs::path("-"));
+    target.IsStandardOutput = true;
+    return target;
+}
+
+SaveResult SaveOutputFile(const OutputTarget& target,
+                          const std::function<void(const PieceWriter&)>& produce) {
+    if (target.IsStandardOutput) {
+        return ProduceInto(STDOUT_FILENO, produce) ? SaveResult::Saved : SaveResult::CannotWrite;
+    }
+    if (NamesStream(target.Path)) {
+        return WriteToStream(target.Path, produce);
+    }
+    return SaveFileAtomically(target.Path, produce);
+}
 
 SaveResult SaveFileAtomically(const fs::path& path, std::string_view bytes) {
     return SaveFileAtomically(path, [bytes](const PieceWriter& write) { write(bytes); });
@@ -86,17 +152,17 @@ SaveResult SaveFileAtomically(const fs::path& path,
     if (fd < 0) {
         return SaveResult::CannotCreate;
     }
-    // After a failed piece the rest is not written; the temporary goes below.
-    bool written = true;
+    RemoveOnInterrupt removeOnInterrupt(pattern);
+    // A failed write leaves the temporary to be removed below.
+    bool written = false;
     try {
-        produce(
-            [fd, &written](std::string_view piece) { written = written && WriteAll(fd, piece); });
+        written = ProduceInto(fd, produce);
     } catch (...) {
         ::close(fd);
         ::unlink(pattern.c_str());
         throw;
     }
-    bool ok = written && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
+    bool ok = written && TakeOverOwnerAndMode(fd, target) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok && ::rename(pattern.c_str(), target.c_str()) == 0) {
         SyncFolder(folder);

@@ -13,6 +13,11 @@ inline bool IsLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+// True for a byte that can follow a lead byte as the second byte of a character.
+inline bool IsTrailByte(unsigned char c) {
+    return c >= 0x40 && c <= 0xFC && c != 0x7F;
+}
+
 // Length in bytes of the longest prefix of `s` that has at most `maxBytes` bytes and
 // does not end inside a double-byte character.
 std::size_t WholeCharacterPrefix(std::string_view s, std::size_t maxBytes);

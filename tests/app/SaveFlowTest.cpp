@@ -22,6 +22,13 @@ TEST(ProposeOutputNames, DerivedRememberedAndShortNames) {
     EXPECT_EQ(first.ProtelNet, "/work/amp/amp_Protel.net");
 
     EXPECT_EQ(ProposeOutputNames({}, "PL-100", "/work/amp/amp.ce2", 0).PartsList, "PL-100.njp");
+    // The number comes from a drawing: it names one file in the folder, nothing else.
+    auto fromNumber = [](const std::string& utf8) {
+        return ProposeOutputNames({}, text::Utf8ToCp932(utf8), "/w/amp.ce2", 0).PartsList;
+    };
+    EXPECT_EQ(fromNumber("DA4Z-/../../etc/x"), "DA4Z-_______etc_x.njp");
+    EXPECT_EQ(fromNumber("DA4Z-..\\a\tb\x7F.c"), "DA4Z-___a_b_.c.njp");
+    EXPECT_EQ(fromNumber("DA4Z-表/1.2"), "DA4Z-表_1.2.njp");
     // A remembered name keeps its folder and takes the current format's extension.
     OutputFileNames remembered{"/out/list.njp", "/out/n.net", "/out/p.net"};
     OutputFileNames again = ProposeOutputNames(remembered, "PL-100", "/work/amp/amp.ce2", 2);

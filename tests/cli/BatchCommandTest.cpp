@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+
 #include "support/Ce2Builder.h"
 #include "support/DrawingFolder.h"
 #include "support/LibBuilder.h"
@@ -8,6 +15,10 @@
 #include "support/TempDir.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+using support::ReadBytesFile;
+using support::WriteFileBytes;
 
 using support::Ce2Builder;
 using support::RunVornextract;
@@ -139,6 +150,163 @@ TEST(ReferenceIdentity, ReferencesThatDifferAfterTheSeventhByteStayTwoParts) {
             }
         }
     }
+}
+
+// Where the outputs go and what they may replace, with drawings of resistors wired in
+// series and the editor's settings beside them.
+class BatchOutputsTest : public ::testing::Test {
+  protected:
+    support::ProgramResult Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "--batch");
+        return support::RunVornextract(folder.Path(), args);
+    }
+    // The path as the program names it (from its real current directory).
+    std::string Real(const std::string& name) const {
+        return (fs::canonical(folder.Path()) / name).string();
+    }
+    std::string Bytes(const std::string& name) const { return ReadBytesFile(folder / name); }
+
+    support::DrawingFolder folder;
+};
+
+TEST_F(BatchOutputsTest, TheProposedPartsListNameIsAPlainNameInTheDrawingsFolder) {
+    // The number is a part's converted name, which the drawing's own name table sets.
+    Ce2Builder()
+        .Part({0, 0, 0, 0, "X", "", "R"})
+        .Part({50, 10, 0, 0, "", "R1", "R"})
+        .WriteTo(folder / "a/b/board.ce2");
+    support::WriteCp932File(folder / "a/b/NameTable.Txt", "X\tDA4Z-/../../../target/owned\r\n");
+    WriteFileBytes(folder / "a/b/vorn.ini", support::VornIni({}));
+    fs::create_directories(folder / "a/b/DA4Z-");
+    WriteFileBytes(folder / "target/owned.njp", "precious");
+
+    auto run = Run({"a/b/board.ce2"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(Bytes("target/owned.njp"), "precious");
+    EXPECT_EQ(run.Out.substr(0, run.Out.find('\n')), Real("a/b/DA4Z-__________target_owned.njp"));
+}
+
+TEST_F(BatchOutputsTest, NoOutputReplacesAFileTheRunRead) {
+    folder.Drawing("board.net", {"R1", "R2"});
+    const std::string drawing = Bytes("board.net");
+    const std::string kRefused = "\n\tは読み込んだファイルです。出力で置き換えません。\n";
+    auto own = Run({"board.net"});  // its proposed netlist is the drawing itself
+    EXPECT_EQ(own.Status, 1);
+    EXPECT_EQ(own.Err, Real("board.net") + kRefused);
+    EXPECT_EQ(Bytes("board.net"), drawing);
+    EXPECT_FALSE(fs::exists(folder / "board.njp") || fs::exists(folder / "board_Protel.net"));
+
+    // The same file under other names: a link to the library, a hard link to a table.
+    support::WriteCp932File(folder / "MakerTable.Txt", "NE555\t\t\tTI\r\n");
+    fs::create_symlink("parts.lib", folder / "list.njp");
+    fs::create_hard_link(folder / "MakerTable.Txt", folder / "makers.net");
+    const std::string library = Bytes("parts.lib");
+    auto named =
+        Run({"--parts", "list.njp", "--net", "board.net", "--protel", "makers.net", "board.net"});
+    EXPECT_EQ(named.Status, 1);
+    EXPECT_EQ(named.Err, Real("list.njp") + kRefused + Real("board.net") + kRefused +
+                             Real("makers.net") + kRefused);
+    EXPECT_EQ(Bytes("parts.lib"), library);
+    EXPECT_EQ(Bytes("board.net"), drawing);
+    EXPECT_EQ(support::ReadCp932FileAsUtf8(folder / "makers.net"), "NE555\t\t\tTI\r\n");
+}
+
+TEST_F(BatchOutputsTest, ProposedNamesFollowNoLinkOutOfTheFolder) {
+    folder.Drawing("recv/a.ce2", {"R1", "R2"});
+    WriteFileBytes(folder / "outside/precious.txt", "precious");
+    fs::create_symlink("../outside/precious.txt", folder / "recv/a.net");
+    fs::create_symlink("../outside/new.txt", folder / "recv/a_Protel.net");  // dangling
+
+    auto run = Run({"recv/a.ce2"});
+    EXPECT_EQ(run.Status, 1);
+    const std::string kLink = "\n\tは図面のフォルダの外 (";
+    EXPECT_EQ(run.Err, Real("recv/a.net") + kLink + Real("outside/precious.txt") +
+                           ") を指すリンクなので書き込みません。\n" + Real("recv/a_Protel.net") +
+                           kLink + Real("outside/new.txt") +
+                           ") を指すリンクなので書き込みません。\n");
+    EXPECT_EQ(Bytes("outside/precious.txt"), "precious");
+    EXPECT_TRUE(fs::is_symlink(folder / "recv/a_Protel.net"));
+    EXPECT_FALSE(fs::exists(folder / "recv/a.njp") || fs::exists(folder / "outside/new.txt"));
+
+    // A name the user typed is followed as it always was.
+    auto typed = Run({"--net", "recv/a.net", "recv/a.ce2"});
+    EXPECT_EQ(typed.Status, 0) << typed.Err;
+    EXPECT_EQ(Bytes("outside/precious.txt").substr(0, 7), "[PARTS]");
+}
+
+TEST_F(BatchOutputsTest, NothingIsWrittenAfterAFailedReadUnlessForced) {
+    const std::string good = ReadBytesFile(folder.Drawing("a.ce2", {"R1", "R2", "R3"}));
+    WriteFileBytes(folder / "cut.ce2", good.substr(0, good.size() - 7));
+    const std::vector<std::string> outputs{"a.njp", "a.net", "a_Protel.net"};
+    auto previous = [&] {
+        for (const std::string& name : outputs) {
+            WriteFileBytes(folder / name, "previous");
+        }
+    };
+    auto untouched = [&] {
+        return Bytes("a.njp") == "previous" && Bytes("a.net") == "previous" &&
+               Bytes("a_Protel.net") == "previous";
+    };
+    const std::string kHeld =
+        "読み込みでエラーがあったため、ファイルは書き込んでいません (--force で書き込みます)\n";
+
+    previous();
+    for (const auto& drawings : {std::vector<std::string>{"a.ce2", "cut.ce2"},
+                                 std::vector<std::string>{"a.ce2", "missing.ce2"}}) {
+        auto run = Run(drawings);
+        EXPECT_EQ(run.Status, 1) << drawings[1];
+        EXPECT_NE(run.Err.find(kHeld), std::string::npos) << run.Err;
+        EXPECT_TRUE(untouched()) << drawings[1];
+    }
+    // Without the editor's settings the parts have no pins; the message says where to
+    // put the settings.
+    fs::rename(folder / "vorn.ini", folder / "elsewhere.ini");
+    auto lost = Run({"a.ce2"});
+    EXPECT_EQ(lost.Status, 1);
+    EXPECT_NE(lost.Err.find(Real("vorn.ini")), std::string::npos) << lost.Err;
+    EXPECT_NE(lost.Err.find("VORNEXTRACT_REGISTRY"), std::string::npos);
+    EXPECT_NE(lost.Err.find(kHeld), std::string::npos);
+    EXPECT_TRUE(untouched());
+
+    auto forced = Run({"--force", "a.ce2", "cut.ce2"});
+    EXPECT_EQ(forced.Status, 1);
+    EXPECT_EQ(forced.Err.find(kHeld), std::string::npos);
+    EXPECT_EQ(Bytes("a.net").substr(0, 7), "[PARTS]");
+}
+
+// Reads what a pipe holds without waiting for more.
+std::string Drain(int fd) {
+    std::string bytes;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) {
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
+TEST_F(BatchOutputsTest, StandardOutputPipesAndDevicesAreWrittenDirectly) {
+    folder.Drawing("a.ce2", {"R1", "R2"});
+    ASSERT_EQ(Run({"--parts", "a.njp", "--net", "a.net", "a.ce2"}).Status, 0);
+
+    auto toStdout = Run({"--net", "-", "a.ce2"});
+    EXPECT_EQ(toStdout.Status, 0);
+    EXPECT_EQ(toStdout.Out, Bytes("a.net"));
+    EXPECT_EQ(toStdout.Err.substr(0, toStdout.Err.find("部品数")), "-\n");
+
+    // The pipe is held open for reading here as well, so the program never waits.
+    const std::string pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    int reader = ::open(pipe.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    auto piped = Run({"--parts", "pipe", "--protel", "/dev/null", "a.ce2"});
+    EXPECT_EQ(piped.Status, 0) << piped.Err;
+    EXPECT_EQ(Drain(reader), Bytes("a.njp"));
+    ::close(reader);
+    EXPECT_TRUE(fs::is_fifo(pipe));
+
+    auto full = Run({"--net", "/dev/full", "a.ce2"});
+    EXPECT_EQ(full.Status, 1);
+    EXPECT_EQ(full.Err, "/dev/full\n\t書き込みが出来ません。\n");
 }
 
 }  // namespace
