@@ -229,16 +229,17 @@ bool AddLibSymbols(TLibList& list, const std::vector<std::uint8_t>& image) {
         if (!nul) {
             return false;
         }
-        const auto dataOffset = static_cast<std::int16_t>(U16At(image, dataTable + 2 * i));
-        const std::int64_t recordAt = static_cast<std::int64_t>(dataBase) + dataOffset;
-        if (recordAt < 0 || static_cast<std::uint64_t>(recordAt) + kLibRecordHead > size) {
+        // Unsigned: read signed, every symbol past 32 KB of data would point before the
+        // data base, which no library can mean.
+        const std::uint64_t recordAt = dataBase + U16At(image, dataTable + 2 * i);
+        if (recordAt + kLibRecordHead > size) {
             return false;
         }
         const std::uint8_t* record = image.data() + recordAt;
         const std::uint64_t blocks = record[2];
         const std::uint64_t pins = (record[10] | (record[11] << 8)) & 0x0FFF;
         const std::uint64_t length = kLibRecordHead + pins * (2 * blocks + 4);
-        if (static_cast<std::uint64_t>(recordAt) + length > size) {
+        if (recordAt + length > size) {
             return false;
         }
         std::string_view name(reinterpret_cast<const char*>(image.data() + nameAt),

@@ -53,22 +53,34 @@ void PlaceLibPins(const model::TPartRec& part, std::span<const std::uint8_t> rec
     }
 }
 
-// Where the token that starts with `tag` begins its value, counting only tokens (the
-// texts after each comma, blanks before them allowed), so a pin named "COM:" is no "M:".
-// `skip` tokens of that tag are passed over first. npos when there is none.
-std::size_t TokenValue(std::string_view pinText, std::string_view tag, int skip) {
-    std::size_t pos = 0;
-    while ((pos = pinText.find(',', pos)) != std::string_view::npos) {
-        std::size_t start = pinText.find_first_not_of(" \t", pos + 1);
-        pos += 1;
-        if (start == std::string_view::npos) {
-            break;
-        }
-        if (pinText.substr(start, tag.size()) == tag && skip-- == 0) {
-            return start + tag.size();
+bool IsTagSeparator(char c) {
+    return c == ',' || c == ' ' || c == '\t';
+}
+
+// Where a tag such as "M:" begins its value. A tag counts at the start of the text or after
+// a comma, blank or tab, so both ",L:L1,M:7" and the blank-separated ",L:L1 M:7" of one
+// token are read, while a pin named "COM:" is no "M:". `skip` tags of that kind are passed
+// over first. npos when there is none.
+std::size_t TagValue(std::string_view pinText, std::string_view tag, int skip) {
+    for (std::size_t pos = pinText.find(tag); pos != std::string_view::npos;
+         pos = pinText.find(tag, pos + 1)) {
+        if ((pos == 0 || IsTagSeparator(pinText[pos - 1])) && skip-- == 0) {
+            return pos + tag.size();
         }
     }
     return std::string_view::npos;
+}
+
+// A tag's value runs to the next comma, or to the blank or tab before the next tag.
+std::string_view TagValueText(std::string_view fromValue) {
+    std::string_view value = fromValue.substr(0, fromValue.find(','));
+    for (std::size_t i = 0; i + 2 < value.size(); ++i) {
+        if ((value[i] == ' ' || value[i] == '\t') && value[i + 2] == ':' && value[i + 1] != ' ' &&
+            value[i + 1] != '\t') {
+            return value.substr(0, i);
+        }
+    }
+    return value;
 }
 
 std::optional<PinSide> SideOfLetter(char letter) {
@@ -90,7 +102,7 @@ std::optional<PinSide> SideOfLetter(char letter) {
 model::TPoint Lb3PinPosition(const model::TPartRec& part, const library::TSymbInf3& symbol,
                              std::string_view pinText) {
     const model::TPoint partPosition{part.X, part.Y};
-    std::size_t value = TokenValue(pinText, "L:", 0);
+    std::size_t value = TagValue(pinText, "L:", 0);
     if (value == std::string_view::npos || value >= pinText.size()) {
         return partPosition;
     }
@@ -108,15 +120,13 @@ model::TPoint Lb3PinPosition(const model::TPartRec& part, const library::TSymbIn
                        partPosition);
 }
 
-// The unit's number: the text of its "M:" token; empty when the text has too few.
+// The unit's number: the value of its "M:" tag; empty when the text has too few.
 std::string Lb3PinNumber(const model::TPartRec& part, std::string_view pinText) {
-    std::size_t value = TokenValue(pinText, "M:", part.Block);
+    std::size_t value = TagValue(pinText, "M:", part.Block);
     if (value == std::string_view::npos) {
         return std::string();
     }
-    std::string_view number = pinText.substr(value);
-    number = number.substr(0, number.find(','));
-    return text::FitField(number, kPinNumberField);
+    return text::FitField(TagValueText(pinText.substr(value)), kPinNumberField);
 }
 
 }  // namespace

@@ -148,6 +148,36 @@ TEST_F(PlacePinsTest, UnitsCollectOnTheHeadAndUnknownSymbolsGiveNone) {
     EXPECT_TRUE(other.Pins.empty());
 }
 
+// A binary library's data offsets are 16-bit: read signed, every symbol past 32 KB of data
+// was lost. A text library's pin line may separate its tags by blanks ("L:L1 M:7" is then
+// one later token), and "M:" inside a pin name such as "COM:" is still no tag.
+TEST_F(PlacePinsTest, LargeBinaryAndBlankSeparatedTextLibrariesGiveTheSamePins) {
+    support::LibBuilder lib;
+    for (int filler = 0; filler < 6; ++filler) {
+        LibSymbol big{"BIG" + std::to_string(filler), 4, 2, 1, {}};
+        big.Pins.assign(1000, {1, 0, {PinNoWord(1)}});
+        lib.Symbol(big);
+    }
+    lib.Symbol(LibSymbol{"LAST", 4, 2, 1, {{1, 0, {PinNoWord(1)}}, {1, 2, {PinNoWord(2)}}}});
+    const std::string libImage = lib.Build();
+    ASSERT_GT(libImage.size(), 36000u);  // the last symbol lies past 32 KB of data
+    support::Lb3Builder lb3;
+    lb3.Line("+COMP").Line("N:LAST").Line("X:4").Line("Y:2");
+    lb3.Line("+PIN").Line("N:A0 L:L1 M:1").Line("-PIN");
+    lb3.Line("+PIN").Line("N:COM: L:R1\tM:2").Line("-PIN");
+    lb3.Line("-COMP");
+    support::WriteFileBytes(dir_ / "big.lib", libImage);
+    Read(dir_ / "big.lib", lb3.WriteTo(dir_ / "p.lb3"));
+    model::TPartRec fromLib = Part("LAST", 100, 200, 1, 0);
+    model::TPartRec fromLb3 = Part("LAST", 100, 200, 1, 0);
+    netlist::PlacePins(fromLib, lib_, fromLib);
+    netlist::PlacePins(fromLb3, lb3_, fromLb3);
+    ASSERT_EQ(fromLib.Pins.size(), 2u);
+    EXPECT_EQ(fromLib.Pins[0]->PinNumber, "1");
+    EXPECT_EQ(fromLib.Pins[1]->PinNumber, "2");
+    EXPECT_EQ(Pins(fromLb3), Pins(fromLib));
+}
+
 TEST_F(PlacePinsTest, OddTextPinsGetSoundResults) {
     support::Lb3Builder lb3;
     lb3.Line("+COMP").Line("N:ODD").Line("X:2").Line("Y:2");
