@@ -1,7 +1,5 @@
 #include "reader/DrawingReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -11,6 +9,7 @@
 #include <new>
 
 #include "model/WireList.h"
+#include "platform/FileBytes.h"
 #include "reader/RecordReader.h"
 #include "text/Compare.h"
 #include "text/Cp932.h"
@@ -32,16 +31,12 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens only a readable regular file: a folder or a device is "cannot open", never a
-// read that fails later or blocks.
+// Opens only a readable regular file: a folder, a pipe or a device is "cannot open", never
+// a read that fails later or blocks.
 FileHandle OpenRegularFile(const fs::path& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    platform::ReadOpen status{};
+    int fd = platform::OpenRegularForReading(path, status);
     if (fd < 0) {
-        return nullptr;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
         return nullptr;
     }
     std::FILE* f = ::fdopen(fd, "rb");

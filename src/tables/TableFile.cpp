@@ -1,11 +1,12 @@
 #include "tables/TableFile.h"
 
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <new>
 #include <system_error>
 
+#include "platform/FileBytes.h"
 #include "platform/SafeWrite.h"
 #include "text/Cp932.h"
 
@@ -28,19 +29,20 @@ fs::path AbsoluteFolder(const fs::path& folder) {
 }  // namespace
 
 TableLineReader::TableLineReader(const fs::path& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    platform::ReadOpen opened{};
+    const int fd = platform::OpenRegularForReading(path, opened);
+    if (fd < 0) {
+        status_ = opened == platform::ReadOpen::Missing ? Status::Missing : Status::Unreadable;
+        return;
+    }
+    std::FILE* f = ::fdopen(fd, "rb");
     if (!f) {
-        status_ = (errno == ENOENT || errno == ENOTDIR) ? Status::Missing : Status::Unreadable;
+        ::close(fd);
+        status_ = Status::Unreadable;
         return;
     }
     file_.reset(f);
-    struct stat st {};
-    // A folder opens on Linux but cannot be read as a table.
-    status_ = (::fstat(::fileno(f), &st) == 0 && !S_ISDIR(st.st_mode)) ? Status::Opened
-                                                                       : Status::Unreadable;
-    if (status_ != Status::Opened) {
-        file_.reset();
-    }
+    status_ = Status::Opened;
 }
 
 int TableLineReader::Peek() {
