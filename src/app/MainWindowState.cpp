@@ -178,7 +178,9 @@ bool MainWindowState::SaveOutput(const platform::OutputTarget& target,
         sink.Flush();
     };
     const std::string shown = text::Utf8ToCp932(target.Path.string());
-    switch (platform::SaveOutputFile(target, produce)) {
+    const platform::SaveResult result = platform::SaveOutputFile(target, produce);
+    WarnOfReplacedTexts();
+    switch (result) {
         case platform::SaveResult::Saved:
             NotSaved = false;
             return true;
@@ -192,13 +194,19 @@ bool MainWindowState::SaveOutput(const platform::OutputTarget& target,
     return false;
 }
 
+void MainWindowState::WarnOfReplacedTexts() {
+    for (const std::string& warning : replacedTexts_.TakeNew()) {
+        ui_.ShowWarning(warning);
+    }
+}
+
 bool MainWindowState::WritePartsListFile(const platform::OutputTarget& target,
                                          output::PartsListFormat format) {
     if (PartsList.Count() == 0) {
         return false;
     }
     return SaveOutput(target, [&](output::ByteSink& out) {
-        output::WritePartsList(out, format, Titles, PartsList);
+        output::WritePartsList(out, format, Titles, PartsList, &replacedTexts_);
     });
 }
 
@@ -211,7 +219,7 @@ bool MainWindowState::WriteSimpleNetFile(const platform::OutputTarget& target) {
         return netlist::PinLabel(net, index, netlist::kPinLabelNetlist, settings);
     };
     return SaveOutput(target, [&](output::ByteSink& out) {
-        output::WriteSimpleNet(out, *PartsViewB, NetList, pinName);
+        output::WriteSimpleNet(out, *PartsViewB, NetList, pinName, &replacedTexts_);
     });
 }
 
@@ -219,8 +227,9 @@ bool MainWindowState::WriteProtelNetFile(const platform::OutputTarget& target) {
     if (PartsList.Count() == 0) {
         return false;
     }
-    return SaveOutput(
-        target, [&](output::ByteSink& out) { output::WriteProtelNet(out, *PartsViewB, NetList); });
+    return SaveOutput(target, [&](output::ByteSink& out) {
+        output::WriteProtelNet(out, *PartsViewB, NetList, &replacedTexts_);
+    });
 }
 
 }  // namespace app

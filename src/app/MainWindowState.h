@@ -13,6 +13,7 @@
 #include "netlist/PinConversion.h"
 #include "output/ByteSink.h"
 #include "output/PartsListFiles.h"
+#include "output/VisibleText.h"
 #include "partslist/PartsListBuilder.h"
 #include "platform/FileSet.h"
 #include "platform/SafeWrite.h"
@@ -116,6 +117,11 @@ class MainWindowState : public reader::ReaderServices {
     void NoteTableFiles();
     // Puts the parts filed so far in order; connectivity and views read them by position.
     void FinishFiling();
+
+    // Warns of the parts and nets whose control bytes the last output replaced.
+    void WarnOfReplacedTexts();
+    // The parts and nets named so far, so each is warned of once in a session.
+    output::ReplacedTexts replacedTexts_;
 
     // Files the parts of the drawing being read.
     std::optional<partslist::indexed::PartsFiling> filing_;

@@ -9,6 +9,11 @@ void ConsoleUserInterface::ShowMessage(const std::string& text) {
     err_ << text::Cp932ToUtf8(text) << '\n' << std::flush;
 }
 
+// A warning is not an error: the exit status stays as the run's errors make it.
+void ConsoleUserInterface::ShowWarning(const std::string& text) {
+    err_ << "警告: " << text::Cp932ToUtf8(text) << '\n' << std::flush;
+}
+
 bool ConsoleUserInterface::AskYesNo(const std::string&, const std::string& text) {
     if (verbose_) {
         err_ << text::Cp932ToUtf8(text) << " -> No\n";

@@ -17,6 +17,7 @@ class ConsoleUserInterface : public view::UserInterface {
     int MessageCount() const { return messageCount_; }
 
     void ShowMessage(const std::string& text) override;
+    void ShowWarning(const std::string& text) override;
     // Nothing can be asked without a window: the answer is No, which never discards data.
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     bool Prompt(const std::string& caption, const std::string& label, std::string& value) override;

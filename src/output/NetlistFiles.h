@@ -24,9 +24,14 @@ constexpr int kSimpleNetPinsPerLine = 8;
 // The name of the net's pin `index` for net listings (reference, separator, pin number).
 using PinNameFn = std::function<std::string(const model::TNetRec& net, int index)>;
 
+class ReplacedTexts;
+
+// Control bytes in the texts are written as "?"; `replaced` (when given) names their parts
+// and nets.
 void WriteSimpleNet(ByteSink& out, const view::ListView& detailRows, const model::TNetList& nets,
-                    const PinNameFn& pinName);
-void WriteProtelNet(ByteSink& out, const view::ListView& detailRows, const model::TNetList& nets);
+                    const PinNameFn& pinName, ReplacedTexts* replaced = nullptr);
+void WriteProtelNet(ByteSink& out, const view::ListView& detailRows, const model::TNetList& nets,
+                    ReplacedTexts* replaced = nullptr);
 
 // The same bytes, whole.
 std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetList& nets,

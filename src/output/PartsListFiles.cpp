@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "output/VisibleText.h"
 #include "text/Cp932.h"
 #include "text/Padding.h"
 
@@ -25,6 +26,21 @@ std::string Reference(const model::TPartRec& part) {
     return std::string(part.RefPrefixText()) + std::to_string(part.RefNumber);
 }
 
+// The texts of a part or title field as the file may hold them.
+class Texts {
+  public:
+    explicit Texts(ReplacedTexts* replaced) : replaced_(replaced) {}
+    std::string Of(const model::TPartRec& part, std::string_view text) const {
+        return Visible(text, replaced_, ReplacedTexts::Kind::Part, part.RefText());
+    }
+    std::string Title(std::string_view tag, std::string_view field) const {
+        return Visible(field, replaced_, ReplacedTexts::Kind::Title, tag);
+    }
+
+  private:
+    ReplacedTexts* replaced_;
+};
+
 template <typename Fn>
 void ForEachWrittenPart(const model::TPartsList& parts, Fn fn) {
     for (const auto& part : parts.Items) {
@@ -34,46 +50,46 @@ void ForEachWrittenPart(const model::TPartsList& parts, Fn fn) {
     }
 }
 
-void WriteNjpList(ByteSink& out, const model::TTitleFields& titles,
-                  const model::TPartsList& parts) {
+void WriteNjpList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts,
+                  const Texts& texts) {
     for (const auto& [tag, field] : TitleLines(titles)) {
         if (!field->empty()) {
-            out += tag + "\t" + *field + kCrLf;
+            out += tag + "\t" + texts.Title(tag, *field) + kCrLf;
         }
     }
     ForEachWrittenPart(parts, [&](const model::TPartRec& p) {
-        out += "U:" + std::to_string(p.UnitNo) + "\tG:" + std::string(p.RefPrefixText()) +
-               "\tN:" + std::to_string(p.RefNumber) + "\tP:" + std::string(p.CvtNameText()) +
-               "\tM:" + std::string(p.MakerNameText()) + "\tK:" + std::to_string(p.Amount);
+        out += "U:" + std::to_string(p.UnitNo) + "\tG:" + texts.Of(p, p.RefPrefixText()) +
+               "\tN:" + std::to_string(p.RefNumber) + "\tP:" + texts.Of(p, p.CvtNameText()) +
+               "\tM:" + texts.Of(p, p.MakerNameText()) + "\tK:" + std::to_string(p.Amount);
         if (!p.NoteText().empty()) {
-            out += "\tB:" + std::string(p.NoteText());
+            out += "\tB:" + texts.Of(p, p.NoteText());
         }
         out += kCrLf;
     });
     out.Flush();
 }
 
-void WriteCsvList(ByteSink& out, const model::TTitleFields& titles,
-                  const model::TPartsList& parts) {
+void WriteCsvList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts,
+                  const Texts& texts) {
     for (const auto& [tag, field] : TitleLines(titles)) {
         if (!field->empty()) {
-            out += "\"" + tag + "\",\"" + *field + "\"" + kCrLf;
+            out += "\"" + tag + "\",\"" + texts.Title(tag, *field) + "\"" + kCrLf;
         }
     }
     // Quotes inside values stay as they are: the files are read back by tools that expect it.
     ForEachWrittenPart(parts, [&](const model::TPartRec& p) {
-        out += "\"" + Reference(p) + "\",\"" + std::string(p.CvtNameText()) + "\",\"" +
-               std::string(p.MakerNameText()) + "\"," + std::to_string(p.Amount);
+        out += "\"" + texts.Of(p, Reference(p)) + "\",\"" + texts.Of(p, p.CvtNameText()) + "\",\"" +
+               texts.Of(p, p.MakerNameText()) + "\"," + std::to_string(p.Amount);
         if (!p.NoteText().empty()) {
-            out += ",\"" + std::string(p.NoteText()) + "\"";
+            out += ",\"" + texts.Of(p, p.NoteText()) + "\"";
         }
         out += kCrLf;
     });
     out.Flush();
 }
 
-void WriteTxtList(ByteSink& out, const model::TTitleFields& titles,
-                  const model::TPartsList& parts) {
+void WriteTxtList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts,
+                  const Texts& texts) {
     const std::string project = text::Utf8ToCp932("形式：");
     const std::string listNumber = text::Utf8ToCp932("部品表：");
     const std::string designer = text::Utf8ToCp932("設計　：");
@@ -84,14 +100,18 @@ void WriteTxtList(ByteSink& out, const model::TTitleFields& titles,
     int lineOnPage = 0;
     ForEachWrittenPart(parts, [&](const model::TPartRec& p) {
         if (lineOnPage == 0) {
-            out += project + text::PadRight(titles.Project, 30) + listNumber +
-                   text::PadRight(titles.ListNumber, 20) + designer + titles.Designer + kCrLf;
-            out += designName + text::PadRight(titles.DesignName, 30) + designNumber +
-                   text::PadRight(titles.DesignNumber, 20) + designDate + titles.DesignDate + kCrLf;
+            out += project + text::PadRight(texts.Title(project, titles.Project), 30) + listNumber +
+                   text::PadRight(texts.Title(listNumber, titles.ListNumber), 20) + designer +
+                   texts.Title(designer, titles.Designer) + kCrLf;
+            out += designName + text::PadRight(texts.Title(designName, titles.DesignName), 30) +
+                   designNumber +
+                   text::PadRight(texts.Title(designNumber, titles.DesignNumber), 20) + designDate +
+                   texts.Title(designDate, titles.DesignDate) + kCrLf;
         }
-        out += text::PadRight(Reference(p), 10) + text::PadRight(p.CvtNameText(), 40) +
-               text::PadRight(p.MakerNameText(), 20) + text::PadRight(std::to_string(p.Amount), 6) +
-               std::string(p.NoteText()) + kCrLf;
+        out += text::PadRight(texts.Of(p, Reference(p)), 10) +
+               text::PadRight(texts.Of(p, p.CvtNameText()), 40) +
+               text::PadRight(texts.Of(p, p.MakerNameText()), 20) +
+               text::PadRight(std::to_string(p.Amount), 6) + texts.Of(p, p.NoteText()) + kCrLf;
         if (++lineOnPage == kTxtPartLinesPerPage) {
             out += kCrLf;
             out += '\x0C';
@@ -104,16 +124,17 @@ void WriteTxtList(ByteSink& out, const model::TTitleFields& titles,
 }  // namespace
 
 void WritePartsList(ByteSink& out, PartsListFormat format, const model::TTitleFields& titles,
-                    const model::TPartsList& parts) {
+                    const model::TPartsList& parts, ReplacedTexts* replaced) {
+    const Texts texts(replaced);
     switch (format) {
         case PartsListFormat::Csv:
-            return WriteCsvList(out, titles, parts);
+            return WriteCsvList(out, titles, parts, texts);
         case PartsListFormat::Txt:
-            return WriteTxtList(out, titles, parts);
+            return WriteTxtList(out, titles, parts, texts);
         case PartsListFormat::Njp:
             break;
     }
-    WriteNjpList(out, titles, parts);
+    WriteNjpList(out, titles, parts, texts);
 }
 
 std::string PartsListBytes(PartsListFormat format, const model::TTitleFields& titles,

@@ -14,6 +14,9 @@ class UserInterface {
 
     // A modal message box with an OK button.
     virtual void ShowMessage(const std::string& text) = 0;
+    // Something the user should know of that did not stop the work; a message box unless
+    // the face says it another way (the batch command prints it without failing the run).
+    virtual void ShowWarning(const std::string& text) { ShowMessage(text); }
     // A Yes/No question; true for Yes.
     virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
     // A one-line input prompt; `value` holds the initial text and receives the answer.

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/Ce2Builder.h"
 #include "support/DrawingFolder.h"
 #include "support/RunProgram.h"
 #include "support/TableFiles.h"
@@ -41,6 +42,40 @@ TEST(HostileInputs, PipesAndDevicesAreNeverReadAsFiles) {
             }
         }
     }
+}
+
+// A CR/LF inside a reference or a label used to add lines and sections ("[X]") to the
+// netlists that a layout tool reads as real parts and nets.
+TEST(HostileInputs, ControlBytesInTextsAreWrittenVisiblyWithAWarning) {
+    support::DrawingFolder folder;
+    support::Ce2Builder()
+        .Part({50, 10, 0, 0, "", "R\r\n[X]1", "R"})
+        .Part({150, 10, 0, 0, "", "R2", "R"})
+        .Wire(60, 0, 100, 0)
+        .Label("N\r\n[Y]", 80, 0)
+        .WriteTo(folder / "a.ce2");
+    auto run =
+        support::RunVornextract(folder.Path(), {"--batch", "--format", "csv", "--parts", "p.csv",
+                                                "--net", "n.net", "--protel", "p.net", "a.ce2"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    for (const char* file : {"p.csv", "n.net", "p.net"}) {
+        SCOPED_TRACE(file);
+        const std::string text = support::ReadBytesFile(folder / file);
+        EXPECT_NE(text.find("R??[X]1"), std::string::npos) << text;
+        for (std::size_t at = text.find('\n'); at != std::string::npos;
+             at = text.find('\n', at + 1)) {
+            ASSERT_TRUE(at > 0 && text[at - 1] == '\r') << text;  // only the file's own line ends
+        }
+        EXPECT_EQ(text.find("\n[X]"), std::string::npos) << text;
+        EXPECT_EQ(text.find("\n[Y]"), std::string::npos) << text;
+    }
+    EXPECT_NE(support::ReadBytesFile(folder / "n.net").find("N??[Y]="), std::string::npos);
+    // One warning per part and per net, however many files and fields held them (R2's silk
+    // name in the netlists is its net's label).
+    EXPECT_EQ(run.Err,
+              "警告: 部品 R??[X]1 の文字列の制御文字を \"?\" に置き換えて出力しました\n"
+              "警告: 部品 R2 の文字列の制御文字を \"?\" に置き換えて出力しました\n"
+              "警告: ネット N??[Y] の文字列の制御文字を \"?\" に置き換えて出力しました\n");
 }
 
 }  // namespace
