@@ -130,10 +130,10 @@ int main(int argc, char** argv) {
     s = readLibrary(lb3.WriteTo(dir / "big.lb3"), library::ReadLb3File);
     Report("text library (symbols)", lines, lb3.Build().size(), s, loaded);
 
-    // Binary library: as many symbols as its signed 16-bit data offsets reach (24 bytes a
-    // symbol of two pins).
+    // Binary library: as many symbols as its 16-bit data offsets reach (24 bytes a symbol
+    // of two pins).
     support::LibBuilder lib;
-    const std::size_t libSymbols = std::min<std::size_t>(lines, 32767 / 24);
+    const std::size_t libSymbols = std::min<std::size_t>(lines, 65535 / 24);
     for (std::size_t i = 0; i < libSymbols; ++i) {
         lib.Symbol({names[i].substr(0, 15), 4, 2, 1, {{1, 0, {1}}, {1, 2, {2}}}});
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 #include <string_view>
 
 #include "app/MainWindowState.h"
@@ -10,6 +11,7 @@
 #include "partslist/PartsViews.h"
 #include "platform/Links.h"
 #include "platform/SafeWrite.h"
+#include "tables/TableFile.h"
 #include "text/Cp932.h"
 
 namespace cli {
@@ -322,7 +324,9 @@ int HandleInformational(const CommandLine& command, std::ostream& out, std::ostr
     return -1;
 }
 
-int RunBatch(const CommandLine& command, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunBatchCommand(const CommandLine& command, std::ostream& out, std::ostream& err) {
     int info = HandleInformational(command, out, err);
     if (info >= 0) {
         return info;
@@ -367,6 +371,20 @@ int RunBatch(const CommandLine& command, std::ostream& out, std::ostream& err) {
         return kExitMessages;
     }
     return (command.Strict && findings > 0) ? kExitStrict : kExitOk;
+}
+
+}  // namespace
+
+int RunBatch(const CommandLine& command, std::ostream& out, std::ostream& err) {
+    // A drawing or library can ask for more memory than there is (a symbol of thousands of
+    // pins placed thousands of times): that ends the run with a message, not an abort.
+    try {
+        return RunBatchCommand(command, out, err);
+    } catch (const std::bad_alloc&) {
+        err << text::Cp932ToUtf8(tables::OutOfMemoryMessage())
+            << " 読み込みを中止しました。ファイルは書き込んでいません。\n";
+        return kExitMessages;
+    }
 }
 
 }  // namespace cli

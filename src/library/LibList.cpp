@@ -41,7 +41,9 @@ std::string Lb3SymbolName(std::string_view written) {
 }
 
 void TLibList::Clear() {
+    byName_.clear();
     entries_.clear();
+    sorted_ = true;
     for (auto& image : Images) {
         image.reset();
     }
@@ -50,36 +52,51 @@ void TLibList::Clear() {
     }
 }
 
-namespace {
-auto LowerBound(const std::vector<std::unique_ptr<TSymbolEntry>>& entries, std::string_view name) {
-    return std::lower_bound(entries.begin(), entries.end(), name,
-                            [](const std::unique_ptr<TSymbolEntry>& e, std::string_view n) {
-                                return text::CompareBytes(e->SymbolName, n) < 0;
-                            });
+const TSymbolEntry& TLibList::operator[](int index) const {
+    if (!sorted_) {
+        // Names are unique, so an unstable sort gives the one order.
+        std::sort(
+            entries_.begin(), entries_.end(),
+            [](const std::unique_ptr<TSymbolEntry>& a, const std::unique_ptr<TSymbolEntry>& b) {
+                return text::CompareBytes(a->SymbolName, b->SymbolName) < 0;
+            });
+        sorted_ = true;
+    }
+    return *entries_[static_cast<std::size_t>(index)];
 }
-}  // namespace
 
 TSymbolEntry* TLibList::AddSymbol(std::string_view name, bool fromLb3) {
     std::string key = fromLb3 ? Lb3SymbolName(name) : std::string(name);
-    auto at = LowerBound(entries_, key);
-    if (at != entries_.end() && (*at)->SymbolName == key) {
+    if (byName_.find(std::string_view(key)) != byName_.end()) {
         return nullptr;
     }
     auto entry = std::make_unique<TSymbolEntry>();
     entry->SymbolName = std::move(key);
     if (fromLb3) {
-        entry->Lb3Data = std::make_unique<TSymbInf3>();
+        entry->Lb3Data = std::make_shared<TSymbInf3>();
     }
-    return entries_.insert(at, std::move(entry))->get();
+    TSymbolEntry* added = entry.get();
+    sorted_ = sorted_ && (entries_.empty() ||
+                          text::CompareBytes(entries_.back()->SymbolName, added->SymbolName) < 0);
+    entries_.push_back(std::move(entry));
+    byName_.insert(added);
+    return added;
 }
 
 TSymbolEntry* TLibList::FindSymbol(std::string_view name) {
-    auto at = LowerBound(entries_, name);
-    return (at != entries_.end() && (*at)->SymbolName == name) ? at->get() : nullptr;
+    auto found = byName_.find(name);
+    return found != byName_.end() ? *found : nullptr;
 }
 
 const TSymbolEntry* TLibList::FindSymbol(std::string_view name) const {
     return const_cast<TLibList*>(this)->FindSymbol(name);
+}
+
+TSymbInf3& TSymbolEntry::WritableLb3Data() {
+    if (Lb3Data.use_count() > 1) {
+        Lb3Data = std::make_shared<TSymbInf3>(*Lb3Data);
+    }
+    return *Lb3Data;
 }
 
 SymbolSize TLibList::SizeOf(const TSymbolEntry& entry) {

@@ -385,7 +385,7 @@ class Lb3Parser {
             CompToken(token);
         } else if (comp_ && pin_ && !alias_) {
             if (current_ && !current_->Lb3Data->PinLines.empty()) {
-                current_->Lb3Data->PinLines.back().append(",").append(token);
+                current_->WritableLb3Data().PinLines.back().append(",").append(token);
             }
         } else if (alias_ && !comp_ && !pin_) {
             AliasToken(token);
@@ -401,7 +401,7 @@ class Lb3Parser {
         } else if (token == "+PIN") {
             pin_ = true;
             if (current_) {
-                current_->Lb3Data->PinLines.emplace_back();
+                current_->WritableLb3Data().PinLines.emplace_back();
             }
         } else if (token == "-PIN") {
             pin_ = false;
@@ -417,9 +417,9 @@ class Lb3Parser {
         if (StartsWith(token, "N:")) {
             current_ = list_.AddSymbol(token.substr(2), true);
         } else if (current_ && StartsWith(token, "X:")) {
-            current_->Lb3Data->SymWidth = DecimalField(token.substr(2));
+            current_->WritableLb3Data().SymWidth = DecimalField(token.substr(2));
         } else if (current_ && StartsWith(token, "Y:")) {
-            current_->Lb3Data->SymHeight = DecimalField(token.substr(2));
+            current_->WritableLb3Data().SymHeight = DecimalField(token.substr(2));
         }
     }
 
@@ -432,7 +432,7 @@ class Lb3Parser {
             // A binary library's symbol has no pin texts to copy; the alias is refused
             // rather than given a symbol of another shape.
             if (target && target->Lb3Data && target != current_) {
-                *current_->Lb3Data = *target->Lb3Data;
+                current_->Lb3Data = target->Lb3Data;
             } else {
                 ui_.ShowMessage(text::Sj("パーツ[") + current_->SymbolName +
                                 text::Sj("]が、\nパーツ[") + targetName +

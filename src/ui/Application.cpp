@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <exception>
+#include <new>
 
 #include "tables/TableFile.h"
 #include "ui/Dialogs.h"
@@ -20,6 +21,10 @@ class VornApplication : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            // What was read so far stays; the window goes on with it.
+            dialogs.Message(activeWindow(), Qs(tables::ProgramTitle()),
+                            Qs(tables::OutOfMemoryMessage()));
         } catch (const std::exception& error) {
             dialogs.Message(activeWindow(), Qs(tables::ProgramTitle()),
                             QString::fromLocal8Bit(error.what()));

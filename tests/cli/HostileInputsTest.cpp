@@ -6,6 +6,7 @@
 
 #include "support/Ce2Builder.h"
 #include "support/DrawingFolder.h"
+#include "support/LibBuilder.h"
 #include "support/RunProgram.h"
 #include "support/TableFiles.h"
 
@@ -76,6 +77,31 @@ TEST(HostileInputs, ControlBytesInTextsAreWrittenVisiblyWithAWarning) {
               "警告: 部品 R??[X]1 の文字列の制御文字を \"?\" に置き換えて出力しました\n"
               "警告: 部品 R2 の文字列の制御文字を \"?\" に置き換えて出力しました\n"
               "警告: ネット N??[Y] の文字列の制御文字を \"?\" に置き換えて出力しました\n");
+}
+
+// A 24 KB symbol of 4 095 pins placed 8 000 times asks for gigabytes: the run ends with a
+// message and status 1 instead of an abort.
+TEST(HostileInputs, RunningOutOfMemoryEndsTheRunWithAMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more than the limit allows";
+#endif
+    support::DrawingFolder folder;
+    support::LibSymbol huge{"HUGE", 40, 40, 1, {}};
+    huge.Pins.assign(4095, {1, 0, {support::PinNoWord(1)}});
+    support::LibBuilder().Symbol(huge).WriteTo(folder / "parts.lib");
+    support::Ce2Builder drawing;
+    for (int i = 0; i < 8000; ++i) {
+        drawing.Part({static_cast<int>(i % 100) * 500, static_cast<int>(i / 100) * 500, 0, 0, "",
+                      "U" + std::to_string(i + 1), "HUGE"});
+    }
+    drawing.WriteTo(folder / "a.ce2");
+    support::RunOptions options;
+    options.MemoryLimitBytes = 1ull << 30;
+    options.TimeLimitSeconds = 120;
+    auto run = support::RunVornextract(folder.Path(), {"--batch", "a.ce2"}, options);
+    EXPECT_EQ(run.Status, 1) << run.Err;
+    EXPECT_NE(run.Err.find("メモリが足りません。"), std::string::npos) << run.Err;
+    EXPECT_FALSE(std::filesystem::exists(folder / "a.net"));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <random>
 
 #include "library/LibList.h"
 #include "library/LibraryFiles.h"
@@ -105,6 +108,76 @@ TEST_F(LibraryTest, TextLibraryTokensSectionsEscapesAndAliases) {
     EXPECT_EQ(Messages()[1], "パーツ[100%]が、\nパーツ[OP%2]に、\nエリアス設定出来ませんでした");
     EXPECT_TRUE(list_.FindSymbol("EARLY")->Lb3Data->PinLines.empty());
     EXPECT_EQ(list_.FindSymbol("LATER")->Lb3Data->SymWidth, 1);
+}
+
+// Symbols are gathered unordered and put in name order once; whatever the order of the
+// files and of their symbols, the list is the names in byte order with the first library's
+// symbol kept for a name defined twice.
+TEST_F(LibraryTest, SymbolsInAnyOrderEndInNameOrderWithTheFirstLibraryWinning) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 20; ++round) {
+        list_.Clear();
+        std::map<std::string, unsigned> firstWidth;  // the expected list: name -> width
+        std::vector<std::string> names;
+        for (int slot = 0; slot < 3; ++slot) {
+            LibBuilder lib;
+            for (int i = 0; i < 30; ++i) {
+                std::string name{static_cast<char>('A' + random() % 6),
+                                 static_cast<char>("a\x82\xe0"[random() % 3]),
+                                 static_cast<char>('0' + random() % 4)};
+                const unsigned width = 1 + random() % 50;
+                lib.Symbol(Resistor(name, width));
+                firstWidth.emplace(name, width);
+            }
+            names.push_back("l" + std::to_string(slot) + ".lib");
+            lib.WriteTo(dir_ / names.back());
+        }
+        ASSERT_TRUE(Load(names));
+        ASSERT_EQ(list_.Count(), static_cast<int>(firstWidth.size()));
+        // Byte order of unsigned bytes, as the list keeps it (std::map's is of signed chars).
+        std::vector<std::string> expected;
+        for (const auto& entry : firstWidth) {
+            expected.push_back(entry.first);
+        }
+        std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+            return std::lexicographical_compare(
+                a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                    return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+                });
+        });
+        for (int i = 0; i < list_.Count(); ++i) {
+            ASSERT_EQ(list_[i].SymbolName, expected[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(library::TLibList::SizeOf(list_[i]).Width,
+                      static_cast<int>(firstWidth[expected[static_cast<std::size_t>(i)]]));
+        }
+    }
+}
+
+// An alias shares its target's pin texts (3 000 aliases of a 10 000-pin symbol once took
+// gigabytes); a later change to either stays with that symbol.
+TEST_F(LibraryTest, AliasesShareTheirTargetsDataUntilOneOfThemChanges) {
+    Lb3Builder lb3;
+    Lb3Symbol big{"BIG", 4, 2, {}};
+    for (int pin = 0; pin < 100; ++pin) {
+        big.Pins.push_back(Lb3Pin{"P" + std::to_string(pin), 'L', pin, {std::to_string(pin)}});
+    }
+    lb3.Symbol(big);
+    for (int alias = 0; alias < 50; ++alias) {
+        lb3.Alias("A" + std::to_string(alias), "BIG");
+    }
+    // A pin section while the last alias is current changes that alias alone.
+    lb3.Line("+ALIAS").Line("A:GROWN").Line("N:BIG").Line("+PIN").Line("-ALIAS");
+    lb3.WriteTo(dir_ / "a.lb3");
+    ASSERT_TRUE(Load({"a.lb3"}));
+    const library::TSymbolEntry* target = list_.FindSymbol("BIG");
+    ASSERT_NE(target, nullptr);
+    for (int alias = 0; alias < 50; ++alias) {
+        EXPECT_EQ(list_.FindSymbol("A" + std::to_string(alias))->Lb3Data, target->Lb3Data);
+    }
+    const library::TSymbolEntry* grown = list_.FindSymbol("GROWN");
+    EXPECT_NE(grown->Lb3Data, target->Lb3Data);
+    EXPECT_EQ(grown->Lb3Data->PinLines.size(), 101u);
+    EXPECT_EQ(target->Lb3Data->PinLines.size(), 100u);
 }
 
 TEST_F(LibraryTest, TextLibraryNamesAreCutToWhatADrawingHolds) {

@@ -1,6 +1,7 @@
 #include "support/RunProgram.h"
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -87,6 +88,10 @@ ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::
         if (dropRoot &&
             (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)) {
             ::_exit(127);
+        }
+        if (options.MemoryLimitBytes != 0) {
+            const rlimit limit{options.MemoryLimitBytes, options.MemoryLimitBytes};
+            ::setrlimit(RLIMIT_AS, &limit);
         }
         if (options.TimeLimitSeconds != 0) {
             ::alarm(options.TimeLimitSeconds);  // kept across exec: SIGALRM ends the program

@@ -23,6 +23,9 @@ struct RunOptions {
     // Seconds after which the program is killed (Status -1), so that a hang fails the test
     // instead of stopping the suite; 0 for no limit.
     unsigned TimeLimitSeconds = 0;
+    // The program's address space in bytes, so that running out of memory can be tried
+    // cheaply; 0 for no limit. (The sanitizers reserve more than any such limit allows.)
+    unsigned long long MemoryLimitBytes = 0;
 };
 
 // Runs the vornextract binary in `workDir` with `args`, without a display, with its home,
