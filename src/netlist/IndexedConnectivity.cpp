@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <limits>
 #include <map>
 #include <memory>
+#include <queue>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -130,6 +133,134 @@ void SplitAtJunctions(model::TWireList& wires) {
     }
 }
 
+namespace {
+
+// The members of one cluster by their current span along its line. In a pile (copies of a
+// wire, wires nested in each other, long chains of overlaps) most members neither hold an
+// end of a given wire inside nor have one of theirs inside it, and walking them all for
+// every wire and every piece took time to the fourth power of the pile. Spans that can cut
+// or be cut by a wire are found here by their place on the line instead.
+class ClusterSpans {
+  public:
+    using Key = std::pair<int, int>;  // both ends along the line
+
+    explicit ClusterSpans(bool vertical) : vertical_(vertical) {}
+
+    Key SpanOf(const model::TWireRec& w) const {
+        return vertical_ ? Key{w.Y1, w.Y2} : Key{w.X1, w.X2};
+    }
+    // Files the wire at `index` under its span as it is now.
+    void File(const model::TWireList& wires, int index) {
+        const Key span = SpanOf(*wires[index]);
+        buckets_[span].push_back(index);
+        longest_ = std::max(longest_, span.second - span.first);
+    }
+    // Files the wire at `index` again after a cut changed its span from `was`, so that only
+    // spans some member has now are looked at.
+    void Refile(const model::TWireList& wires, int index, Key was) {
+        auto bucket = buckets_.find(was);
+        if (bucket != buckets_.end()) {
+            std::vector<int>& members = bucket->second;
+            if (auto at = std::find(members.begin(), members.end(), index); at != members.end()) {
+                members.erase(at);
+            }
+            if (members.empty()) {
+                buckets_.erase(bucket);
+            }
+        }
+        File(wires, index);
+    }
+    // A wire of span `q` and the wire of span `p` cut one another exactly when their spans
+    // overlap by a length and differ (a zero-length `q` strictly inside `p` included).
+    static bool Interact(Key p, Key q) {
+        return q.first < p.second && q.second > p.first && q != p;
+    }
+
+    // Calls `fn` with the members after `after` that cut or are cut by a wire of span `p`.
+    template <class Fn>
+    void ForEachInteracting(Key p, int after, Fn fn) const {
+        for (auto it =
+                 buckets_.lower_bound(Key{p.first - longest_, std::numeric_limits<int>::min()});
+             it != buckets_.end() && it->first.first < p.second; ++it) {
+            if (Interact(p, it->first)) {
+                ForEachLive(*it, after, fn);
+            }
+        }
+    }
+    // Calls `fn` with the members after `after` whose span is `span`.
+    template <class Fn>
+    void ForEachWithSpan(Key span, int after, Fn fn) const {
+        if (auto it = buckets_.find(span); it != buckets_.end()) {
+            ForEachLive(*it, after, fn);
+        }
+    }
+
+  private:
+    template <class Fn>
+    static void ForEachLive(const std::pair<const Key, std::vector<int>>& bucket, int after,
+                            Fn fn) {
+        for (int index : bucket.second) {
+            if (index > after) {
+                fn(index);
+            }
+        }
+    }
+
+    bool vertical_;
+    int longest_ = 0;
+    std::map<Key, std::vector<int>> buckets_;
+};
+
+// The plain pass for the wire at `i` over its cluster: the later members it cuts or is cut
+// by, in list order, each with the same four cuts, so the pieces come out as the plain pass
+// makes them. Members that cannot take part are never visited; pieces made on the way
+// join the cluster.
+void CutWithinCluster(model::TWireList& wires, int i, int cluster, ClusterSpans& spans,
+                      std::vector<int>& clusterOf) {
+    model::TWireRec& p = *wires[i];
+    std::priority_queue<int, std::vector<int>, std::greater<>> next;
+    auto push = [&next](int q) { next.push(q); };
+    spans.ForEachInteracting(spans.SpanOf(p), i, push);
+    std::vector<int> pieces;
+    auto cut = [&](int index, model::TPoint at) {
+        const ClusterSpans::Key was = spans.SpanOf(*wires[index]);
+        const int appended = SplitAndTell(wires, *wires[index], at);
+        if (appended >= 0) {
+            clusterOf.push_back(cluster);
+            spans.Refile(wires, index, was);
+            spans.File(wires, appended);
+            pieces.push_back(appended);
+        }
+    };
+    for (int last = i; !next.empty();) {
+        const int m = next.top();
+        next.pop();
+        const ClusterSpans::Key before = spans.SpanOf(p);
+        if (m == last || !ClusterSpans::Interact(before, spans.SpanOf(*wires[m]))) {
+            continue;
+        }
+        last = m;
+        model::TWireRec& q = *wires[m];
+        pieces.clear();
+        cut(m, p.Second());
+        cut(m, p.First());
+        cut(i, q.Second());
+        cut(i, q.First());
+        const ClusterSpans::Key now = spans.SpanOf(p);
+        for (int piece : pieces) {
+            if (ClusterSpans::Interact(now, spans.SpanOf(*wires[piece]))) {
+                next.push(piece);
+            }
+        }
+        // A later copy of the wire as it was now holds its new end inside.
+        if (now != before) {
+            spans.ForEachWithSpan(before, m, push);
+        }
+    }
+}
+
+}  // namespace
+
 // Only wires on one line whose spans overlap (or that hold a zero-length wire strictly
 // inside) can cut each other, and the pieces never leave the span of the wire they came
 // from. So the wires of each line fall into clusters of overlapping spans; the plain pass,
@@ -155,21 +286,22 @@ void SplitOverlaps(model::TWireList& wires) {
         }
     }
     std::vector<int> clusterOf(static_cast<std::size_t>(count), -1);
-    std::vector<std::vector<int>> members;
+    std::vector<ClusterSpans> clusters;
     std::vector<int> open;
-    auto close = [&] {
+    auto close = [&](bool verticalLine) {
         if (open.size() >= 2) {
-            std::sort(open.begin(), open.end());
+            ClusterSpans& spans = clusters.emplace_back(verticalLine);
             for (int w : open) {
                 if (!IsZeroLength(*wires[w])) {
-                    clusterOf[static_cast<std::size_t>(w)] = static_cast<int>(members.size());
+                    clusterOf[static_cast<std::size_t>(w)] = static_cast<int>(clusters.size() - 1);
                 }
+                spans.File(wires, w);
             }
-            members.push_back(open);
         }
         open.clear();
     };
     for (std::vector<Entry>* entries : {&vertical, &horizontal}) {
+        const bool verticalLine = entries == &vertical;
         // A zero-length wire sorts before the spans starting where it lies, so it joins a
         // cluster only when a span starting before it reaches past it.
         std::sort(entries->begin(), entries->end(), [](const Entry& a, const Entry& b) {
@@ -187,43 +319,21 @@ void SplitOverlaps(model::TWireList& wires) {
                 continue;
             }
             if (!inside) {
-                close();
+                close(verticalLine);
                 openLine = entry.At.Line;
                 reach = entry.At.To;
             }
             open.push_back(entry.Index);
             reach = std::max(reach, entry.At.To);
         }
-        close();
+        close(verticalLine);
     }
 
     for (int i = 0; i < wires.Count() - 1; ++i) {
         const int cluster = clusterOf[static_cast<std::size_t>(i)];
-        if (cluster < 0) {
-            continue;
-        }
-        model::TWireRec& p = *wires[i];
-        std::vector<int>& group = members[static_cast<std::size_t>(cluster)];
-        auto cut = [&](model::TWireRec& wire, model::TPoint at) {
-            const int appended = SplitAndTell(wires, wire, at);
-            if (appended >= 0) {
-                clusterOf.push_back(cluster);
-                group.push_back(appended);
-            }
-        };
-        for (auto m = static_cast<std::size_t>(std::upper_bound(group.begin(), group.end(), i) -
-                                               group.begin());
-             m < group.size(); ++m) {
-            model::TWireRec& q = *wires[group[m]];
-            const bool sameVertical = IsVertical(p) && IsVertical(q) && p.X1 == q.X1;
-            const bool sameHorizontal = IsHorizontal(p) && IsHorizontal(q) && p.Y1 == q.Y1;
-            if (!sameVertical && !sameHorizontal) {
-                continue;
-            }
-            cut(q, p.Second());
-            cut(q, p.First());
-            cut(p, q.Second());
-            cut(p, q.First());
+        if (cluster >= 0) {
+            CutWithinCluster(wires, i, cluster, clusters[static_cast<std::size_t>(cluster)],
+                             clusterOf);
         }
     }
 }

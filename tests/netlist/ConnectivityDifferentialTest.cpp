@@ -85,6 +85,9 @@ const std::vector<RandomShape> kShapes = {
     {.Wires = 40, .GridPoints = 3, .Parts = 2, .Labels = 2, .Junctions = 4, .Drawings = 1},
     {.Wires = 30, .GridPoints = 12, .Parts = 8, .Labels = 6, .Junctions = 8, .Drawings = 2},
     {.Wires = 20, .GridPoints = 8, .Parts = 4, .Labels = 6, .Junctions = 5, .Origin = 32720},
+    // Piles on one line (copies, nested, chained), with junctions, labels and pins on them.
+    {.Wires = 10, .GridPoints = 10, .Parts = 4, .Labels = 4, .Junctions = 6, .Piles = 14},
+    {.Wires = 4, .GridPoints = 6, .Parts = 3, .Labels = 3, .Junctions = 10, .Piles = 24},
 };
 
 TEST(ConnectivityDifferential, EachIndexedStepMatchesThePlainOne) {

@@ -141,6 +141,33 @@ model::TWireList RandomDrawing::WireList() const {
     return wires;
 }
 
+std::vector<std::pair<model::TPoint, model::TPoint>> PileOfWires(std::mt19937& rng, int count,
+                                                                 std::int16_t y, std::int16_t from,
+                                                                 std::int16_t to) {
+    std::vector<std::pair<int, int>> spans{{from, to}};
+    std::vector<std::pair<model::TPoint, model::TPoint>> wires;
+    for (int i = 0; i < count; ++i) {
+        auto [a, b] = spans[static_cast<std::size_t>(Chance(rng, static_cast<int>(spans.size())))];
+        switch (Chance(rng, 3)) {
+            case 0:
+                break;  // a copy
+            case 1:
+                if (b - a > 20) {
+                    a += 10, b -= 10;  // nested
+                }
+                break;
+            default:
+                a += 10, b += 10;  // chained
+                break;
+        }
+        spans.emplace_back(a, b);
+        const model::TPoint first{static_cast<std::int16_t>(a), y};
+        const model::TPoint second{static_cast<std::int16_t>(b), y};
+        wires.push_back(Chance(rng, 2) == 0 ? std::pair{first, second} : std::pair{second, first});
+    }
+    return wires;
+}
+
 std::vector<RandomDrawing> RandomDrawings(std::mt19937& rng, const RandomShape& shape) {
     std::vector<RandomDrawing> drawings(static_cast<std::size_t>(shape.Drawings));
     const int g = shape.GridPoints;
@@ -160,6 +187,14 @@ std::vector<RandomDrawing> RandomDrawings(std::mt19937& rng, const RandomShape& 
                 b = {Near(rng, a.X, g, m), Near(rng, a.Y, g, m)};
             }
             d.Wires.emplace_back(a, b);
+        }
+        if (shape.Piles > 0) {
+            const std::int16_t y = GridValue(rng, g);
+            for (const auto& wire :
+                 PileOfWires(rng, shape.Piles, y, -10, static_cast<std::int16_t>(10 * (g - 2)))) {
+                const auto at = std::uniform_int_distribution<std::size_t>(0, d.Wires.size())(rng);
+                d.Wires.insert(d.Wires.begin() + static_cast<std::ptrdiff_t>(at), wire);
+            }
         }
         for (int i = 0; i < shape.Junctions; ++i) {
             const bool again = !d.Junctions.empty() && Chance(rng, 6) == 0;

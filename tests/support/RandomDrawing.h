@@ -40,7 +40,16 @@ struct RandomShape {
     int Origin = 0;         // added to every coordinate, wrapping at the ends of the 16-bit range
     bool Numbered = false;  // references R1, C7, ... and label texts S1, S2, ... as on a
                             // real sheet, instead of a small set meeting often
+    int Piles = 0;          // further wires piled on one line: copies, nested and chained overlaps,
+                            // put among the others at random places
 };
+
+// A pile of `count` wires on the horizontal line `y` starting from the span [from, to]:
+// each is a copy of an earlier one, nested one grid step inside it, or shifted one step
+// along, drawn in either direction. What copy-paste accidents leave on a sheet.
+std::vector<std::pair<model::TPoint, model::TPoint>> PileOfWires(std::mt19937& rng, int count,
+                                                                 std::int16_t y, std::int16_t from,
+                                                                 std::int16_t to);
 
 std::vector<RandomDrawing> RandomDrawings(std::mt19937& rng, const RandomShape& shape);
 
