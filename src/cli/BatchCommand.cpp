@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "app/MainWindowState.h"
+#include "app/ProgramVersion.h"
 #include "cli/ConsoleUserInterface.h"
+#include "model/CountTexts.h"
 #include "output/OutputNames.h"
 #include "partslist/PartsViews.h"
 #include "platform/Links.h"
@@ -268,7 +270,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
 }
 
 std::string VersionText() {
-    return "vornextract Ver 1.4.3  Rev 2k3.11.04\n";
+    return std::string("vornextract ") + app::kProgramVersion + "\n";
 }
 
 std::string UsageText() {
@@ -365,8 +367,9 @@ int RunBatchCommand(const CommandLine& command, std::ostream& out, std::ostream&
         err << "警告: 部品がないため、ファイルは書き込んでいません\n";
         ++findings;
     }
-    report << text::Cp932ToUtf8(partslist::PartsCountText(state.PartsList)) << "  "
-           << "ネット数：" << state.NetList.Count() << '\n';
+    report << text::Cp932ToUtf8(model::PartsCountText(state.PartsList.Items.size()) + "  " +
+                                model::NetsCountText(state.NetList.Items.size()))
+           << '\n';
     if (ui.MessageCount() > 0) {
         return kExitMessages;
     }

@@ -33,9 +33,6 @@ T DecodeAs(const std::uint8_t* bytes) {
 }
 }  // namespace
 
-CCe2Junction DecodeJunction(const std::uint8_t* bytes) {
-    return DecodeAs<CCe2Junction>(bytes);
-}
 CCe2Part DecodePart(const std::uint8_t* bytes) {
     return DecodeAs<CCe2Part>(bytes);
 }

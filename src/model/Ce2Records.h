@@ -72,7 +72,6 @@ static_assert(sizeof(CCe2Part) == 60);
 static_assert(sizeof(CCe2Label) == 18);
 
 // Decoding from raw record bytes; `bytes` must hold at least sizeof(T) bytes.
-CCe2Junction DecodeJunction(const std::uint8_t* bytes);
 CCe2Part DecodePart(const std::uint8_t* bytes);
 CCe2Label DecodeLabel(const std::uint8_t* bytes);
 std::int16_t ReadInt16(const std::uint8_t* bytes);

@@ -13,7 +13,7 @@ bool IsDigit(char c) {
 }
 
 // The decimal number at the start of `digits`.
-std::int64_t LeadingNumber(std::string_view digits) {
+std::int64_t ReferenceDigits(std::string_view digits) {
     std::int64_t value = 0;
     for (char c : digits) {
         if (!IsDigit(c) || value > std::numeric_limits<std::int64_t>::max() / 10 - 9) {
@@ -44,7 +44,7 @@ TPartRec::TPartRec(const CCe2Part& fileRecord) {
     }
     RefPrefixLen = static_cast<std::uint8_t>(std::min(digit, ref.find('\0')));
     if (digit < ref.size()) {
-        RefNumber = LeadingNumber(ref.substr(digit));
+        RefNumber = ReferenceDigits(ref.substr(digit));
     }
 }
 

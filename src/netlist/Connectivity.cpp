@@ -32,7 +32,7 @@ bool IsPowerPart(const model::TPartRec& part, const std::vector<std::string>& po
 
 // The decimal number a C library reads at the start of a text: blanks, one sign, digits;
 // 0 without digits. Held within int instead of overflowing.
-int LeadingNumber(std::string_view s) {
+int CLibraryInteger(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && (s[i] == ' ' || s[i] == '\t' || s[i] == '\n' || s[i] == '\r' ||
                             s[i] == '\v' || s[i] == '\f')) {
@@ -95,7 +95,7 @@ void SplitOverlaps(model::TWireList& wires) {
 
 int PinOrderOf(const model::TPinRec& pin, const PinConversion& pinCvt, std::string_view cvtName) {
     if (!pinCvt.HasPart(cvtName)) {
-        return LeadingNumber(pin.PinNumber);
+        return CLibraryInteger(pin.PinNumber);
     }
     return pinCvt.NumberOf(cvtName, pin.PinNumber).value_or(0);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/CountTexts.h"
 #include "text/Compare.h"
 #include "text/Cp932.h"
 #include "text/Padding.h"
@@ -214,7 +215,7 @@ bool ShowNets(const model::TNetList& nets, view::ListView& netView,
         netView.AddRow(cells, net);
     }
     netView.EndUpdate();
-    ui.SetStatusPanel(1, text::Sj("ネット数：") + std::to_string(nets.Count()));
+    ui.SetStatusPanel(1, model::NetsCountText(nets.Items.size()));
     return errorNetView.RowCount() > 0;
 }
 

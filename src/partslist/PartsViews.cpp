@@ -1,15 +1,12 @@
 #include "partslist/PartsViews.h"
 
+#include "model/CountTexts.h"
 #include "model/NetList.h"
 #include "text/Cp932.h"
 #include "text/Sjis.h"
 
 namespace partslist {
 namespace {
-
-std::string Sj(const char* utf8) {
-    return text::Utf8ToCp932(utf8);
-}
 
 // The list without its leading comma, cut to the column's limit at a whole character.
 std::string ShownList(const std::string& list) {
@@ -21,7 +18,7 @@ std::string ShownList(const std::string& list) {
 
 std::string PinCheck::Text() const {
     if (!Duplicates.empty()) {
-        return Sj("重") + ShownList(Duplicates);
+        return text::Sj("重") + ShownList(Duplicates);
     }
     return ShownList(Missing);
 }
@@ -50,10 +47,10 @@ PinCheck CheckPins(const model::TPartRec& part, PartLookups& lookups) {
 std::string FlagText(const model::TPartRec& part) {
     std::string flag;
     if (part.NameConflict) {
-        flag += Sj("異");
+        flag += text::Sj("異");
     }
     if (part.UnitNo >= 2) {
-        flag += Sj("多");
+        flag += text::Sj("多");
     }
     return flag;
 }
@@ -72,12 +69,15 @@ int StateImageOf(const model::TPartRec& part, const PinCheck& check) {
 }
 
 std::vector<std::string> PartsViewAColumns() {
-    return {Sj("部品番号"), Sj("部品名"), Sj("数量"), Sj("メーカー名"), Sj("種別"), Sj("備考")};
+    return {text::Sj("部品番号"),   text::Sj("部品名"), text::Sj("数量"),
+            text::Sj("メーカー名"), text::Sj("種別"),   text::Sj("備考")};
 }
 
 std::vector<std::string> PartsViewBColumns() {
-    return {Sj("部品番号"),       Sj("旗"),     Sj("発生数"),   Sj("部品シルク"),
-            Sj("フットプリント"), Sj("部品名"), Sj("空・重複"), Sj("最大Pin")};
+    return {text::Sj("部品番号"),       text::Sj("旗"),
+            text::Sj("発生数"),         text::Sj("部品シルク"),
+            text::Sj("フットプリント"), text::Sj("部品名"),
+            text::Sj("空・重複"),       text::Sj("最大Pin")};
 }
 
 std::vector<std::string> RowTextsA(const model::TPartRec& part, PartLookups& lookups) {
@@ -94,11 +94,7 @@ std::vector<std::string> RowTextsB(const model::TPartRec& part, const PinCheck& 
             part.FootPrint.str(),
             std::string(part.CvtNameText()),
             check.Text(),
-            part.Pins.empty() ? Sj("無し") : std::to_string(part.Pins.back()->PinOrder)};
-}
-
-std::string PartsCountText(const model::TPartsList& parts) {
-    return Sj("部品数：") + std::to_string(parts.Count());
+            part.Pins.empty() ? text::Sj("無し") : std::to_string(part.Pins.back()->PinOrder)};
 }
 
 void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& viewB,
@@ -116,7 +112,7 @@ void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& 
     }
     viewB.EndUpdate();
     viewA.EndUpdate();
-    ui.SetStatusPanel(0, PartsCountText(parts));
+    ui.SetStatusPanel(0, model::PartsCountText(parts.Items.size()));
     ui.EnableSaveMenu(parts.Count() > 0);
 }
 

@@ -39,9 +39,6 @@ std::vector<std::string> PartsViewBColumns();
 std::vector<std::string> RowTextsA(const model::TPartRec& part, PartLookups& lookups);
 std::vector<std::string> RowTextsB(const model::TPartRec& part, const PinCheck& check);
 
-// The parts count text of the first status panel.
-std::string PartsCountText(const model::TPartsList& parts);
-
 // Fills both parts views from the list, sets each part's rows, shows the count and
 // enables saving when the list has parts.
 void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& viewB,

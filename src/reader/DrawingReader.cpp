@@ -8,6 +8,7 @@
 #include <memory>
 #include <new>
 
+#include "model/CountTexts.h"
 #include "model/WireList.h"
 #include "platform/FileBytes.h"
 #include "reader/RecordReader.h"
@@ -53,10 +54,6 @@ bool SignatureMatches(const std::uint8_t* header) {
            std::memcmp(signature, kSignature1, sizeof kSignature1) == 0;
 }
 
-std::string Sj(const char* utf8) {
-    return text::Utf8ToCp932(utf8);
-}
-
 class DrawingRead {
   public:
     DrawingRead(DrawingReadTarget& target, const std::string& fileName,
@@ -73,7 +70,7 @@ class DrawingRead {
         model::TWireList wires;
         std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[kRecordBufferSize]);
         if (!buffer) {
-            t_.Ui.ShowMessage(Sj("メモリが足りません。"));
+            t_.Ui.ShowMessage(text::Sj("メモリが足りません。"));
             return;
         }
         t_.PartsList.SetPowerNames(t_.Options.PwParts);
@@ -97,7 +94,7 @@ class DrawingRead {
     }
 
   private:
-    void FileError(const char* tailUtf8) { t_.Ui.ShowMessage(shown_ + Sj(tailUtf8)); }
+    void FileError(const char* tailUtf8) { t_.Ui.ShowMessage(shown_ + text::Sj(tailUtf8)); }
 
     void ReadOpenFile(std::FILE* file, std::uint8_t (&buffer)[kRecordBufferSize],
                       model::TWireList& wires) {
@@ -130,7 +127,7 @@ class DrawingRead {
     }
 
     std::string WireCountText(const model::TWireList& wires) const {
-        return Sj("ネット数：") + std::to_string(wires.Count());
+        return model::NetsCountText(wires.Items.size());
     }
 
     void ReadRecords(std::FILE* file, std::uint8_t (&buffer)[kRecordBufferSize],
@@ -182,8 +179,8 @@ class DrawingRead {
                 return;
             default:
                 t_.Ui.ShowMessage(
-                    shown_ + Sj("\n\tの") + std::to_string(r.Offset) +
-                    Sj(" バイト目のレコードが壊れています。それ以降は読み込んでいません。"));
+                    shown_ + text::Sj("\n\tの") + std::to_string(r.Offset) +
+                    text::Sj(" バイト目のレコードが壊れています。それ以降は読み込んでいません。"));
                 return;
         }
     }
@@ -202,7 +199,7 @@ class DrawingRead {
         if (text::EqualAsciiNoCase(t_.Options.TitleName, record.LibNameText())) {
             t_.TitleBlock.Consider(record, t_.Services.SymbolSizeOf(record.LibNameText()));
         }
-        t_.Ui.SetStatusPanel(0, Sj("部品数：") + std::to_string(t_.PartsList.Count()));
+        t_.Ui.SetStatusPanel(0, model::PartsCountText(t_.PartsList.Items.size()));
         t_.Ui.RepaintStatus();
     }
 

@@ -92,7 +92,6 @@ class TNameLists {
 
     // Tab operations. The row under the mouse at a press in either view (-1: none).
     void MouseDown(NameList which, int rowUnderMouse);
-    void ClearCurrentRow() { CurrentRow.reset(); }
     // A drag is accepted only between the conversion views and onto a row.
     static bool DragOverAccepted(std::optional<NameList> source, std::optional<NameList> target,
                                  int rowUnderMouse);

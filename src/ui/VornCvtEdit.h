@@ -20,7 +20,6 @@ class TCvtEdit : public QDialog {
     explicit TCvtEdit(TVornExtracts& owner);
 
     void SetMode(tables::TNameLists::EditMode mode);
-    tables::TNameLists::EditMode Mode() const { return mode_; }
 
     QLineEdit* OrgName = nullptr;
     QLineEdit* PName = nullptr;

@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/ProgramVersion.h"
 #include "partslist/PartsViews.h"
 #include "platform/ProgramHome.h"
 #include "tables/TableFile.h"
@@ -149,7 +150,7 @@ std::vector<QIcon> StateImages() {
 }
 
 QString MainCaption() {
-    return Qs(tables::ProgramTitle()) + U("  Ver 1.4.3  Rev 2k3.11.04");
+    return Qs(tables::ProgramTitle()) + U("  ") + U(app::kProgramVersion);
 }
 
 // What the load flows ask of the window.

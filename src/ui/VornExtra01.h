@@ -97,7 +97,6 @@ class TVornExtracts : public QMainWindow {
     QtUserInterface& Ui() { return ui_; }
     // The name the open dialog holds: the drawing last opened or named on the command line.
     const std::optional<std::filesystem::path>& OpenFileName() const { return openFileName_; }
-    const std::filesystem::path& HelpFile() const { return helpFile_; }
     // The views of the name conversion page as the lists work on them.
     tables::NameCvtViews CvtViews();
     // The option page's group list shows State.Options.NameGroup again.
