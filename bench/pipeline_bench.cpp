@@ -140,8 +140,8 @@ double Seconds(Clock::time_point from, Clock::time_point to) {
 int RunPipeline(const fs::path& folder, const fs::path& drawing, bool reference) {
     support::RecordingUserInterface ui;
     auto start = Clock::now();
-    app::MainWindowState state(ui);
-    state.UseReferenceAlgorithms = reference;
+    app::MainWindowState state(
+        ui, reference ? app::AlgorithmSet::Kind::Reference : app::AlgorithmSet::Kind::Indexed);
     state.UseUnshownViews();  // as the batch command does
     state.LoadSettings();
     state.CreateTables();

@@ -4,7 +4,6 @@
 
 #include "library/LibraryFiles.h"
 #include "netlist/Connectivity.h"
-#include "netlist/IndexedConnectivity.h"
 #include "netlist/NetBuilder.h"
 #include "netlist/PinPlacement.h"
 #include "output/NetlistFiles.h"
@@ -19,7 +18,8 @@
 namespace app {
 namespace fs = std::filesystem;
 
-MainWindowState::MainWindowState(view::UserInterface& ui) : ui_(ui) {}
+MainWindowState::MainWindowState(view::UserInterface& ui, AlgorithmSet::Kind algorithms)
+    : algorithms_(algorithms), ui_(ui) {}
 
 // Nets list pins that belong to parts: the nets go first.
 MainWindowState::~MainWindowState() {
@@ -31,20 +31,8 @@ void MainWindowState::ReadDrawing(const std::string& fileName, const std::string
     inputFiles_.Add(fileName);
     reader::DrawingReadTarget target{PartsList, NetList, CommentList, Options, Titles, TitleBlock,
                                      DataDir,   PreFile, NotSaved,    ui_,     *this};
-    try {
-        reader::ReadDrawing(fileName, target, shownName);
-    } catch (...) {
-        FinishFiling();
-        throw;
-    }
-    FinishFiling();
-}
-
-void MainWindowState::FinishFiling() {
-    if (filing_) {
-        filing_->Finish();
-        filing_.reset();
-    }
+    const AlgorithmSet::DrawingScope drawing(algorithms_);
+    reader::ReadDrawing(fileName, target, shownName);
 }
 
 bool MainWindowState::LibrariesEmpty() {
@@ -112,21 +100,13 @@ model::TPartRec* MainWindowState::AddPart(const model::CCe2Part& record) {
     auto placePins = [this](model::TPartRec& head, model::TPartRec& unit) {
         netlist::PlacePins(unit, LibList, head);
     };
-    if (UseReferenceAlgorithms) {
-        return partslist::AddPart(PartsList, record, Lookups, placePins);
-    }
-    if (!filing_) {
-        filing_.emplace(PartsList);
-    }
-    return filing_->Add(record, Lookups, placePins);
+    return algorithms_.AddPart(PartsList, record, Lookups, placePins);
 }
 
 void MainWindowState::BuildConnectivity(model::TWireList& wires) {
-    FinishFiling();
     netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
     netlist::ShortsReporter shorts(ErrorNetView, ShortHeaderShown, PreFile);
-    (UseReferenceAlgorithms ? netlist::BuildConnectivity : netlist::indexed::BuildConnectivity)(
-        wires, PartsList, NetList, Lookups, settings, shorts);
+    algorithms_.BuildConnectivity(wires, PartsList, NetList, Lookups, settings, shorts);
     ui_.SetLabel9(std::to_string(wires.Count()));
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "app/AlgorithmSet.h"
 #include "app/TableLookups.h"
 #include "library/LibList.h"
 #include "model/CommentList.h"
@@ -34,7 +35,9 @@ namespace app {
 // two faces of it.
 class MainWindowState : public reader::ReaderServices {
   public:
-    explicit MainWindowState(view::UserInterface& ui);
+    // `algorithms` is the set the run files and connects with (see AlgorithmSet).
+    explicit MainWindowState(view::UserInterface& ui,
+                             AlgorithmSet::Kind algorithms = AlgorithmSet::Kind::Indexed);
     ~MainWindowState() override;
     MainWindowState(const MainWindowState&) = delete;
     MainWindowState& operator=(const MainWindowState&) = delete;
@@ -96,10 +99,6 @@ class MainWindowState : public reader::ReaderServices {
 
     // The tables as parts list building and connectivity ask for them.
     TableLookups Lookups{Tables, Options};
-    // The plain walks and nested loops that the indexed filing and connectivity are checked
-    // against; only the benchmark that compares them turns this on.
-    bool UseReferenceAlgorithms = false;
-
     // ReaderServices
     bool LibrariesEmpty() override;
     void LoadLibraries() override;
@@ -115,16 +114,12 @@ class MainWindowState : public reader::ReaderServices {
                     const std::function<void(output::ByteSink&)>& write);
     // The conversion tables just loaded, as inputs of the run.
     void NoteTableFiles();
-    // Puts the parts filed so far in order; connectivity and views read them by position.
-    void FinishFiling();
-
     // Warns of the parts and nets whose control bytes the last output replaced.
     void WarnOfReplacedTexts();
     // The parts and nets named so far, so each is warned of once in a session.
     output::ReplacedTexts replacedTexts_;
 
-    // Files the parts of the drawing being read.
-    std::optional<partslist::indexed::PartsFiling> filing_;
+    AlgorithmSet algorithms_;
 
     // Every drawing, library and table read, which no output may replace.
     platform::FileSet inputFiles_;

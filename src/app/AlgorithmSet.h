@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+
+#include "model/NetList.h"
+#include "model/PartsList.h"
+#include "model/WireList.h"
+#include "netlist/NetBuilder.h"
+#include "netlist/PinConversion.h"
+#include "partslist/PartLookups.h"
+#include "partslist/PartsListBuilder.h"
+
+namespace app {
+
+// The algorithms a run files parts and joins wires with, chosen once when the run starts:
+// the indexed ones, or the plain walks and nested loops they are checked against (only the
+// benchmark that compares the two asks for those). The set owns the filing of the drawing
+// being read and lays the parts list out itself before connectivity or the end of the
+// drawing reads it by position.
+class AlgorithmSet {
+  public:
+    enum class Kind { Indexed, Reference };
+
+    explicit AlgorithmSet(Kind kind) : kind_(kind) {}
+    AlgorithmSet(const AlgorithmSet&) = delete;
+    AlgorithmSet& operator=(const AlgorithmSet&) = delete;
+
+    model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record,
+                             partslist::PartLookups& lookups,
+                             const partslist::PlacePinsFn& placePins);
+    void BuildConnectivity(model::TWireList& wires, model::TPartsList& parts, model::TNetList& nets,
+                           const netlist::PinConversion& pinCvt,
+                           const netlist::NetSettings& settings, netlist::ShortsReporter& shorts);
+
+    // Kept for the length of one drawing's read; at its end, however the read ends, the parts
+    // filed are laid out. Laying out needs memory too: when the read is ending because there
+    // was none, the filing is dropped rather than ending the program from a destructor.
+    class DrawingScope {
+      public:
+        explicit DrawingScope(AlgorithmSet& set) : set_(set) {}
+        ~DrawingScope() {
+            try {
+                set_.LayOutFiled();
+            } catch (...) {
+                set_.filing_.reset();
+            }
+        }
+        DrawingScope(const DrawingScope&) = delete;
+        DrawingScope& operator=(const DrawingScope&) = delete;
+
+      private:
+        AlgorithmSet& set_;
+    };
+
+  private:
+    void LayOutFiled();
+
+    Kind kind_;
+    std::optional<partslist::indexed::PartsFiling> filing_;
+};
+
+}  // namespace app
