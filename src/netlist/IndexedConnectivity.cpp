@@ -261,12 +261,16 @@ void CutWithinCluster(model::TWireList& wires, int i, int cluster, ClusterSpans&
 
 }  // namespace
 
-// Only wires on one line whose spans overlap (or that hold a zero-length wire strictly
-// inside) can cut each other, and the pieces never leave the span of the wire they came
-// from. So the wires of each line fall into clusters of overlapping spans; the plain pass,
-// run over the members of a cluster in list order, makes the same cuts in the same order,
-// and the pieces, appended to the one list as they are made, come out in the same order.
-void SplitOverlaps(model::TWireList& wires) {
+namespace {
+
+// The clusters of the wires on each line whose spans overlap, and the cluster of each wire
+// that can cut (-1 for the others and for zero-length wires, which only are cut into).
+struct Clusters {
+    std::vector<int> Of;
+    std::vector<ClusterSpans> Spans;
+};
+
+Clusters FindClusters(const model::TWireList& wires) {
     const int count = wires.Count();
     // (line, start, end, index) for vertical and then horizontal spans; a zero-length wire
     // lies on both its lines.
@@ -285,15 +289,15 @@ void SplitOverlaps(model::TWireList& wires) {
             horizontal.push_back({HorizontalSpan(wire), w});
         }
     }
-    std::vector<int> clusterOf(static_cast<std::size_t>(count), -1);
-    std::vector<ClusterSpans> clusters;
+    Clusters clusters{std::vector<int>(static_cast<std::size_t>(count), -1), {}};
     std::vector<int> open;
     auto close = [&](bool verticalLine) {
         if (open.size() >= 2) {
-            ClusterSpans& spans = clusters.emplace_back(verticalLine);
+            ClusterSpans& spans = clusters.Spans.emplace_back(verticalLine);
             for (int w : open) {
                 if (!IsZeroLength(*wires[w])) {
-                    clusterOf[static_cast<std::size_t>(w)] = static_cast<int>(clusters.size() - 1);
+                    clusters.Of[static_cast<std::size_t>(w)] =
+                        static_cast<int>(clusters.Spans.size() - 1);
                 }
                 spans.File(wires, w);
             }
@@ -328,12 +332,23 @@ void SplitOverlaps(model::TWireList& wires) {
         }
         close(verticalLine);
     }
+    return clusters;
+}
 
+}  // namespace
+
+// Only wires on one line whose spans overlap (or that hold a zero-length wire strictly
+// inside) can cut each other, and the pieces never leave the span of the wire they came
+// from. So the wires of each line fall into clusters of overlapping spans; the plain pass,
+// run over the members of a cluster in list order, makes the same cuts in the same order,
+// and the pieces, appended to the one list as they are made, come out in the same order.
+void SplitOverlaps(model::TWireList& wires) {
+    Clusters clusters = FindClusters(wires);
     for (int i = 0; i < wires.Count() - 1; ++i) {
-        const int cluster = clusterOf[static_cast<std::size_t>(i)];
+        const int cluster = clusters.Of[static_cast<std::size_t>(i)];
         if (cluster >= 0) {
-            CutWithinCluster(wires, i, cluster, clusters[static_cast<std::size_t>(cluster)],
-                             clusterOf);
+            CutWithinCluster(wires, i, cluster, clusters.Spans[static_cast<std::size_t>(cluster)],
+                             clusters.Of);
         }
     }
 }
@@ -482,6 +497,98 @@ class Buckets {
     std::vector<std::uint64_t> entries_;
 };
 
+// The wires by each end point.
+Buckets WiresByPoint(const model::TWireList& wires) {
+    Buckets points;
+    points.Reserve(2 * static_cast<std::size_t>(wires.Count()));
+    for (int i = 0; i < wires.Count(); ++i) {
+        const model::TWireRec& w = *wires[i];
+        points.Add(w.First().Packed(), i);
+        if (w.Second() != w.First()) {
+            points.Add(w.Second().Packed(), i);
+        }
+    }
+    points.Seal();
+    return points;
+}
+
+// The named wires by their name, names compared as net names are: each name becomes its
+// place among the distinct folded names, which `NumberOf` gives for any name.
+class WiresByName {
+  public:
+    explicit WiresByName(const model::TWireList& wires) {
+        std::vector<std::pair<std::string, int>> folded;
+        for (int i = 0; i < wires.Count(); ++i) {
+            if (!wires[i]->LabelName.empty()) {
+                folded.emplace_back(text::FoldAscii(wires[i]->LabelName), i);
+            }
+        }
+        std::sort(folded.begin(), folded.end());
+        for (auto& [name, wire] : folded) {
+            if (distinct_.empty() || distinct_.back() != name) {
+                distinct_.push_back(std::move(name));
+            }
+            wires_.Add(static_cast<std::uint32_t>(distinct_.size()), wire);
+        }
+        wires_.Seal();
+    }
+    std::uint32_t NumberOf(std::string_view name) const {
+        const auto at = std::lower_bound(distinct_.begin(), distinct_.end(), text::FoldAscii(name));
+        return static_cast<std::uint32_t>(at - distinct_.begin() + 1);
+    }
+    Buckets& Wires() { return wires_; }
+
+  private:
+    std::vector<std::string> distinct_;
+    Buckets wires_;
+};
+
+// Numbers the groups and gives the order the plain flood fill leaves the wires in.
+std::vector<int> FloodFillOrder(model::TWireList& wires) {
+    const int count = wires.Count();
+    Buckets points = WiresByPoint(wires);
+    WiresByName names(wires);
+    std::vector<int> order;
+    order.reserve(static_cast<std::size_t>(count));
+    std::vector<char> numbered(static_cast<std::size_t>(count), 0);
+    std::vector<int> pending;
+    std::vector<int> found;
+    int nextFree = 0;
+    std::int32_t counter = 0;
+    while (static_cast<int>(order.size()) < count) {
+        int p = 0;
+        if (pending.empty()) {
+            while (numbered[static_cast<std::size_t>(nextFree)]) {
+                ++nextFree;
+            }
+            p = nextFree;
+            numbered[static_cast<std::size_t>(p)] = 1;
+            wires[p]->NetNo = ++counter;
+        } else {
+            p = pending.back();
+            pending.pop_back();
+        }
+        order.push_back(p);
+        found.clear();
+        auto join = [&](int q) {
+            if (!numbered[static_cast<std::size_t>(q)]) {
+                numbered[static_cast<std::size_t>(q)] = 1;
+                wires[q]->NetNo = counter;
+                found.push_back(q);
+            }
+        };
+        const model::TWireRec& w = *wires[p];
+        points.Take(w.First().Packed(), join);
+        points.Take(w.Second().Packed(), join);
+        if (!w.LabelName.empty()) {
+            names.Wires().Take(names.NumberOf(w.LabelName), join);
+        }
+        std::sort(found.begin(), found.end());
+        pending.insert(pending.end(), found.begin(), found.end());
+    }
+    return order;
+}
+
 }  // namespace
 
 // The plain flood fill moves each wire found by the wire being processed to directly after
@@ -498,82 +605,7 @@ void NumberNets(model::TWireList& wires) {
             return;
         }
     }
-    std::vector<int> order;
-    order.reserve(static_cast<std::size_t>(count));
-    {
-        Buckets points;
-        points.Reserve(2 * static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i) {
-            const model::TWireRec& w = *wires[i];
-            points.Add(w.First().Packed(), i);
-            if (w.Second() != w.First()) {
-                points.Add(w.Second().Packed(), i);
-            }
-        }
-        points.Seal();
-        // Names become numbers: their place among the distinct folded names.
-        std::vector<std::string> distinct;
-        Buckets names;
-        {
-            std::vector<std::pair<std::string, int>> folded;
-            for (int i = 0; i < count; ++i) {
-                if (!wires[i]->LabelName.empty()) {
-                    folded.emplace_back(text::FoldAscii(wires[i]->LabelName), i);
-                }
-            }
-            std::sort(folded.begin(), folded.end());
-            for (auto& [name, wire] : folded) {
-                if (distinct.empty() || distinct.back() != name) {
-                    distinct.push_back(std::move(name));
-                }
-                names.Add(static_cast<std::uint32_t>(distinct.size()), wire);
-            }
-            names.Seal();
-        }
-        auto nameOf = [&distinct](std::string_view name) {
-            const auto at =
-                std::lower_bound(distinct.begin(), distinct.end(), text::FoldAscii(name));
-            return static_cast<std::uint32_t>(at - distinct.begin() + 1);
-        };
-
-        std::vector<char> numbered(static_cast<std::size_t>(count), 0);
-        std::vector<int> pending;
-        std::vector<int> found;
-        int nextFree = 0;
-        std::int32_t counter = 0;
-        while (static_cast<int>(order.size()) < count) {
-            int p = 0;
-            if (pending.empty()) {
-                while (numbered[static_cast<std::size_t>(nextFree)]) {
-                    ++nextFree;
-                }
-                p = nextFree;
-                numbered[static_cast<std::size_t>(p)] = 1;
-                wires[p]->NetNo = ++counter;
-            } else {
-                p = pending.back();
-                pending.pop_back();
-            }
-            order.push_back(p);
-            found.clear();
-            auto join = [&](int q) {
-                if (!numbered[static_cast<std::size_t>(q)]) {
-                    numbered[static_cast<std::size_t>(q)] = 1;
-                    wires[q]->NetNo = counter;
-                    found.push_back(q);
-                }
-            };
-            const model::TWireRec& w = *wires[p];
-            points.Take(w.First().Packed(), join);
-            points.Take(w.Second().Packed(), join);
-            if (!w.LabelName.empty()) {
-                names.Take(nameOf(w.LabelName), join);
-            }
-            std::sort(found.begin(), found.end());
-            pending.insert(pending.end(), found.begin(), found.end());
-        }
-    }
-
+    const std::vector<int> order = FloodFillOrder(wires);
     std::vector<std::unique_ptr<model::TWireRec>> reordered;
     reordered.reserve(static_cast<std::size_t>(count));
     for (int i : order) {
