@@ -21,6 +21,10 @@ namespace ui {
 class DialogService;
 
 QString Qs(const std::string& cp932);  // CP932 to a Qt text
+// A fixed text of the window, written in the source as UTF-8.
+inline QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 // Qt text to CP932: what CP932 lacks becomes "?", and `lossy` tells whether that happened.
 std::string Cp(const QString& text, bool* lossy = nullptr);
 // The warning shown when typed text had characters CP932 lacks.

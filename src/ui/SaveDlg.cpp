@@ -16,10 +16,6 @@ namespace ui {
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }

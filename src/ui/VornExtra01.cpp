@@ -47,10 +47,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 std::vector<view::ListView::Column> Columns(const std::vector<std::string>& captions,
                                             const int* widths) {
     std::vector<view::ListView::Column> columns;
