@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
@@ -94,15 +95,25 @@ int main(int argc, char** argv) {
     }
     LimitMemory(megabytes);
     std::signal(SIGALRM, OnTimeOut);
+    double slowest = 0;
+    fs::path slowestInput;
     for (const fs::path& input : inputs) {
         std::ifstream in(input, std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         std::strncpy(g_current, input.c_str(), sizeof g_current - 1);
+        const auto start = std::chrono::steady_clock::now();
         ::alarm(seconds);
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         ::alarm(0);
+        const double took =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (took > slowest) {
+            slowest = took;
+            slowestInput = input;
+        }
     }
-    std::cout << inputs.size() << " inputs replayed\n";
+    std::cout << inputs.size() << " inputs replayed; slowest " << slowest
+              << " s: " << slowestInput.filename().string() << "\n";
     // A folder with no inputs is a mistake in the build, not a pass.
     return inputs.empty() ? 1 : 0;
 }
