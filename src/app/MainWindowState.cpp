@@ -86,7 +86,7 @@ void MainWindowState::LoadDrawingNameTable() {
 // option before and after.
 void MainWindowState::LoadSettings() {
     settings::LoadSettings({Options, Layout, DataDir, PreFile});
-    ui_.SetStatusPanel(2, DataDir);
+    ui_.SetStatusPanel(view::kFolderPanel, DataDir);
 }
 
 void MainWindowState::SaveSettings() {
@@ -107,7 +107,7 @@ void MainWindowState::BuildConnectivity(model::TWireList& wires) {
     netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
     netlist::ShortsReporter shorts(ErrorNetView, ShortHeaderShown, PreFile);
     algorithms_.BuildConnectivity(wires, PartsList, NetList, Lookups, settings, shorts);
-    ui_.SetLabel9(std::to_string(wires.Count()));
+    ui_.SetWireCount(std::to_string(wires.Count()));
 }
 
 void MainWindowState::FinishLoad() {
@@ -133,7 +133,7 @@ void MainWindowState::ClearAll() {
     CommentList.Clear();
     NetView->Clear();
     NetList.NetCounter = -1;
-    for (int panel : {1, 3}) {
+    for (int panel : {view::kWireCountPanel, view::kDrawingsPanel}) {
         ui_.SetStatusPanel(panel, std::string());
     }
 }

@@ -25,27 +25,27 @@ bool ConsoleUserInterface::Prompt(const std::string&, const std::string&, std::s
     return false;
 }
 
-void ConsoleUserInterface::SetLabel1(const std::string& text) {
+void ConsoleUserInterface::SetProgressText(const std::string& text) {
     if (verbose_) {
         err_ << text::Cp932ToUtf8(text) << '\n';
     }
 }
 
-void ConsoleUserInterface::SetLabel9(const std::string& text) {
+void ConsoleUserInterface::SetWireCount(const std::string& text) {
     if (verbose_) {
         err_ << text::Cp932ToUtf8(text) << '\n';
     }
 }
 
 void ConsoleUserInterface::SetStatusPanel(int panel, const std::string& text) {
-    if (panel >= 0 && panel < kStatusPanels) {
+    if (panel >= 0 && panel < view::kStatusPanels) {
         panels_[static_cast<std::size_t>(panel)] = text;
     }
 }
 
 std::string ConsoleUserInterface::StatusPanel(int panel) const {
-    return (panel >= 0 && panel < kStatusPanels) ? panels_[static_cast<std::size_t>(panel)]
-                                                 : std::string();
+    return (panel >= 0 && panel < view::kStatusPanels) ? panels_[static_cast<std::size_t>(panel)]
+                                                       : std::string();
 }
 
 }  // namespace cli

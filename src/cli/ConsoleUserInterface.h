@@ -21,8 +21,8 @@ class ConsoleUserInterface : public view::UserInterface {
     // Nothing can be asked without a window: the answer is No, which never discards data.
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     bool Prompt(const std::string& caption, const std::string& label, std::string& value) override;
-    void SetLabel1(const std::string& text) override;
-    void SetLabel9(const std::string& text) override;
+    void SetProgressText(const std::string& text) override;
+    void SetWireCount(const std::string& text) override;
     void SetStatusPanel(int panel, const std::string& text) override;
     std::string StatusPanel(int panel) const override;
     void RepaintStatus() override {}
@@ -32,7 +32,7 @@ class ConsoleUserInterface : public view::UserInterface {
     std::ostream& err_;
     bool verbose_;
     int messageCount_ = 0;
-    std::array<std::string, kStatusPanels> panels_;
+    std::array<std::string, view::kStatusPanels> panels_;
 };
 
 }  // namespace cli

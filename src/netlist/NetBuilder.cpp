@@ -215,7 +215,7 @@ bool ShowNets(const model::TNetList& nets, view::ListView& netView,
         netView.AddRow(cells, net);
     }
     netView.EndUpdate();
-    ui.SetStatusPanel(1, model::NetsCountText(nets.Items.size()));
+    ui.SetStatusPanel(view::kWireCountPanel, model::NetsCountText(nets.Items.size()));
     return errorNetView.RowCount() > 0;
 }
 

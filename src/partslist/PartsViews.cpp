@@ -112,7 +112,7 @@ void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& 
     }
     viewB.EndUpdate();
     viewA.EndUpdate();
-    ui.SetStatusPanel(0, model::PartsCountText(parts.Items.size()));
+    ui.SetStatusPanel(view::kPartsCountPanel, model::PartsCountText(parts.Items.size()));
     ui.EnableSaveMenu(parts.Count() > 0);
 }
 
@@ -121,7 +121,7 @@ void ClearParts(model::TPartsList& parts, view::ListView& viewA, view::ListView&
     parts.Clear();
     viewA.Clear();
     viewB.Clear();
-    ui.SetStatusPanel(0, "");
+    ui.SetStatusPanel(view::kPartsCountPanel, "");
     ui.EnableSaveMenu(false);
 }
 

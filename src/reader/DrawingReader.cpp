@@ -87,10 +87,10 @@ class DrawingRead {
             FileError("\n\tが開けません。");
             return;
         }
-        t_.Ui.SetLabel1("Read Start");
+        t_.Ui.SetProgressText("Read Start");
         ReadOpenFile(file.get(),
                      reinterpret_cast<std::uint8_t(&)[kRecordBufferSize]>(*buffer.get()), wires);
-        t_.Ui.SetLabel1("File Close");
+        t_.Ui.SetProgressText("File Close");
     }
 
   private:
@@ -106,22 +106,23 @@ class DrawingRead {
             FileError("\n\tは異常です。");
             return;
         }
-        t_.Ui.SetLabel1("Read CVT");
+        t_.Ui.SetProgressText("Read CVT");
         t_.Services.LoadDrawingNameTable();
-        t_.Ui.SetLabel1("End CVT");
+        t_.Ui.SetProgressText("End CVT");
 
         t_.Services.LoadSettings();
         std::string folder = path_.parent_path().string();
         t_.DataDir = text::Utf8ToCp932(folder);
         t_.PreFile = text::Utf8ToCp932(path_.filename().string());
-        t_.Ui.SetStatusPanel(2, t_.DataDir);
-        t_.Ui.SetStatusPanel(3, t_.Ui.StatusPanel(3) + t_.PreFile + " ; ");
+        t_.Ui.SetStatusPanel(view::kFolderPanel, t_.DataDir);
+        t_.Ui.SetStatusPanel(view::kDrawingsPanel,
+                             t_.Ui.StatusPanel(view::kDrawingsPanel) + t_.PreFile + " ; ");
 
         ReadRecords(file, buffer, wires);
 
         t_.NotSaved = true;
-        t_.Ui.SetLabel1(text::Format("Wire Count = %d", wires.Count()));
-        t_.Ui.SetStatusPanel(1, WireCountText(wires));
+        t_.Ui.SetProgressText(text::Format("Wire Count = %d", wires.Count()));
+        t_.Ui.SetStatusPanel(view::kWireCountPanel, WireCountText(wires));
         FillTitleFields(t_.TitleBlock, t_.CommentList, t_.Titles);
         t_.Services.BuildConnectivity(wires);
     }
@@ -145,7 +146,7 @@ class DrawingRead {
                     break;
                 case model::kKindWire:
                     wires.AddWire(buffer);
-                    t_.Ui.SetStatusPanel(1, WireCountText(wires));
+                    t_.Ui.SetStatusPanel(view::kWireCountPanel, WireCountText(wires));
                     t_.Ui.RepaintStatus();
                     break;
                 case model::kKindLabel:
@@ -199,7 +200,8 @@ class DrawingRead {
         if (text::EqualAsciiNoCase(t_.Options.TitleName, record.LibNameText())) {
             t_.TitleBlock.Consider(record, t_.Services.SymbolSizeOf(record.LibNameText()));
         }
-        t_.Ui.SetStatusPanel(0, model::PartsCountText(t_.PartsList.Items.size()));
+        t_.Ui.SetStatusPanel(view::kPartsCountPanel,
+                             model::PartsCountText(t_.PartsList.Items.size()));
         t_.Ui.RepaintStatus();
     }
 

@@ -23,10 +23,10 @@ TOpenConfirmForm::TOpenConfirmForm(TVornExtracts& owner)
       settingsFile_(settings::SettingsFilePath(false)) {
     setWindowTitle(owner.windowTitle());
     auto* grid = new QGridLayout(this);
-    Label1 = new QLabel(QString::fromUtf8("編集中のデータが有ります"));
-    QFont bold = Label1->font();
+    EditedDataLabel = new QLabel(QString::fromUtf8("編集中のデータが有ります"));
+    QFont bold = EditedDataLabel->font();
     bold.setBold(true);
-    Label1->setFont(bold);
+    EditedDataLabel->setFont(bold);
     auto* box = new QGroupBox;
     auto* radios = new QVBoxLayout(box);
     ReadStyle = new QButtonGroup(this);
@@ -39,7 +39,7 @@ TOpenConfirmForm::TOpenConfirmForm(TVornExtracts& owner)
     ReadBtn = new QPushButton(QString::fromUtf8("読み込み(&R)"));
     CancelBtn = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ(&Q)"));
     ReadBtn->setDefault(true);
-    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(EditedDataLabel, 0, 0, 1, 2);
     grid->addWidget(box, 1, 0, 2, 1);
     grid->addWidget(ReadBtn, 1, 1);
     grid->addWidget(CancelBtn, 2, 1);

@@ -20,7 +20,7 @@ class TOpenConfirmForm : public QDialog {
     // 0 "破棄して新規読み込み", 1 "追加読み込み".
     int ReadStyleIndex() const;
 
-    QLabel* Label1 = nullptr;
+    QLabel* EditedDataLabel = nullptr;
     QButtonGroup* ReadStyle = nullptr;
     QPushButton* ReadBtn = nullptr;
     QPushButton* CancelBtn = nullptr;

@@ -295,22 +295,22 @@ bool QtUserInterface::Prompt(const std::string& caption, const std::string& labe
 }
 
 // The core is busy while it sets these: they are painted at once, not when it returns.
-void QtUserInterface::SetLabel1(const std::string& text) {
-    if (widgets_.Label1) {
-        widgets_.Label1->setText(Shown(text));
-        widgets_.Label1->repaint();
+void QtUserInterface::SetProgressText(const std::string& text) {
+    if (widgets_.ProgressLabel) {
+        widgets_.ProgressLabel->setText(Shown(text));
+        widgets_.ProgressLabel->repaint();
     }
 }
 
-void QtUserInterface::SetLabel9(const std::string& text) {
-    if (widgets_.Label9) {
-        widgets_.Label9->setText(Shown(text));
-        widgets_.Label9->repaint();
+void QtUserInterface::SetWireCount(const std::string& text) {
+    if (widgets_.WireCountLabel) {
+        widgets_.WireCountLabel->setText(Shown(text));
+        widgets_.WireCountLabel->repaint();
     }
 }
 
 void QtUserInterface::SetStatusPanel(int panel, const std::string& text) {
-    if (panel < 0 || panel >= kStatusPanels) {
+    if (panel < 0 || panel >= view::kStatusPanels) {
         return;
     }
     auto index = static_cast<std::size_t>(panel);
@@ -321,8 +321,8 @@ void QtUserInterface::SetStatusPanel(int panel, const std::string& text) {
 }
 
 std::string QtUserInterface::StatusPanel(int panel) const {
-    return panel >= 0 && panel < kStatusPanels ? panels_[static_cast<std::size_t>(panel)]
-                                               : std::string();
+    return panel >= 0 && panel < view::kStatusPanels ? panels_[static_cast<std::size_t>(panel)]
+                                                     : std::string();
 }
 
 void QtUserInterface::RepaintStatus() {

@@ -101,9 +101,9 @@ class QtUserInterface : public view::UserInterface {
     QtUserInterface(DialogService& dialogs, QWidget& owner);
 
     struct Widgets {
-        QLabel* Label1 = nullptr;
-        QLabel* Label9 = nullptr;
-        std::array<QLabel*, kStatusPanels> Panels{};
+        QLabel* ProgressLabel = nullptr;
+        QLabel* WireCountLabel = nullptr;
+        std::array<QLabel*, view::kStatusPanels> Panels{};
         QAction* SaveMnu = nullptr;
     };
     void Attach(const Widgets& widgets) { widgets_ = widgets; }
@@ -111,8 +111,8 @@ class QtUserInterface : public view::UserInterface {
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     bool Prompt(const std::string& caption, const std::string& label, std::string& value) override;
-    void SetLabel1(const std::string& text) override;
-    void SetLabel9(const std::string& text) override;
+    void SetProgressText(const std::string& text) override;
+    void SetWireCount(const std::string& text) override;
     void SetStatusPanel(int panel, const std::string& text) override;
     std::string StatusPanel(int panel) const override;
     void RepaintStatus() override;
@@ -122,7 +122,7 @@ class QtUserInterface : public view::UserInterface {
     DialogService& dialogs_;
     QWidget& owner_;
     Widgets widgets_;
-    std::array<std::string, kStatusPanels> panels_;
+    std::array<std::string, view::kStatusPanels> panels_;
 };
 
 }  // namespace ui

@@ -199,7 +199,7 @@ TVornExtracts::TVornExtracts(DialogService& dialogs, std::vector<std::string> dr
     BuildMenus();
     BuildStatusBar();
     SetHelpContexts();
-    ui_.Attach({Label1, Label9, StatusPanels, SaveMnu});
+    ui_.Attach({ProgressLabel, WireCountLabel, StatusPanels, SaveMnu});
     State.PartsViewA = partsViewA_.get();
     State.PartsViewB = partsViewB_.get();
     State.NetView = netView_.get();
@@ -306,11 +306,11 @@ QWidget* TVornExtracts::BuildPartsPage() {
     DesignName = LabelledEdit(strip, 1, 0, "図名");
     DesignNumber = LabelledEdit(strip, 1, 2, "接続図図番");
     ListNumber = LabelledEdit(strip, 1, 4, "部品表図番");
-    Label1 = new QLabel;
-    Label9 = new QLabel;
-    Label1->setMinimumWidth(120);
-    strip->addWidget(Label1, 0, 6);
-    strip->addWidget(Label9, 1, 6);
+    ProgressLabel = new QLabel;
+    WireCountLabel = new QLabel;
+    ProgressLabel->setMinimumWidth(120);
+    strip->addWidget(ProgressLabel, 0, 6);
+    strip->addWidget(WireCountLabel, 1, 6);
     layout->addLayout(strip);
     return page;
 }

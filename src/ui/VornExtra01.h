@@ -205,8 +205,8 @@ class TVornExtracts : public QMainWindow {
     QLineEdit* DesignName = nullptr;
     QLineEdit* DesignNumber = nullptr;
     QLineEdit* ListNumber = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label9 = nullptr;
+    QLabel* ProgressLabel = nullptr;
+    QLabel* WireCountLabel = nullptr;
     QLineEdit* CvtDir = nullptr;
     QLineEdit* TitleName = nullptr;
     QLineEdit* PartsListPreFix = nullptr;

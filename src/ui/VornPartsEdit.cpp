@@ -109,7 +109,7 @@ void EditPart(TVornExtracts& owner, int row) {
     if (!part) {
         return;
     }
-    owner.Ui().SetLabel1(viewA.CellText(row, 1));
+    owner.Ui().SetProgressText(viewA.CellText(row, 1));
     const std::string oldName(part->CvtNameText());
     TPartsEdit dialog(owner, *part);
     owner.Dialogs().Exec(dialog);

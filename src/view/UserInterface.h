@@ -6,10 +6,17 @@ namespace view {
 
 // What the core needs of the window beyond its lists: modal messages and questions,
 // the progress labels, the status bar and the save command. All texts are CP932.
+// The status bar's panels, left to right.
+enum StatusPanelIndex : int {
+    kPartsCountPanel = 0,  // "部品数 = N"
+    kWireCountPanel = 1,   // wires while reading, then nets
+    kFolderPanel = 2,      // the folder of the drawing read last
+    kDrawingsPanel = 3,    // the names of the drawings read, each followed by " ; "
+    kStatusPanels = 4,
+};
+
 class UserInterface {
   public:
-    static constexpr int kStatusPanels = 4;
-
     virtual ~UserInterface() = default;
 
     // A modal message box with an OK button.
@@ -25,8 +32,8 @@ class UserInterface {
                         std::string& value) = 0;
 
     // Progress texts; shown at once, even while the core is busy.
-    virtual void SetLabel1(const std::string& text) = 0;
-    virtual void SetLabel9(const std::string& text) = 0;
+    virtual void SetProgressText(const std::string& text) = 0;
+    virtual void SetWireCount(const std::string& text) = 0;
 
     virtual void SetStatusPanel(int panel, const std::string& text) = 0;
     virtual std::string StatusPanel(int panel) const = 0;

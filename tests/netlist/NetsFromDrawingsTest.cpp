@@ -103,14 +103,14 @@ TEST_F(NetsFromDrawings, CrossingWiresJoinOnlyAtAJunction) {
     Res(plain, "R4", 50, 50);    // pin 1 at its bottom
     Read(plain);
     EXPECT_EQ(Nets(), (std::vector<std::string>{"N010001: R2-1 R1-2", "N010002: R4-1 R3-2"}));
-    EXPECT_EQ(ui_.Label9History.back(), "10");  // two wires and eight stubs
+    EXPECT_EQ(ui_.WireCountHistory.back(), "10");  // two wires and eight stubs
 
     state_.ClearAll();
     Ce2Builder joined = plain;
     joined.Junction(50, 0);
     Read(joined, "b.ce2");
     EXPECT_EQ(Nets(), (std::vector<std::string>{"N010001: R1-2 R4-1 R2-1 R3-2"}));
-    EXPECT_EQ(ui_.Label9History.back(), "12");  // both wires cut in two at the junction
+    EXPECT_EQ(ui_.WireCountHistory.back(), "12");  // both wires cut in two at the junction
 }
 
 TEST_F(NetsFromDrawings, TeesPinsOnWiresAndStrayJunctions) {

@@ -56,7 +56,7 @@ TEST_F(ReaderTest, UnrecognisedFilesAreRefusedWholeWithTheirName) {
         EXPECT_EQ(CallCount("BuildConnectivity"), 0);
         EXPECT_EQ(CallCount("LoadDrawingNameTable"), 0);
         EXPECT_EQ(CallCount("LoadLibraries"), 1);  // what comes before opening has happened
-        EXPECT_EQ(ui.Label1History, (std::vector<std::string>{"Read Start", "File Close"}));
+        EXPECT_EQ(ui.ProgressHistory, (std::vector<std::string>{"Read Start", "File Close"}));
         EXPECT_EQ(ui.PanelUtf8(3), "");
     }
 }
@@ -70,7 +70,7 @@ TEST_F(ReaderTest, FilesThatCannotBeOpenedSaySo) {
     EXPECT_EQ(Messages(), (std::vector<std::string>{"missing.ce2\n\tが開けません。",
                                                     "folder.ce2\n\tが開けません。",
                                                     "/dev/null\n\tが開けません。"}));
-    EXPECT_TRUE(ui.Label1History.empty());
+    EXPECT_TRUE(ui.ProgressHistory.empty());
     EXPECT_FALSE(notSaved);
     // The steps before opening have taken effect.
     EXPECT_EQ(nets.NetCounter, 30000);
@@ -138,7 +138,7 @@ TEST_F(ReaderTest, DamagedRecordsEndTheRecordsAndKeepWhatCameBefore) {
         EXPECT_EQ(comments.Count(), 1);
         EXPECT_TRUE(notSaved);
         EXPECT_EQ(CallCount("BuildConnectivity"), 1);
-        EXPECT_EQ(ui.Label1History.back(), "File Close");
+        EXPECT_EQ(ui.ProgressHistory.back(), "File Close");
     }
 }
 

@@ -56,7 +56,7 @@ TEST_F(ReaderTest, EveryRecordKindLandsWhereItBelongs) {
     EXPECT_EQ(comments.Items[0].X, 400);
 
     EXPECT_TRUE(notSaved);
-    EXPECT_EQ(ui.Label1History, (std::vector<std::string>{"Read Start", "Read CVT", "End CVT",
+    EXPECT_EQ(ui.ProgressHistory, (std::vector<std::string>{"Read Start", "Read CVT", "End CVT",
                                                           "Wire Count = 2", "File Close"}));
     EXPECT_EQ(ui.PanelUtf8(0), "部品数：2");
     EXPECT_EQ(ui.PanelUtf8(1), "ネット数：2");
@@ -104,7 +104,7 @@ TEST_F(ReaderTest, HeaderOnlyFileIsAnEmptyDrawing) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(notSaved);
     EXPECT_EQ(parts.Count(), 0);
-    EXPECT_EQ(ui.Label1History[3], "Wire Count = 0");
+    EXPECT_EQ(ui.ProgressHistory[3], "Wire Count = 0");
     EXPECT_EQ(ui.PanelUtf8(1), "ネット数：0");
     EXPECT_EQ(CallCount("BuildConnectivity"), 1);
 }

@@ -21,9 +21,9 @@ class RecordingUserInterface : public view::UserInterface {
   public:
     std::vector<std::string> Messages;  // CP932, in order
     std::vector<std::string> Questions;
-    std::vector<std::string> Label1History;
-    std::vector<std::string> Label9History;
-    std::array<std::string, kStatusPanels> Panels;
+    std::vector<std::string> ProgressHistory;
+    std::vector<std::string> WireCountHistory;
+    std::array<std::string, view::kStatusPanels> Panels;
     int StatusRepaints = 0;
     bool SaveMenuEnabled = false;
 
@@ -33,8 +33,8 @@ class RecordingUserInterface : public view::UserInterface {
     void ShowMessage(const std::string& text) override { Messages.push_back(text); }
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     bool Prompt(const std::string& caption, const std::string& label, std::string& value) override;
-    void SetLabel1(const std::string& text) override { Label1History.push_back(text); }
-    void SetLabel9(const std::string& text) override { Label9History.push_back(text); }
+    void SetProgressText(const std::string& text) override { ProgressHistory.push_back(text); }
+    void SetWireCount(const std::string& text) override { WireCountHistory.push_back(text); }
     void SetStatusPanel(int panel, const std::string& text) override;
     std::string StatusPanel(int panel) const override;
     void RepaintStatus() override { ++StatusRepaints; }

@@ -49,7 +49,7 @@ TEST_F(PartsEditTest, CancelKeepsThePartButStoresTheWindowAndBoxes) {
         },
         false);
     EXPECT_EQ(Cell(w.PartsViewA, 1, 1), name);
-    EXPECT_EQ(w.Label1->text().toStdString(), name);
+    EXPECT_EQ(w.ProgressLabel->text().toStdString(), name);
     app::EditDialogSettings stored = app::ReadEditDialogSettings(
         settings::SettingsFilePath(true), app::kEditParts, app::kEditPartsDesign);
     EXPECT_EQ(stored.Geometry.Width, 420);
