@@ -34,6 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.ReadDrawing(path, "fuzz.ce2");
     state.FinishLoad();
     (void)output::PartsListBytes(output::PartsListFormat::Txt, state.Titles, state.PartsList);
-    (void)output::ProtelNetBytes(*state.PartsViewB, state.NetList);
+    (void)output::ProtelNetBytes(state.PartsList, state.NetList);
     return 0;
 }

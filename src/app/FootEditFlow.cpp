@@ -7,19 +7,6 @@
 
 namespace app {
 
-namespace {
-
-enum { kColSilkB = 3, kColFootB = 4 };
-
-void ShowFootCells(MainWindowState& state, const model::TPartRec& part) {
-    if (part.RowB >= 0) {
-        state.PartsViewB->SetCellText(part.RowB, kColSilkB, part.SilkName.str());
-        state.PartsViewB->SetCellText(part.RowB, kColFootB, part.FootPrint.str());
-    }
-}
-
-}  // namespace
-
 std::vector<std::string> FootPrintItems(const tables::TFootList& list) {
     std::vector<std::string> items;
     for (const auto& entry : list.Entries()) {
@@ -42,7 +29,7 @@ bool SaveFootEdit(MainWindowState& state, model::TPartRec& part, const std::stri
     }
     part.SilkName = silk;
     part.FootPrint = footPrint;
-    ShowFootCells(state, part);
+    state.ShowEditedPart(part);
     if (updateCvt && state.Tables.Foot) {
         auto entry = std::make_unique<model::TFootRec>();
         entry->FootKey = part.CvtNameText();
@@ -55,16 +42,15 @@ bool SaveFootEdit(MainWindowState& state, model::TPartRec& part, const std::stri
 }
 
 void ApplyFootToSameName(MainWindowState& state, const model::TPartRec& edited) {
-    view::ListView& viewB = *state.PartsViewB;
-    for (int row = 0; row < viewB.RowCount(); ++row) {
-        auto* other = static_cast<model::TPartRec*>(viewB.RowData(row));
-        if (!other || other == &edited ||
+    for (const auto& each : state.PartsList.Items) {
+        model::TPartRec* other = each.get();
+        if (other == &edited ||
             text::CompareLocale(other->CvtNameText(), edited.CvtNameText()) != 0) {
             continue;
         }
         other->FootPrint = edited.FootPrint;
         other->SilkName = edited.SilkName;
-        ShowFootCells(state, *other);
+        state.ShowEditedPart(*other);
     }
 }
 

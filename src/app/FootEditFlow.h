@@ -12,13 +12,13 @@ namespace app {
 // case ignored (the first spelling met wins).
 std::vector<std::string> FootPrintItems(const tables::TFootList& list);
 
-// Stores the silk name and footprint into `part` and its PartsViewB row when either
+// Stores the silk name and footprint into `part` and shows them when either
 // differs, and (`updateCvt`) files the pair under the part's name in the footprint list
 // and writes it. True when anything changed.
 bool SaveFootEdit(MainWindowState& state, model::TPartRec& part, const std::string& silk,
                   const std::string& footPrint, bool updateCvt);
 
-// Copies the footprint and silk name to every other part of PartsViewB whose converted
+// Copies the footprint and silk name to every other part whose converted
 // name equals the edited one with case ignored, with their rows.
 void ApplyFootToSameName(MainWindowState& state, const model::TPartRec& edited);
 

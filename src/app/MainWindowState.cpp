@@ -116,6 +116,10 @@ void MainWindowState::FinishLoad() {
     ShowNets();
 }
 
+void MainWindowState::ShowEditedPart(const model::TPartRec& part) {
+    partslist::ShowEditedPart(part, *PartsViewA, *PartsViewB, Lookups);
+}
+
 void MainWindowState::ShowNets() {
     ErrorNetDispVisible = netlist::ShowNets(NetList, *NetView, *ErrorNetView, ui_);
 }
@@ -199,7 +203,7 @@ bool MainWindowState::WriteSimpleNetFile(const platform::OutputTarget& target) {
         return netlist::PinLabel(net, index, netlist::kPinLabelNetlist, settings);
     };
     return SaveOutput(target, [&](output::ByteSink& out) {
-        output::WriteSimpleNet(out, *PartsViewB, NetList, pinName, &replacedTexts_);
+        output::WriteSimpleNet(out, PartsList, NetList, pinName, &replacedTexts_);
     });
 }
 
@@ -208,7 +212,7 @@ bool MainWindowState::WriteProtelNetFile(const platform::OutputTarget& target) {
         return false;
     }
     return SaveOutput(target, [&](output::ByteSink& out) {
-        output::WriteProtelNet(out, *PartsViewB, NetList, &replacedTexts_);
+        output::WriteProtelNet(out, PartsList, NetList, &replacedTexts_);
     });
 }
 

@@ -53,6 +53,8 @@ class MainWindowState : public reader::ReaderServices {
     // Shows the net list in NetView and the net count; ErrorNetDispVisible tells whether
     // the shorts panel is to be shown.
     void ShowNets();
+    // Shows a part's corrected fields in its rows of the parts views.
+    void ShowEditedPart(const model::TPartRec& part);
     // Empties the parts, comments and nets with their views before a replacing load.
     void ClearAll();
     // Window creation: after LoadSettings, the conversion tables from the folder it named.

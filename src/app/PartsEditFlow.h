@@ -32,7 +32,8 @@ int AmountValue(std::string_view text);
 bool SavePartEdit(MainWindowState& state, model::TPartRec& part, PartEdit& edit);
 
 // Copies the edited part's name, maker, group, footprint and silk to every other part of
-// PartsViewA whose converted name is `oldName` (bytes compared), with their rows.
+// the printed list (parts with a reference) whose converted name is `oldName` (bytes
+// compared), and shows them.
 void ApplyToSameName(MainWindowState& state, const model::TPartRec& edited,
                      std::string_view oldName);
 

@@ -9,15 +9,14 @@ constexpr const char* kCrLf = "\r\n";
 
 // The written parts' reference, footprint and silk name, as the file may hold them.
 template <typename Fn>
-void ForEachPartRow(const view::ListView& rows, ReplacedTexts* replaced, Fn fn) {
-    for (int row = 0; row < rows.RowCount(); ++row) {
-        if (rows.StateImage(row) != kNoPinsImage) {
-            const std::string ref = rows.CellText(row, kDetailRefColumn);
-            auto visible = [&](const std::string& text) {
+void ForEachPartWithPins(const model::TPartsList& parts, ReplacedTexts* replaced, Fn fn) {
+    for (const auto& part : parts.Items) {
+        if (!part->Pins.empty()) {
+            const std::string ref(part->RefText());
+            auto visible = [&](std::string_view text) {
                 return Visible(text, replaced, ReplacedTexts::Kind::Part, ref);
             };
-            fn(visible(ref), visible(rows.CellText(row, kDetailFootprintColumn)),
-               visible(rows.CellText(row, kDetailSilkColumn)));
+            fn(visible(ref), visible(part->FootPrint.str()), visible(part->SilkName.str()));
         }
     }
 }
@@ -29,13 +28,14 @@ void AppendNetText(ByteSink& out, const model::TNetRec& net, std::string_view te
 
 }  // namespace
 
-void WriteSimpleNet(ByteSink& out, const view::ListView& detailRows, const model::TNetList& nets,
+void WriteSimpleNet(ByteSink& out, const model::TPartsList& parts, const model::TNetList& nets,
                     const PinNameFn& pinName, ReplacedTexts* replaced) {
     out += std::string("[PARTS]") + kCrLf;
-    ForEachPartRow(detailRows, replaced,
-                   [&](const std::string& ref, const std::string& foot, const std::string& silk) {
-                       out += ref + "=" + foot + (silk.empty() ? "" : "," + silk) + kCrLf;
-                   });
+    ForEachPartWithPins(
+        parts, replaced,
+        [&](const std::string& ref, const std::string& foot, const std::string& silk) {
+            out += ref + "=" + foot + (silk.empty() ? "" : "," + silk) + kCrLf;
+        });
     out += std::string("[NETS]") + kCrLf;
     for (const auto& net : nets.Items) {
         AppendNetText(out, *net, net->NetName, replaced);
@@ -54,13 +54,14 @@ void WriteSimpleNet(ByteSink& out, const view::ListView& detailRows, const model
     out.Flush();
 }
 
-void WriteProtelNet(ByteSink& out, const view::ListView& detailRows, const model::TNetList& nets,
+void WriteProtelNet(ByteSink& out, const model::TPartsList& parts, const model::TNetList& nets,
                     ReplacedTexts* replaced) {
-    ForEachPartRow(detailRows, replaced,
-                   [&](const std::string& ref, const std::string& foot, const std::string& silk) {
-                       out += std::string("[") + kCrLf + ref + kCrLf + foot + kCrLf + silk + kCrLf +
-                              kCrLf + kCrLf + kCrLf + "]" + kCrLf;
-                   });
+    ForEachPartWithPins(
+        parts, replaced,
+        [&](const std::string& ref, const std::string& foot, const std::string& silk) {
+            out += std::string("[") + kCrLf + ref + kCrLf + foot + kCrLf + silk + kCrLf + kCrLf +
+                   kCrLf + kCrLf + "]" + kCrLf;
+        });
     for (const auto& net : nets.Items) {
         out += std::string("(") + kCrLf;
         AppendNetText(out, *net, net->NetName, replaced);
@@ -76,16 +77,16 @@ void WriteProtelNet(ByteSink& out, const view::ListView& detailRows, const model
     out.Flush();
 }
 
-std::string SimpleNetBytes(const view::ListView& detailRows, const model::TNetList& nets,
+std::string SimpleNetBytes(const model::TPartsList& parts, const model::TNetList& nets,
                            const PinNameFn& pinName) {
     ByteSink out;
-    WriteSimpleNet(out, detailRows, nets, pinName);
+    WriteSimpleNet(out, parts, nets, pinName);
     return out.Take();
 }
 
-std::string ProtelNetBytes(const view::ListView& detailRows, const model::TNetList& nets) {
+std::string ProtelNetBytes(const model::TPartsList& parts, const model::TNetList& nets) {
     ByteSink out;
-    WriteProtelNet(out, detailRows, nets);
+    WriteProtelNet(out, parts, nets);
     return out.Take();
 }
 

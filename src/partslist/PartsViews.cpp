@@ -69,32 +69,71 @@ int StateImageOf(const model::TPartRec& part, const PinCheck& check) {
 }
 
 std::vector<std::string> PartsViewAColumns() {
-    return {text::Sj("部品番号"),   text::Sj("部品名"), text::Sj("数量"),
-            text::Sj("メーカー名"), text::Sj("種別"),   text::Sj("備考")};
+    std::vector<std::string> captions(kSummaryColumns);
+    captions[kSummaryRef] = text::Sj("部品番号");
+    captions[kSummaryName] = text::Sj("部品名");
+    captions[kSummaryAmount] = text::Sj("数量");
+    captions[kSummaryMaker] = text::Sj("メーカー名");
+    captions[kSummaryGroup] = text::Sj("種別");
+    captions[kSummaryNote] = text::Sj("備考");
+    return captions;
 }
 
 std::vector<std::string> PartsViewBColumns() {
-    return {text::Sj("部品番号"),       text::Sj("旗"),
-            text::Sj("発生数"),         text::Sj("部品シルク"),
-            text::Sj("フットプリント"), text::Sj("部品名"),
-            text::Sj("空・重複"),       text::Sj("最大Pin")};
+    std::vector<std::string> captions(kDetailColumns);
+    captions[kDetailRef] = text::Sj("部品番号");
+    captions[kDetailFlag] = text::Sj("旗");
+    captions[kDetailUnits] = text::Sj("発生数");
+    captions[kDetailSilk] = text::Sj("部品シルク");
+    captions[kDetailFootprint] = text::Sj("フットプリント");
+    captions[kDetailName] = text::Sj("部品名");
+    captions[kDetailPinCheck] = text::Sj("空・重複");
+    captions[kDetailLastPin] = text::Sj("最大Pin");
+    return captions;
 }
 
 std::vector<std::string> RowTextsA(const model::TPartRec& part, PartLookups& lookups) {
-    return {std::string(part.RefText()),          std::string(part.CvtNameText()),
-            std::to_string(part.Amount),          std::string(part.MakerNameText()),
-            lookups.GroupName(part.NameCvtIndex), std::string()};
+    std::vector<std::string> cells(kSummaryColumns);
+    cells[kSummaryRef] = std::string(part.RefText());
+    cells[kSummaryName] = std::string(part.CvtNameText());
+    cells[kSummaryAmount] = std::to_string(part.Amount);
+    cells[kSummaryMaker] = std::string(part.MakerNameText());
+    cells[kSummaryGroup] = lookups.GroupName(part.NameCvtIndex);
+    // Shown only once edited: a load shows the column empty although the parts keep their
+    // notes, which the parts list file still writes.
+    cells[kSummaryNote] = std::string();
+    return cells;
 }
 
 std::vector<std::string> RowTextsB(const model::TPartRec& part, const PinCheck& check) {
-    return {std::string(part.RefText()),
-            FlagText(part),
-            std::to_string(part.UnitNo),
-            part.SilkName.str(),
-            part.FootPrint.str(),
-            std::string(part.CvtNameText()),
-            check.Text(),
-            part.Pins.empty() ? text::Sj("無し") : std::to_string(part.Pins.back()->PinOrder)};
+    std::vector<std::string> cells(kDetailColumns);
+    cells[kDetailRef] = std::string(part.RefText());
+    cells[kDetailFlag] = FlagText(part);
+    cells[kDetailUnits] = std::to_string(part.UnitNo);
+    cells[kDetailSilk] = part.SilkName.str();
+    cells[kDetailFootprint] = part.FootPrint.str();
+    cells[kDetailName] = std::string(part.CvtNameText());
+    cells[kDetailPinCheck] = check.Text();
+    cells[kDetailLastPin] =
+        part.Pins.empty() ? text::Sj("無し") : std::to_string(part.Pins.back()->PinOrder);
+    return cells;
+}
+
+void ShowEditedPart(const model::TPartRec& part, view::ListView& viewA, view::ListView& viewB,
+                    PartLookups& lookups) {
+    if (part.RowA >= 0) {
+        std::vector<std::string> cells = RowTextsA(part, lookups);
+        cells[kSummaryNote] = std::string(part.NoteText());
+        for (int column :
+             {kSummaryName, kSummaryAmount, kSummaryMaker, kSummaryGroup, kSummaryNote}) {
+            viewA.SetCellText(part.RowA, column, cells[static_cast<std::size_t>(column)]);
+        }
+    }
+    if (part.RowB >= 0) {
+        viewB.SetCellText(part.RowB, kDetailSilk, part.SilkName.str());
+        viewB.SetCellText(part.RowB, kDetailFootprint, part.FootPrint.str());
+        viewB.SetCellText(part.RowB, kDetailName, std::string(part.CvtNameText()));
+    }
 }
 
 void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& viewB,

@@ -10,6 +10,34 @@
 
 namespace partslist {
 
+// The parts list is the model: a TPartRec holds everything a row shows and every correction
+// the user makes, and the writers read the records. The two views below only show them, in
+// list order; the column positions are named here and nowhere else.
+
+// Columns of the printed-layout view (A).
+enum SummaryColumn : int {
+    kSummaryRef,
+    kSummaryName,
+    kSummaryAmount,
+    kSummaryMaker,
+    kSummaryGroup,
+    kSummaryNote,
+    kSummaryColumns
+};
+
+// Columns of the detail view (B).
+enum DetailColumn : int {
+    kDetailRef,
+    kDetailFlag,
+    kDetailUnits,
+    kDetailSilk,
+    kDetailFootprint,
+    kDetailName,
+    kDetailPinCheck,
+    kDetailLastPin,
+    kDetailColumns
+};
+
 // State images of the detail view's rows.
 enum PartImage {
     kImageCheckOff = 0,
@@ -38,6 +66,11 @@ std::vector<std::string> PartsViewAColumns();
 std::vector<std::string> PartsViewBColumns();
 std::vector<std::string> RowTextsA(const model::TPartRec& part, PartLookups& lookups);
 std::vector<std::string> RowTextsB(const model::TPartRec& part, const PinCheck& check);
+
+// Shows an edited part's name, amount, maker, group and note in its row of view A and its
+// silk name, footprint and name in its row of view B (the pin check stays as loaded).
+void ShowEditedPart(const model::TPartRec& part, view::ListView& viewA, view::ListView& viewB,
+                    PartLookups& lookups);
 
 // Fills both parts views from the list, sets each part's rows, shows the count and
 // enables saving when the list has parts.

@@ -109,7 +109,7 @@ void EditPart(TVornExtracts& owner, int row) {
     if (!part) {
         return;
     }
-    owner.Ui().SetProgressText(viewA.CellText(row, 1));
+    owner.Ui().SetProgressText(std::string(part->CvtNameText()));
     const std::string oldName(part->CvtNameText());
     TPartsEdit dialog(owner, *part);
     owner.Dialogs().Exec(dialog);

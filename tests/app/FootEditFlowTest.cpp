@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/FootEditFlow.h"
+#include "partslist/PartsViews.h"
 #include "support/DrawingFolder.h"
 #include "support/RecordingViews.h"
 #include "support/TableFiles.h"
@@ -58,8 +59,8 @@ TEST_F(FootEditFlowTest, SaveFilesThePairAndCopiesToNamesThatDifferInCase) {
     ASSERT_NE(lower, name);
     text::CopyToField(Part(2).CvtName, lower);
     ASSERT_TRUE(app::SaveFootEdit(state, r1, "R-SILK", "1608", true));
-    EXPECT_EQ(state.PartsViewB->CellText(0, 3), "R-SILK");
-    EXPECT_EQ(state.PartsViewB->CellText(0, 4), "1608");
+    EXPECT_EQ(state.PartsViewB->CellText(0, partslist::kDetailSilk), "R-SILK");
+    EXPECT_EQ(state.PartsViewB->CellText(0, partslist::kDetailFootprint), "1608");
     EXPECT_EQ(r1.SilkSet, 1);  // the silk name was derived and stays marked so
     ASSERT_EQ(state.Tables.Foot->Entries().size(), 1u);
     EXPECT_EQ(state.Tables.Foot->Entries()[0]->FootKey, name);
@@ -68,7 +69,7 @@ TEST_F(FootEditFlowTest, SaveFilesThePairAndCopiesToNamesThatDifferInCase) {
     app::ApplyFootToSameName(state, r1);
     for (int row = 1; row < 3; ++row) {
         EXPECT_EQ(Part(row).FootPrint, "1608") << row;
-        EXPECT_EQ(state.PartsViewB->CellText(row, 3), "R-SILK") << row;
+        EXPECT_EQ(state.PartsViewB->CellText(row, partslist::kDetailSilk), "R-SILK") << row;
     }
 
     // Without UpdateCvt the list keeps its entry.

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/PartsEditFlow.h"
+#include "partslist/PartsViews.h"
 #include "support/DrawingFolder.h"
 #include "support/RecordingViews.h"
 #include "support/TableFiles.h"
@@ -12,6 +13,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace partslist;
 using text::Sj;
 
 class PartsEditFlowTest : public ::testing::Test {
@@ -54,10 +56,11 @@ TEST_F(PartsEditFlowTest, NameTaughtToTheDrawingTableSurvivesAReload) {
     edit.Name = "RK73-10K";
     ASSERT_TRUE(app::SavePartEdit(state, r1, edit));
     EXPECT_EQ(r1.CvtNameText(), "RK73-10K");
-    EXPECT_EQ(state.PartsViewA->CellText(0, 1), "RK73-10K");
-    EXPECT_EQ(state.PartsViewB->CellText(r1.RowB, 5), "RK73-10K");
-    // Nothing selected: the new entry takes the first group.
+    EXPECT_EQ(state.PartsViewA->CellText(0, kSummaryName), "RK73-10K");
+    EXPECT_EQ(state.PartsViewB->CellText(r1.RowB, kDetailName), "RK73-10K");
+    // Nothing selected: the new entry takes the first group, and the row says so.
     EXPECT_EQ(r1.NameCvtIndex, 0);
+    EXPECT_EQ(state.PartsViewA->CellText(0, kSummaryGroup), state.Lookups.GroupName(0));
     ASSERT_TRUE(fs::exists(Each()));
     EXPECT_NE(support::ReadBytesFile(Each()).find(drawn), std::string::npos);
 
@@ -65,8 +68,8 @@ TEST_F(PartsEditFlowTest, NameTaughtToTheDrawingTableSurvivesAReload) {
     EXPECT_EQ(Part(1).CvtNameText(), drawn);
     app::ApplyToSameName(state, r1, drawn);
     EXPECT_EQ(Part(1).CvtNameText(), "RK73-10K");
-    EXPECT_EQ(state.PartsViewA->CellText(2, 1), "RK73-10K");
-    EXPECT_EQ(state.PartsViewA->CellText(2, 4), state.Lookups.GroupName(0));
+    EXPECT_EQ(state.PartsViewA->CellText(2, kSummaryName), "RK73-10K");
+    EXPECT_EQ(state.PartsViewA->CellText(2, kSummaryGroup), state.Lookups.GroupName(0));
 
     Load();
     for (int row = 0; row < 3; ++row) {
@@ -93,7 +96,7 @@ TEST_F(PartsEditFlowTest, GroupOnlyChangeRunsTheNameStepAndTypedGroupsAreAdded) 
     EXPECT_EQ(state.Options.NameGroup.back().Name, Sj("特注品"));
     EXPECT_EQ(r1.NameCvtIndex, static_cast<int>(groups));
     EXPECT_EQ(edit.GroupIndex, static_cast<int>(groups));
-    EXPECT_EQ(state.PartsViewA->CellText(0, 4), Sj("特注品"));
+    EXPECT_EQ(state.PartsViewA->CellText(0, kSummaryGroup), Sj("特注品"));
     EXPECT_EQ(r1.MakerNameText(), "");
     ASSERT_EQ(state.Tables.NameLists->Entries(tables::NameList::Each).size(), 1u);
     EXPECT_EQ(state.Tables.NameLists->Entries(tables::NameList::Each)[0].Group,
@@ -119,9 +122,9 @@ TEST_F(PartsEditFlowTest, MakerNoteAndQuantityStoredWithoutTheNameStep) {
     EXPECT_EQ(r1.MakerNameText(), "KOA");
     EXPECT_EQ(r1.Amount, 12);
     EXPECT_EQ(r1.NoteText(), Sj("手配済"));
-    EXPECT_EQ(state.PartsViewA->CellText(0, 2), "12");
-    EXPECT_EQ(state.PartsViewA->CellText(0, 3), "KOA");
-    EXPECT_EQ(state.PartsViewA->CellText(0, 5), Sj("手配済"));
+    EXPECT_EQ(state.PartsViewA->CellText(0, kSummaryAmount), "12");
+    EXPECT_EQ(state.PartsViewA->CellText(0, kSummaryMaker), "KOA");
+    EXPECT_EQ(state.PartsViewA->CellText(0, kSummaryNote), Sj("手配済"));
     EXPECT_FALSE(fs::exists(Each()));
     const fs::path makers = state.Tables.Makers->FilePath();
     EXPECT_NE(support::ReadBytesFile(makers.string()).find("KOA"), std::string::npos);

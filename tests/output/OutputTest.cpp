@@ -126,14 +126,21 @@ TEST(TxtPaging, FiftySevenPartLinesMakeAPage) {
 class NetlistFilesTest : public ::testing::Test {
   protected:
     NetlistFilesTest() {
-        rows.AddRow({"C1", "", "1", "0.1u", "1608"}, nullptr);
-        rows.SetStateImage(0, 2);
-        rows.AddRow({"U1", "", "1", "", "SOP8"}, nullptr);
-        rows.SetStateImage(1, 4);
-        rows.AddRow({"R9", "", "1", "10k", "1608"}, nullptr);
-        rows.SetStateImage(2, 0);  // no pins: in neither netlist
-        rows.AddRow({"", "", "3", "TP", "TP1"}, nullptr);
-        rows.SetStateImage(3, 2);  // no reference but pins: written under its empty reference
+        AddPart("C1", "1608", "0.1u", 2);
+        AddPart("U1", "SOP8", "", 8);
+        AddPart("R9", "1608", "10k", 0);  // no pins: in neither netlist
+        AddPart("", "TP1", "TP", 1);      // no reference but pins: written under an empty one
+    }
+    void AddPart(const std::string& ref, const std::string& foot, const std::string& silk,
+                 int pinCount) {
+        auto part =
+            std::make_unique<model::TPartRec>(support::PartRecord({.Ref = ref, .LibName = "X"}));
+        part->FootPrint = foot;
+        part->SilkName = silk;
+        for (int i = 0; i < pinCount; ++i) {
+            part->Pins.push_back(std::make_unique<model::TPinRec>());
+        }
+        parts.Items.push_back(std::move(part));
     }
     model::TNetRec& AddNet(const std::string& name, int pinCount, const std::string& ref = "U1") {
         nets.Items.push_back(std::make_unique<model::TNetRec>());
@@ -154,7 +161,7 @@ class NetlistFilesTest : public ::testing::Test {
         return pin.RefName + "_" + pin.PinNumber;
     }
 
-    support::RecordingListView rows;
+    model::TPartsList parts;
     model::TNetList nets;
     std::vector<std::unique_ptr<model::TPinRec>> pins;
 };
@@ -168,9 +175,9 @@ TEST_F(NetlistFilesTest, SimpleNetlistWrapsEveryEighthPin) {
         "EIGHT=U1_A1,U1_A2,U1_A3,U1_A4,U1_A5,U1_A6,U1_A7,U1_A8\r\n"
         "NINE=C1_A1,C1_A2,C1_A3,C1_A4,C1_A5,C1_A6,C1_A7,C1_A8\r\n\tC1_A9\r\n"
         "LONE\r\n";
-    EXPECT_EQ(output::SimpleNetBytes(rows, nets, Name), expected);
+    EXPECT_EQ(output::SimpleNetBytes(parts, nets, Name), expected);
     AddNet("SEVENTEEN", 17);
-    std::string wrapped = output::SimpleNetBytes(rows, nets, Name);
+    std::string wrapped = output::SimpleNetBytes(parts, nets, Name);
     EXPECT_NE(wrapped.find("U1_A8\r\n\tU1_A9,"), std::string::npos);
     EXPECT_NE(wrapped.find("U1_A16\r\n\tU1_A17\r\n"), std::string::npos);
 }
@@ -182,7 +189,7 @@ TEST_F(NetlistFilesTest, ProtelAlwaysUsesNumericPins) {
         "[\r\nU1\r\nSOP8\r\n\r\n\r\n\r\n\r\n]\r\n"
         "[\r\n\r\nTP1\r\nTP\r\n\r\n\r\n\r\n]\r\n"
         "(\r\nGND\r\nU1-1\r\nU1-2\r\n)\r\n";
-    EXPECT_EQ(output::ProtelNetBytes(rows, nets), expected);
+    EXPECT_EQ(output::ProtelNetBytes(parts, nets), expected);
 }
 
 }  // namespace
