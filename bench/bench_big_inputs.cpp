@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     s = Seconds([&] {
         support::RecordingListView view;
         std::vector<settings::NameGroupItem> groups;
-        tables::TNameLists nameLists(cvt, groups, view, ui);
+        tables::TNameLists nameLists(cvt, groups, view, ui, cvt);
         loaded = nameLists.Entries(tables::NameList::Common).size();
     });
     Report("name table (100 groups)", lines, text.size(), s, loaded);
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
         return Seconds([&] {
             library::TLibList list;
             list.FileNames[0] = path;
-            read(list, 0, ui);
+            read(list, 0, dir.Path(), ui);
             loaded = static_cast<std::size_t>(list.Count());
         });
     };

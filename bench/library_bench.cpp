@@ -24,7 +24,7 @@ double LoadSeconds(const std::string& path, int& count) {
     support::RecordingUserInterface ui;
     library::TLibList list;
     list.FileNames[0] = path;
-    library::ReadLb3File(list, 0, ui);
+    library::ReadLb3File(list, 0, std::filesystem::path(path).parent_path(), ui);
     count = list.Count();
     if (count > 0) {
         (void)list[0];  // the list is put in name order when first read by position

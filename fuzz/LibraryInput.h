@@ -32,12 +32,13 @@ inline void PlaceEverySymbol(const library::TLibList& list) {
 
 // Reads the input as the library `name` with `read`, then places every symbol.
 inline void ReadLibraryInput(const char* name, const std::uint8_t* data, std::size_t size,
-                             void (*read)(library::TLibList&, int, view::UserInterface&)) {
+                             void (*read)(library::TLibList&, int, const std::filesystem::path&,
+                                          view::UserInterface&)) {
     WriteInput(name, data, size);
     support::RecordingUserInterface ui;
     library::TLibList list;
     list.FileNames[0] = name;
-    read(list, 0, ui);
+    read(list, 0, Sandbox().Dir.Path(), ui);
     PlaceEverySymbol(list);
 }
 

@@ -8,7 +8,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     support::RecordingUserInterface ui;
     support::RecordingListView view;
     std::vector<settings::NameGroupItem> groups;
-    tables::TNameLists names(fuzz::Sandbox().Dir.Path(), groups, view, ui);
+    tables::TNameLists names(fuzz::Sandbox().Dir.Path(), groups, view, ui,
+                             fuzz::Sandbox().Dir.Path());
     for (const char* name : {"10k", "LM358", "A", ""}) {
         int group = 0;
         (void)names.Convert(name, group);

@@ -16,7 +16,7 @@ std::filesystem::path EditedTableFile(const MainWindowState& state, EditedTable 
     const std::filesystem::path& folder = state.Tables.Folder();
     switch (table) {
         case EditedTable::EachNames:
-            return tables::TNameLists::kFileName;
+            return tables::TNameLists::EachPath(state.DrawingFolder());
         case EditedTable::CommonNames:
             return folder / tables::TNameLists::kFileName;
         case EditedTable::Makers:
@@ -32,7 +32,7 @@ std::filesystem::path EditedTableFile(const MainWindowState& state, EditedTable 
 void PrepareTableEdit(MainWindowState& state, EditedTable table) {
     bool names = table == EditedTable::EachNames || table == EditedTable::CommonNames;
     if (names && state.Tables.NameLists) {
-        state.Tables.NameLists->SaveModified();
+        state.Tables.NameLists->SaveModified(state.DrawingFolder());
     }
 }
 
@@ -60,12 +60,13 @@ void ReloadEditedTable(MainWindowState& state, EditedTable table) {
     tables::TConversionTables& tables = state.Tables;
     switch (table) {
         case EditedTable::EachNames:
-            tables.LoadDrawingNameTable();
+            tables.LoadDrawingNameTable(state.DrawingFolder());
             break;
         case EditedTable::CommonNames:
             if (tables.NameLists) {
                 tables.NameLists->LoadList(tables.NameLists->CommonPath(),
-                                           *tables.Views.NameCvtView, tables::NameList::Common);
+                                           *tables.Views.NameCvtView, tables::NameList::Common,
+                                           state.DrawingFolder());
             }
             break;
         case EditedTable::Makers:

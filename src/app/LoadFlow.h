@@ -34,9 +34,8 @@ inline constexpr const char* kDrawingFilter = "VORN 回路図 (*.ce2)|*.ce2";
 
 // Reads every named drawing that exists (others are skipped without a word), all added
 // one after the other, then finishes the parts; the net view is shown in every case.
-// Names are taken relative to `startDir`, as they stood on the command line, although
-// each read moves the current directory. Returns the last drawing read, the name the
-// open dialog then holds.
+// Names are taken relative to `startDir`, as they stood on the command line. Returns the last
+// drawing read, the name the open dialog then holds.
 std::optional<std::filesystem::path> FirstLoad(MainWindowState& state, LoadHost& host,
                                                const std::vector<std::string>& drawings,
                                                const std::filesystem::path& startDir);

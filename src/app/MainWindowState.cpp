@@ -18,8 +18,9 @@
 namespace app {
 namespace fs = std::filesystem;
 
-MainWindowState::MainWindowState(view::UserInterface& ui, AlgorithmSet::Kind algorithms)
-    : algorithms_(algorithms), ui_(ui) {}
+MainWindowState::MainWindowState(view::UserInterface& ui, AlgorithmSet::Kind algorithms,
+                                 fs::path folder)
+    : algorithms_(algorithms), folder_(std::move(folder)), ui_(ui) {}
 
 // Nets list pins that belong to parts: the nets go first.
 MainWindowState::~MainWindowState() {
@@ -27,12 +28,12 @@ MainWindowState::~MainWindowState() {
     PartsList.Clear();
 }
 
-void MainWindowState::ReadDrawing(const std::string& fileName, const std::string& shownName) {
-    inputFiles_.Add(fileName);
-    reader::DrawingReadTarget target{PartsList, NetList, CommentList, Options, Titles, TitleBlock,
-                                     DataDir,   PreFile, NotSaved,    ui_,     *this};
+void MainWindowState::ReadDrawing(const fs::path& file, const std::string& shownName) {
+    inputFiles_.Add(file);
+    DrawingLoadTarget target{PartsList, NetList, CommentList, Options, Titles, TitleBlock,
+                             DataDir,   PreFile, NotSaved,    folder_, ui_,    *this};
     const AlgorithmSet::DrawingScope drawing(algorithms_);
-    reader::ReadDrawing(fileName, target, shownName);
+    LoadDrawing(file, target, shownName);
 }
 
 bool MainWindowState::LibrariesEmpty() {
@@ -40,12 +41,11 @@ bool MainWindowState::LibrariesEmpty() {
 }
 
 // The key store is read afresh each time, so an editor installed meanwhile is found.
-// Library names resolve against the current directory, as the libraries were just read.
 void MainWindowState::LoadLibraries() {
-    library::LoadLibraries(LibList, ui_, platform::KeyStore());
+    library::LoadLibraries(LibList, folder_, ui_, platform::KeyStore());
     for (const std::string& name : LibList.FileNames) {
         if (!name.empty()) {
-            inputFiles_.Add(platform::ResolveWindowsPath(name));
+            inputFiles_.Add(platform::ResolveWindowsPath(name, folder_));
         }
     }
 }
@@ -60,7 +60,7 @@ std::optional<reader::SymbolSize> MainWindowState::SymbolSizeOf(std::string_view
 }
 
 void MainWindowState::CreateTables() {
-    Tables.Create(Options, ui_);
+    Tables.Create(Options, ui_, folder_);
     NoteTableFiles();
 }
 
@@ -78,19 +78,20 @@ void MainWindowState::LoadDrawingNameTable() {
         LoadSettings();
         CreateTables();
     }
-    Tables.LoadDrawingNameTable();
-    inputFiles_.Add(tables::TNameLists::kFileName);  // the drawing's folder is current
+    Tables.LoadDrawingNameTable(folder_);
+    inputFiles_.Add(tables::TNameLists::EachPath(folder_));
 }
 
 // A change of PinCvtEnv asks the window to redraw its net view; the window compares the
 // option before and after.
 void MainWindowState::LoadSettings() {
-    settings::LoadSettings({Options, Layout, DataDir, PreFile});
+    settings::LoadSettings({Options, Layout, DataDir, PreFile, folder_});
     ui_.SetStatusPanel(view::kFolderPanel, DataDir);
 }
 
 void MainWindowState::SaveSettings() {
-    std::size_t failedFiles = settings::SaveSettings({Options, Layout, DataDir, PreFile}).size();
+    std::size_t failedFiles =
+        settings::SaveSettings({Options, Layout, DataDir, PreFile, folder_}).size();
     for (std::size_t i = 0; i < failedFiles; ++i) {
         ui_.ShowMessage(text::Sj("環境の保存が出来ません"));
     }
@@ -142,8 +143,23 @@ void MainWindowState::ClearAll() {
     }
 }
 
+fs::path MainWindowState::WorkingFolder() {
+    std::error_code ec;
+    fs::path folder = fs::current_path(ec);
+    return ec ? fs::path(".") : folder;
+}
+
+platform::OutputTarget MainWindowState::InDrawingFolder(
+    const platform::OutputTarget& target) const {
+    platform::OutputTarget resolved = target;
+    if (!resolved.IsStandardOutput && resolved.Path.is_relative()) {
+        resolved.Path = folder_ / resolved.Path;
+    }
+    return resolved;
+}
+
 bool MainWindowState::MayTakeOutput(const platform::OutputTarget& target) {
-    if (target.IsStandardOutput || !inputFiles_.Contains(target.Path)) {
+    if (target.IsStandardOutput || !inputFiles_.Contains(InDrawingFolder(target).Path)) {
         return true;
     }
     ui_.ShowMessage(text::Utf8ToCp932(target.Path.string()) +
@@ -162,7 +178,7 @@ bool MainWindowState::SaveOutput(const platform::OutputTarget& target,
         sink.Flush();
     };
     const std::string shown = text::Utf8ToCp932(target.Path.string());
-    const platform::SaveResult result = platform::SaveOutputFile(target, produce);
+    const platform::SaveResult result = platform::SaveOutputFile(InDrawingFolder(target), produce);
     WarnOfReplacedTexts();
     switch (result) {
         case platform::SaveResult::Saved:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/AlgorithmSet.h"
+#include "app/DrawingLoad.h"
 #include "app/TableLookups.h"
 #include "library/LibList.h"
 #include "model/CommentList.h"
@@ -18,8 +19,6 @@
 #include "partslist/PartsListBuilder.h"
 #include "platform/FileSet.h"
 #include "platform/SafeWrite.h"
-#include "reader/DrawingReader.h"
-#include "reader/ReaderServices.h"
 #include "reader/TitleBlock.h"
 #include "settings/OptionValues.h"
 #include "settings/WindowLayout.h"
@@ -33,17 +32,27 @@ namespace app {
 // The main window's own state and flows, free of any toolkit: the lists it owns, the
 // option values, the title fields and the flags. The Qt window and the batch command are
 // two faces of it.
-class MainWindowState : public reader::ReaderServices {
+class MainWindowState : public LoadServices {
   public:
     // `algorithms` is the set the run files and connects with (see AlgorithmSet).
+    // `folder` is the drawings' folder until a drawing is read: where the program started.
     explicit MainWindowState(view::UserInterface& ui,
-                             AlgorithmSet::Kind algorithms = AlgorithmSet::Kind::Indexed);
+                             AlgorithmSet::Kind algorithms = AlgorithmSet::Kind::Indexed,
+                             std::filesystem::path folder = WorkingFolder());
+    // The folder the program was started in.
+    static std::filesystem::path WorkingFolder();
     ~MainWindowState() override;
     MainWindowState(const MainWindowState&) = delete;
     MainWindowState& operator=(const MainWindowState&) = delete;
 
     // Reads one drawing, adding to what is loaded. `shownName` names it in messages.
-    void ReadDrawing(const std::string& fileName, const std::string& shownName);
+    void ReadDrawing(const std::filesystem::path& file, const std::string& shownName);
+
+    // The drawings' folder: that of the drawing read last, the starting folder before. The
+    // editor's settings and libraries, the per-drawing name table, the folder settings file
+    // and relative output names are taken there; the program's working folder never moves.
+
+    const std::filesystem::path& DrawingFolder() const { return folder_; }
 
     view::UserInterface& Ui() { return ui_; }
 
@@ -64,7 +73,7 @@ class MainWindowState : public reader::ReaderServices {
 
     // The output files. Each writes nothing while the parts list is empty, reports its own
     // failure, and clears the not-saved flag when its file is written; a target's path is
-    // a file name (relative ones to the current directory). True when the file was written.
+    // a file name (relative ones in the drawings' folder). True when the file was written.
     bool WritePartsListFile(const platform::OutputTarget& target, output::PartsListFormat format);
     bool WriteSimpleNetFile(const platform::OutputTarget& target);
     bool WriteProtelNetFile(const platform::OutputTarget& target);
@@ -101,7 +110,7 @@ class MainWindowState : public reader::ReaderServices {
 
     // The tables as parts list building and connectivity ask for them.
     TableLookups Lookups{Tables, Options};
-    // ReaderServices
+    // LoadServices
     bool LibrariesEmpty() override;
     void LoadLibraries() override;
     std::optional<reader::SymbolSize> SymbolSizeOf(std::string_view libName) override;
@@ -111,6 +120,8 @@ class MainWindowState : public reader::ReaderServices {
     void BuildConnectivity(model::TWireList& wires) override;
 
   private:
+    // A relative output name taken in the drawings' folder; messages show it as given.
+    platform::OutputTarget InDrawingFolder(const platform::OutputTarget& target) const;
     // Writes an output file as its bytes are made.
     bool SaveOutput(const platform::OutputTarget& target,
                     const std::function<void(output::ByteSink&)>& write);
@@ -122,6 +133,7 @@ class MainWindowState : public reader::ReaderServices {
     output::ReplacedTexts replacedTexts_;
 
     AlgorithmSet algorithms_;
+    std::filesystem::path folder_;
 
     // Every drawing, library and table read, which no output may replace.
     platform::FileSet inputFiles_;

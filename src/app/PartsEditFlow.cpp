@@ -20,7 +20,7 @@ bool DiffersFromField(const text::TextField<N>& field, std::string_view typed) {
 
 // Teaches the per-drawing list the part's new name: entries of the drawn name in the
 // part's former group are rewritten, else one is added. The list is written to the
-// drawing's folder (the current directory) and shown.
+// drawings' folder and shown.
 void TeachNameTable(MainWindowState& state, const model::TPartRec& part, PartEdit& edit) {
     tables::TNameLists& lists = *state.Tables.NameLists;
     std::vector<tables::NameCvtRec>& each = lists.Entries(tables::NameList::Each);
@@ -40,7 +40,7 @@ void TeachNameTable(MainWindowState& state, const model::TPartRec& part, PartEdi
         each.emplace_back(key, edit.Name, edit.GroupIndex);
     }
     lists.EachModified = true;
-    lists.SaveList(tables::TNameLists::kFileName, tables::NameList::Each);
+    lists.SaveList(tables::TNameLists::EachPath(state.DrawingFolder()), tables::NameList::Each);
     lists.ShowList(*state.Tables.Views.EachCvtView, tables::NameList::Each);
 }
 
@@ -61,7 +61,7 @@ int AmountValue(std::string_view text) {
 bool SavePartEdit(MainWindowState& state, model::TPartRec& part, PartEdit& edit) {
     bool changed = edit.GroupIndex != part.NameCvtIndex;
     if (edit.GroupIndex < 0 && !edit.GroupText.empty() && state.Tables.NameLists) {
-        edit.GroupIndex = state.Tables.NameLists->FindGroup(edit.GroupText);
+        edit.GroupIndex = state.Tables.NameLists->FindGroup(edit.GroupText, state.DrawingFolder());
         changed = changed || edit.GroupIndex != part.NameCvtIndex;
     }
 

@@ -116,7 +116,7 @@ OutputPlan ProposedOutputs(const app::MainWindowState& state, const fs::path& fi
     const std::string extension = output::PartsListExtension(format);
     if (!state.Titles.ListNumber.empty()) {
         std::string name = output::ProposedPartsListName("", state.Titles.ListNumber, "", format);
-        plan.Parts = DerivedOutput(fs::current_path() / text::Cp932ToUtf8(name));
+        plan.Parts = DerivedOutput(state.DrawingFolder() / text::Cp932ToUtf8(name));
     } else {
         plan.Parts = DerivedOutput(fs::path(firstDrawing).replace_extension(extension));
     }
@@ -337,16 +337,16 @@ int RunBatchCommand(const CommandLine& command, std::ostream& out, std::ostream&
         err << "vornextract: no drawing given\n\n" << UsageText();
         return kExitUsage;
     }
-    // Reading a drawing moves into its folder, so every name given is fixed against the
-    // folder the command started in; messages still show each name as given.
-    const fs::path start = fs::current_path();
+    // Names given are taken in the folder the command started in; messages still show each
+    // name as given.
+    const fs::path start = app::MainWindowState::WorkingFolder();
     std::vector<fs::path> drawings;
     for (const std::string& drawing : command.Drawings) {
         drawings.push_back(Absolute(drawing, start));
     }
 
     ConsoleUserInterface ui(err, command.Verbose);
-    app::MainWindowState state(ui);
+    app::MainWindowState state(ui, app::AlgorithmSet::Kind::Indexed, start);
     state.UseUnshownViews();
     state.LoadSettings();
     state.CreateTables();

@@ -73,12 +73,12 @@ std::uint16_t U16At(const std::vector<std::uint8_t>& b, std::uint64_t at) {
 
 // An empty name or a missing file is no library and is passed over quietly; one that
 // exists but cannot be opened is told.
-bool OpenLibrary(const std::string& name, view::UserInterface& ui, std::ifstream& in,
-                 fs::path& path) {
+bool OpenLibrary(const std::string& name, const fs::path& folder, view::UserInterface& ui,
+                 std::ifstream& in, fs::path& path) {
     if (name.empty()) {
         return false;
     }
-    path = platform::ResolveWindowsPath(name);
+    path = platform::ResolveWindowsPath(name, folder);
     if (!IsFile(path)) {
         return false;
     }
@@ -125,18 +125,18 @@ std::string SettingsPathFromCommand(std::string_view command) {
     return folder + "vorn.ini";
 }
 
-std::optional<fs::path> LocateEditorSettings(view::UserInterface& ui,
+std::optional<fs::path> LocateEditorSettings(const fs::path& folder, view::UserInterface& ui,
                                              const platform::KeyStore& store) {
     std::string command = text::Utf8ToCp932(platform::ProgramPath().string());
     if (std::optional<std::string> registered = platform::EditorOpenCommand(store)) {
         command = *registered;
     }
     std::string settings = SettingsPathFromCommand(command);
-    fs::path local = platform::ResolveWindowsPath(".\\vorn.ini");
+    fs::path local = platform::ResolveWindowsPath(".\\vorn.ini", folder);
     if (IsRegularFile(local)) {
         return local;
     }
-    fs::path installed = platform::ResolveWindowsPath(settings);
+    fs::path installed = platform::ResolveWindowsPath(settings, folder);
     if (!IsRegularFile(installed)) {
         std::error_code ec;
         fs::path here = fs::absolute(local, ec).lexically_normal();
@@ -183,8 +183,9 @@ std::array<std::string, kLibrarySlots> ReadLibraryNames(const fs::path& ini) {
     return names;
 }
 
-bool LoadLibraries(TLibList& list, view::UserInterface& ui, const platform::KeyStore& store) {
-    std::optional<fs::path> ini = LocateEditorSettings(ui, store);
+bool LoadLibraries(TLibList& list, const fs::path& folder, view::UserInterface& ui,
+                   const platform::KeyStore& store) {
+    std::optional<fs::path> ini = LocateEditorSettings(folder, ui, store);
     if (!ini) {
         return false;
     }
@@ -193,9 +194,9 @@ bool LoadLibraries(TLibList& list, view::UserInterface& ui, const platform::KeyS
     for (int slot = 0; slot < kLibrarySlots; ++slot) {
         const std::string& name = list.FileNames[slot];
         if (NameExtensionIs(name, ".lib")) {
-            ReadLibFile(list, slot, ui);
+            ReadLibFile(list, slot, folder, ui);
         } else if (NameExtensionIs(name, ".lb3")) {
-            ReadLb3File(list, slot, ui);
+            ReadLb3File(list, slot, folder, ui);
         }
     }
     return true;
@@ -255,11 +256,11 @@ bool AddLibSymbols(TLibList& list, const std::vector<std::uint8_t>& image) {
 
 }  // namespace
 
-void ReadLibFile(TLibList& list, int slot, view::UserInterface& ui) {
+void ReadLibFile(TLibList& list, int slot, const fs::path& folder, view::UserInterface& ui) {
     const std::string& name = list.FileNames[slot];
     std::ifstream in;
     fs::path path;
-    if (!OpenLibrary(name, ui, in, path)) {
+    if (!OpenLibrary(name, folder, ui, in, path)) {
         return;
     }
     std::error_code ec;
@@ -451,11 +452,11 @@ class Lb3Parser {
 
 }  // namespace
 
-void ReadLb3File(TLibList& list, int slot, view::UserInterface& ui) {
+void ReadLb3File(TLibList& list, int slot, const fs::path& folder, view::UserInterface& ui) {
     const std::string& name = list.FileNames[slot];
     std::ifstream in;
     fs::path path;
-    if (!OpenLibrary(name, ui, in, path)) {
+    if (!OpenLibrary(name, folder, ui, in, path)) {
         return;
     }
     std::string line;

@@ -13,11 +13,15 @@
 // Finding the editor's libraries and reading the two library formats into a TLibList.
 namespace library {
 
-// The editor's settings file: "vorn.ini" in the current directory when there is one,
+// Relative names (".\vorn.ini", the libraries the editor's settings name) are taken in
+// `folder`, the drawings' folder.
+
+// The editor's settings file: "vorn.ini" in `folder` when there is one,
 // else the one in the folder of the editor's open command (or of this program when the
 // command is not registered). When neither exists the user is told once and none is
 // returned.
-std::optional<std::filesystem::path> LocateEditorSettings(view::UserInterface& ui,
+std::optional<std::filesystem::path> LocateEditorSettings(const std::filesystem::path& folder,
+                                                          view::UserInterface& ui,
                                                           const platform::KeyStore& store);
 
 // The folder of an open command's program, ending in a backslash, followed by
@@ -29,11 +33,14 @@ std::array<std::string, kLibrarySlots> ReadLibraryNames(const std::filesystem::p
 
 // Locates the settings, clears the list and reads every slot's library; false when the
 // settings file was not found (the list then stays empty).
-bool LoadLibraries(TLibList& list, view::UserInterface& ui, const platform::KeyStore& store);
+bool LoadLibraries(TLibList& list, const std::filesystem::path& folder, view::UserInterface& ui,
+                   const platform::KeyStore& store);
 
 // One slot's library by the name in FileNames[slot]. Failures are told to the user; the
 // symbols read before a failure stay.
-void ReadLibFile(TLibList& list, int slot, view::UserInterface& ui);
-void ReadLb3File(TLibList& list, int slot, view::UserInterface& ui);
+void ReadLibFile(TLibList& list, int slot, const std::filesystem::path& folder,
+                 view::UserInterface& ui);
+void ReadLb3File(TLibList& list, int slot, const std::filesystem::path& folder,
+                 view::UserInterface& ui);
 
 }  // namespace library

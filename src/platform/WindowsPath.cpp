@@ -84,9 +84,9 @@ std::string WindowsFolderPart(std::string_view cp932, bool slashSeparates) {
     return std::string(cp932.substr(0, end));
 }
 
-fs::path ResolveWindowsPath(std::string_view cp932) {
+fs::path ResolveWindowsPath(std::string_view cp932, const fs::path& folder) {
     std::vector<std::string> parts = SplitComponents(cp932);
-    fs::path base;
+    fs::path base = folder;
     std::size_t first = 0;
     const std::string& head = parts.front();
     if (head.size() == 2 && head[1] == ':' &&

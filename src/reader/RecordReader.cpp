@@ -1,13 +1,23 @@
 #include "reader/RecordReader.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "model/Ce2Records.h"
 
 namespace reader {
 
+std::size_t MemoryByteSource::Read(std::uint8_t* into, std::size_t count) {
+    const std::size_t n = std::min(count, bytes_.size());
+    if (n > 0) {
+        std::memcpy(into, bytes_.data(), n);
+        bytes_ = bytes_.subspan(n);
+    }
+    return n;
+}
+
 std::size_t RecordReader::ReadBytes(std::uint8_t* into, std::size_t count) {
-    std::size_t n = std::fread(into, 1, count, file_);
+    std::size_t n = source_.Read(into, count);
     offset_ += static_cast<long>(n);
     return n;
 }
@@ -21,7 +31,7 @@ RecordResult RecordReader::ReadRecord(std::uint8_t (&buffer)[kRecordBufferSize])
     }
     if (got == 1) {
         result.Count = -1;
-        result.Damage = RecordDamage::BrokenHeader;
+        result.Damage = DamageKind::BrokenHeader;
         return result;
     }
     std::uint8_t kind = buffer[0];
@@ -30,7 +40,7 @@ RecordResult RecordReader::ReadRecord(std::uint8_t (&buffer)[kRecordBufferSize])
         got += ReadBytes(buffer + 2, length - 2);
         if (got != length) {
             result.Count = -1;
-            result.Damage = RecordDamage::CutShort;
+            result.Damage = DamageKind::CutShort;
             return result;
         }
         result.Count = static_cast<int>(got);
@@ -42,25 +52,25 @@ RecordResult RecordReader::ReadRecord(std::uint8_t (&buffer)[kRecordBufferSize])
     got += ReadBytes(buffer + 2, kVariableHeadSize - 2);
     if (got != kVariableHeadSize) {
         result.Count = -1;
-        result.Damage = RecordDamage::CutShort;
+        result.Damage = DamageKind::CutShort;
         return result;
     }
     int length = model::ReadInt16(buffer + 10);
     if (length < static_cast<int>(kVariableHeadSize)) {
         result.Count = -1;
-        result.Damage = RecordDamage::LengthTooSmall;
+        result.Damage = DamageKind::LengthTooSmall;
         return result;
     }
     if (length > static_cast<int>(kRecordBufferSize)) {
         result.Count = -1;
-        result.Damage = RecordDamage::TooLong;
+        result.Damage = DamageKind::TooLong;
         return result;
     }
     std::size_t rest = static_cast<std::size_t>(length) - kVariableHeadSize;
     got += ReadBytes(buffer + kVariableHeadSize, rest);
     if (got != static_cast<std::size_t>(length)) {
         result.Count = -1;
-        result.Damage = RecordDamage::LengthMismatch;
+        result.Damage = DamageKind::LengthMismatch;
         return result;
     }
     result.Count = length;

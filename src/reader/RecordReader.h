@@ -2,9 +2,26 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <span>
 
 namespace reader {
+
+// Where the bytes of a drawing come from: the file while loading, memory in tests. A read
+// returns fewer bytes than asked only at the end.
+class ByteSource {
+  public:
+    virtual ~ByteSource() = default;
+    virtual std::size_t Read(std::uint8_t* into, std::size_t count) = 0;
+};
+
+class MemoryByteSource : public ByteSource {
+  public:
+    explicit MemoryByteSource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    std::size_t Read(std::uint8_t* into, std::size_t count) override;
+
+  private:
+    std::span<const std::uint8_t> bytes_;
+};
 
 constexpr std::size_t kRecordBufferSize = 4096;
 constexpr std::size_t kHeaderSize = 60;
@@ -13,9 +30,12 @@ constexpr std::size_t kHeaderSize = 60;
 constexpr std::size_t kVariableHeadSize = 12;
 constexpr std::size_t kCommentTextOffset = 14;
 
-enum class RecordDamage {
+// What is wrong with a drawing: the file as a whole, or its first damaged record.
+enum class DamageKind {
     None,
-    BrokenHeader,    // the file ends inside the 2-byte header
+    HeaderCut,       // the file is shorter than its header
+    NotADrawing,     // the header carries neither signature
+    BrokenHeader,    // the file ends inside a record's 2-byte header
     CutShort,        // a fixed-length record ends early
     LengthTooSmall,  // a length field shorter than the head it belongs to
     TooLong,         // a length field beyond the record buffer
@@ -25,22 +45,22 @@ enum class RecordDamage {
 struct RecordResult {
     // Bytes read; 0 at the end of the file or at a kind 10..15; -1 for a damaged record.
     int Count = 0;
-    RecordDamage Damage = RecordDamage::None;
+    DamageKind Damage = DamageKind::None;
     long Offset = 0;  // where the record starts in the file
 };
 
-// Reads the records of a drawing one by one from an open file into a caller's buffer.
-// Every read is bounded by the buffer and by what the file really holds.
+// Reads the records of a drawing one by one, after its header, into a caller's buffer.
+// Every read is bounded by the buffer and by what the source really holds.
 class RecordReader {
   public:
-    explicit RecordReader(std::FILE* file) : file_(file) {}
+    explicit RecordReader(ByteSource& source) : source_(source) {}
 
     RecordResult ReadRecord(std::uint8_t (&buffer)[kRecordBufferSize]);
 
   private:
     std::size_t ReadBytes(std::uint8_t* into, std::size_t count);
 
-    std::FILE* file_;
+    ByteSource& source_;
     long offset_ = kHeaderSize;
 };
 

@@ -5,9 +5,14 @@
 #include "model/Ce2Records.h"
 #include "model/CommentList.h"
 #include "model/TitleFields.h"
-#include "reader/ReaderServices.h"
 
 namespace reader {
+
+// A symbol's body size in grid units (10 drawing units each).
+struct SymbolSize {
+    int Width = 0;
+    int Height = 0;
+};
 
 // Where the title block of the drawings lies. The remembered position starts at (0, 0)
 // when the program starts and is never reset, so a later drawing's title block is

@@ -143,13 +143,12 @@ bool SameFile(const fs::path& a, const fs::path& b) {
 
 }  // namespace
 
-fs::path SettingsFilePath(bool programWide) {
-    if (programWide) {
-        return platform::ProgramHome() / kSettingsFileName;
-    }
-    std::error_code ec;
-    fs::path cwd = fs::current_path(ec);
-    return (ec ? fs::path(".") : cwd) / kSettingsFileName;
+fs::path ProgramSettingsPath() {
+    return platform::ProgramHome() / kSettingsFileName;
+}
+
+fs::path FolderSettingsPath(const fs::path& folder) {
+    return folder / kSettingsFileName;
 }
 
 std::string DefaultCvtDir() {
@@ -169,8 +168,8 @@ int RadioIndex(int stored, int itemCount, int def) {
 
 bool LoadSettings(const TSettingsState& state) {
     bool pinCvtChanged = false;
-    LoadProgramSettings(TIniFile(SettingsFilePath(true)), state, pinCvtChanged);
-    LoadFolderSettings(TIniFile(SettingsFilePath(false)), state);
+    LoadProgramSettings(TIniFile(ProgramSettingsPath()), state, pinCvtChanged);
+    LoadFolderSettings(TIniFile(FolderSettingsPath(state.Folder)), state);
     return pinCvtChanged;
 }
 
@@ -178,12 +177,12 @@ std::vector<fs::path> SaveSettings(const TSettingsState& state) {
     std::vector<fs::path> failed;
     // The home is made on the first write; when that fails, so does the write.
     platform::EnsureProgramHome();
-    TIniFile program(SettingsFilePath(true));
+    TIniFile program(ProgramSettingsPath());
     WriteProgramSettings(program, state);
     if (!program.UpdateFile()) {
         failed.push_back(program.Path());
     }
-    TIniFile folder(SettingsFilePath(false));
+    TIniFile folder(FolderSettingsPath(state.Folder));
     WriteFolderSettings(folder, state);
     if (!folder.UpdateFile() && !(failed.size() == 1 && SameFile(failed[0], folder.Path()))) {
         failed.push_back(folder.Path());
@@ -197,19 +196,11 @@ void LoadGroupChecks(const TIniFile& file, std::vector<NameGroupItem>& groups) {
     }
 }
 
-void LoadGroupChecks(std::vector<NameGroupItem>& groups) {
-    LoadGroupChecks(TIniFile(SettingsFilePath(false)), groups);
-}
-
 void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index,
                     const TIniFile& folderFile) {
     if (index < groups.size()) {
         groups[index].Checked = GroupChecked(folderFile, groups[index].Name);
     }
-}
-
-void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index) {
-    LoadGroupCheck(groups, index, TIniFile(SettingsFilePath(false)));
 }
 
 void SaveGroupChecks(TIniFile& file, const std::vector<NameGroupItem>& groups) {
@@ -219,12 +210,6 @@ void SaveGroupChecks(TIniFile& file, const std::vector<NameGroupItem>& groups) {
         values.emplace_back(GroupKey(group.Name), group.Checked ? "1" : "0");
     }
     file.WriteValues(kNameGroup, values);
-}
-
-bool SaveGroupChecks(const std::vector<NameGroupItem>& groups) {
-    TIniFile file(SettingsFilePath(false));
-    SaveGroupChecks(file, groups);
-    return file.UpdateFile();
 }
 
 }  // namespace settings

@@ -11,15 +11,15 @@
 
 // The two settings files of the main window: the program settings file in the program's
 // home (geometry, layout, program-wide options) and the folder settings file of the same
-// name in the current directory (what belongs to the drawings' folder). When the current
-// directory is the home, both are one file.
+// name in the drawings' folder (what belongs to that folder). When that folder is the home,
+// both are one file.
 namespace settings {
 
 inline constexpr const char* kSettingsFileName = "vornextract.INI";
 
-// The program settings file (programWide) or the folder settings file of the current
-// directory at the moment of the call.
-std::filesystem::path SettingsFilePath(bool programWide);
+std::filesystem::path ProgramSettingsPath();
+// The folder settings file of `folder` (the drawings' folder).
+std::filesystem::path FolderSettingsPath(const std::filesystem::path& folder);
 
 // The default conversion folder: the program's home as CP932 text, no trailing separator.
 std::string DefaultCvtDir();
@@ -28,8 +28,9 @@ std::string DefaultCvtDir();
 struct TSettingsState {
     TOptionValues& Options;
     TWindowLayout& Layout;
-    std::string& DataDir;  // CP932
-    std::string& PreFile;  // CP932
+    std::string& DataDir;                 // CP932
+    std::string& PreFile;                 // CP932
+    const std::filesystem::path& Folder;  // where the folder settings file lies
 };
 
 // Reads both files into the state. Geometry and column widths keep their current values
@@ -43,14 +44,10 @@ std::vector<std::filesystem::path> SaveSettings(const TSettingsState& state);
 
 // Check marks of the name groups from section "NameGroup" (default checked).
 void LoadGroupChecks(const TIniFile& file, std::vector<NameGroupItem>& groups);
-void LoadGroupChecks(std::vector<NameGroupItem>& groups);  // from the folder settings file
-// The mark of one group, from the folder settings file; an index out of range is ignored.
-void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index);
-// The same from a folder settings file already read (one file read for many new groups).
+// The mark of one group, from a folder settings file; an index out of range is ignored.
 void LoadGroupCheck(std::vector<NameGroupItem>& groups, std::size_t index,
                     const TIniFile& folderFile);
 void SaveGroupChecks(TIniFile& file, const std::vector<NameGroupItem>& groups);
-bool SaveGroupChecks(const std::vector<NameGroupItem>& groups);  // to the folder settings file
 
 // A stored radio group index as the group takes it: at or above the item count selects
 // the last item; below 0 gives `def`.

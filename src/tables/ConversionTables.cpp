@@ -7,18 +7,21 @@ namespace tables {
 TConversionTables::TConversionTables()
     : Views{&detachedList_, &detachedList_, &detachedList_, &detachedList_, &detachedTree_} {}
 
-void TConversionTables::Create(settings::TOptionValues& options, view::UserInterface& ui) {
-    folder_ = CvtFolderPath(options.CvtDir);
+void TConversionTables::Create(settings::TOptionValues& options, view::UserInterface& ui,
+                               const std::filesystem::path& drawingFolder) {
+    folder_ = CvtFolderPath(options.CvtDir, drawingFolder);
     Foot = std::make_unique<TFootList>(folder_, *Views.FootView, ui);
-    NameLists = std::make_unique<TNameLists>(folder_, options.NameGroup, *Views.NameCvtView, ui);
+    NameLists = std::make_unique<TNameLists>(folder_, options.NameGroup, *Views.NameCvtView, ui,
+                                             drawingFolder);
     Makers = std::make_unique<TMakerLists>(folder_, *Views.MakerView, ui);
     PinCvt = std::make_unique<TPinCvtList>(folder_);
     PinCvt->LoadPinCvt(*Views.PinCvtView, ui);
 }
 
-void TConversionTables::LoadDrawingNameTable() {
+void TConversionTables::LoadDrawingNameTable(const std::filesystem::path& drawingFolder) {
     if (NameLists) {
-        NameLists->LoadList(TNameLists::kFileName, *Views.EachCvtView, NameList::Each);
+        NameLists->LoadList(TNameLists::EachPath(drawingFolder), *Views.EachCvtView, NameList::Each,
+                            drawingFolder);
     }
 }
 

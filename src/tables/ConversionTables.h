@@ -38,14 +38,16 @@ class TConversionTables : public PinNumberLookup {
     TConversionTables& operator=(const TConversionTables&) = delete;
 
     bool Created() const { return NameLists != nullptr; }
-    // Creates and loads every table from the folder named by options.CvtDir, resolved
-    // here once: each table keeps to its file while reading drawings moves the current
-    // directory. The name lists take options.NameGroup as their group check list.
-    void Create(settings::TOptionValues& options, view::UserInterface& ui);
+    // Creates and loads every table from the folder named by options.CvtDir, a relative
+    // one taken in `drawingFolder`, resolved here once: each table keeps to its file
+    // whatever drawings are read later. The name lists take options.NameGroup as their
+    // group check list.
+    void Create(settings::TOptionValues& options, view::UserInterface& ui,
+                const std::filesystem::path& drawingFolder);
     // The conversion folder the tables were created from (empty before Create).
     const std::filesystem::path& Folder() const { return folder_; }
-    // Loads "NameTable.Txt" of the current directory as the per-drawing list.
-    void LoadDrawingNameTable();
+    // Loads "NameTable.Txt" of the drawings' folder as the per-drawing list.
+    void LoadDrawingNameTable(const std::filesystem::path& drawingFolder);
 
     // Name conversion (group -1 when none matched), maker, footprint, pin text by number.
     std::optional<std::string> ConvertName(std::string_view name, int& group) const;

@@ -73,7 +73,8 @@ void TNameLists::DeleteCurrent(const NameCvtViews& views) {
 }
 
 bool TNameLists::ApplyEntryEdit(const NameCvtViews& views, EditMode mode, std::string_view orgName,
-                                std::string_view newName, std::string_view groupText) {
+                                std::string_view newName, std::string_view groupText,
+                                const std::filesystem::path& drawingFolder) {
     if (!CurrentEntryValid()) {
         return false;
     }
@@ -88,7 +89,7 @@ bool TNameLists::ApplyEntryEdit(const NameCvtViews& views, EditMode mode, std::s
     view::ListView& view = views.Of(which);
     std::vector<std::string> cells{std::string(groupText), std::string(orgName),
                                    std::string(newName)};
-    NameCvtRec edited(orgName, newName, FindGroup(groupText));
+    NameCvtRec edited(orgName, newName, FindGroup(groupText, drawingFolder));
     if (mode == EditMode::Update) {
         entries[static_cast<std::size_t>(row)] = edited;
         for (int column = 0; column < 3; ++column) {

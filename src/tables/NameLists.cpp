@@ -50,16 +50,17 @@ std::vector<view::ListView::Column> NameCvtColumns(int groupWidth, int orgWidth,
 }
 
 TNameLists::TNameLists(const fs::path& cvtFolder, std::vector<settings::NameGroupItem>& groups,
-                       view::ListView& commonView, view::UserInterface& ui)
+                       view::ListView& commonView, view::UserInterface& ui,
+                       const fs::path& drawingFolder)
     : commonPath_(TableFileIn(cvtFolder, kFileName)), groups_(groups), ui_(ui) {
-    LoadList(CommonPath(), commonView, NameList::Common);
+    LoadList(CommonPath(), commonView, NameList::Common, drawingFolder);
 }
 
-int TNameLists::FindGroup(std::string_view name) {
-    return FindGroup(name, nullptr);
+int TNameLists::FindGroup(std::string_view name, const fs::path& drawingFolder) {
+    return FindGroup(name, settings::TIniFile(settings::FolderSettingsPath(drawingFolder)));
 }
 
-int TNameLists::FindGroup(std::string_view name, const settings::TIniFile* folderSettings) {
+int TNameLists::FindGroup(std::string_view name, const settings::TIniFile& folderSettings) {
     // Names are only ever appended to the check list: index what is new since last time.
     if (indexedGroups_ > groups_.size()) {
         groupIndex_.clear();
@@ -74,11 +75,7 @@ int TNameLists::FindGroup(std::string_view name, const settings::TIniFile* folde
         return found->second;
     }
     groups_.push_back({std::string(name), true});
-    if (folderSettings) {
-        settings::LoadGroupCheck(groups_, groups_.size() - 1, *folderSettings);
-    } else {
-        settings::LoadGroupCheck(groups_, groups_.size() - 1);
-    }
+    settings::LoadGroupCheck(groups_, groups_.size() - 1, folderSettings);
     return static_cast<int>(groups_.size() - 1);
 }
 
@@ -94,7 +91,8 @@ std::vector<std::string> TNameLists::RowCells(const NameCvtRec& entry) const {
             std::string(entry.NewNameText())};
 }
 
-bool TNameLists::LoadList(const fs::path& path, view::ListView& view, NameList which) {
+bool TNameLists::LoadList(const fs::path& path, view::ListView& view, NameList which,
+                          const fs::path& drawingFolder) {
     TableLineReader reader(path);
     if (reader.OpenStatus() != TableLineReader::Status::Opened) {
         return false;
@@ -105,7 +103,7 @@ bool TNameLists::LoadList(const fs::path& path, view::ListView& view, NameList w
     std::unordered_set<std::string> seen;
     std::string group = kDefaultGroup;
     // New groups take their marks from the folder settings file, read once for the load.
-    const settings::TIniFile folderSettings(settings::SettingsFilePath(false));
+    const settings::TIniFile folderSettings(settings::FolderSettingsPath(drawingFolder));
     auto fileLine = [&](const std::string& line) {
         if (!line.empty() && line[0] == '[') {
             group = HeaderGroup(line);
@@ -115,7 +113,7 @@ bool TNameLists::LoadList(const fs::path& path, view::ListView& view, NameList w
         if (!split) {
             return;
         }
-        NameCvtRec entry(split->Before, split->After, FindGroup(group, &folderSettings));
+        NameCvtRec entry(split->Before, split->After, FindGroup(group, folderSettings));
         // Of lines with one drawing name in one group the first wins.
         if (seen.insert(DuplicateKey(entry.Group, entry.OrgNameText())).second) {
             target.push_back(entry);
@@ -162,12 +160,12 @@ bool TNameLists::SaveList(const fs::path& path, NameList which) {
     return true;
 }
 
-void TNameLists::SaveModified() {
+void TNameLists::SaveModified(const fs::path& drawingFolder) {
     if (CommonModified) {
         SaveList(CommonPath(), NameList::Common);
     }
     if (EachModified) {
-        SaveList(kFileName, NameList::Each);
+        SaveList(EachPath(drawingFolder), NameList::Each);
     }
 }
 

@@ -41,8 +41,9 @@ struct NameCvtViews {
 std::vector<view::ListView::Column> NameCvtColumns(int groupWidth, int orgWidth, int newWidth);
 
 // The common (共通) and per-drawing (各図個別) part name conversion lists, their files
-// "NameTable.Txt" (in the conversion folder and in the folder of the drawing opened last)
-// and the operations of the name conversion tab.
+// "NameTable.Txt" (in the conversion folder and in the drawings' folder) and the operations
+// of the name conversion tab. The drawings' folder is where the per-drawing list and the
+// folder settings file (the check marks of new groups) lie.
 class TNameLists {
   public:
     static constexpr const char* kFileName = "NameTable.Txt";
@@ -53,12 +54,16 @@ class TNameLists {
     };
     enum class EditMode { Update, Insert };
 
-    // Takes the conversion folder (made absolute now) and the group check list, and loads
-    // the common list into `commonView`.
+    // Takes the conversion folder and the group check list, and loads the common list into
+    // `commonView`.
     TNameLists(const std::filesystem::path& cvtFolder, std::vector<settings::NameGroupItem>& groups,
-               view::ListView& commonView, view::UserInterface& ui);
+               view::ListView& commonView, view::UserInterface& ui,
+               const std::filesystem::path& drawingFolder);
 
     const std::filesystem::path& CommonPath() const { return commonPath_; }
+    static std::filesystem::path EachPath(const std::filesystem::path& drawingFolder) {
+        return drawingFolder / kFileName;
+    }
 
     std::vector<NameCvtRec>& Entries(NameList which) {
         return which == NameList::Common ? common_ : each_;
@@ -72,18 +77,19 @@ class TNameLists {
 
     // Reads a list file into one list and shows it. A file that cannot be opened changes
     // nothing; false then.
-    bool LoadList(const std::filesystem::path& path, view::ListView& view, NameList which);
+    bool LoadList(const std::filesystem::path& path, view::ListView& view, NameList which,
+                  const std::filesystem::path& drawingFolder);
     // Writes one list; an empty list leaves the file as it is. A file that cannot be
     // written is reported and keeps the list's modified flag set; false then.
     bool SaveList(const std::filesystem::path& path, NameList which);
     // Saves the lists that were changed (common to the conversion folder, per-drawing to
-    // the current directory).
-    void SaveModified();
+    // the drawings' folder).
+    void SaveModified(const std::filesystem::path& drawingFolder);
     void ShowList(view::ListView& view, NameList which) const;
 
     // Index of the group named `name` (ASCII case ignored); a new name is appended to the
     // check list and given its remembered check mark.
-    int FindGroup(std::string_view name);
+    int FindGroup(std::string_view name, const std::filesystem::path& drawingFolder);
     // The group's name; empty for -1 (or an index the list does not hold).
     std::string GroupName(int group) const;
     // The converted name of `name`, per-drawing list first, entries of unchecked groups
@@ -104,7 +110,8 @@ class TNameLists {
     // a new entry after it. Input equal to the entry (ASCII case ignored) changes nothing;
     // false then (and without a current row).
     bool ApplyEntryEdit(const NameCvtViews& views, EditMode mode, std::string_view orgName,
-                        std::string_view newName, std::string_view groupText);
+                        std::string_view newName, std::string_view groupText,
+                        const std::filesystem::path& drawingFolder);
 
     bool CommonModified = false;
     bool EachModified = false;
@@ -112,8 +119,7 @@ class TNameLists {
 
   private:
     std::vector<std::string> RowCells(const NameCvtRec& entry) const;
-    // `folderSettings`: the folder settings file when the caller has read it already.
-    int FindGroup(std::string_view name, const settings::TIniFile* folderSettings);
+    int FindGroup(std::string_view name, const settings::TIniFile& folderSettings);
     bool CurrentEntryValid() const;
 
     std::filesystem::path commonPath_;

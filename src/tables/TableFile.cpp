@@ -16,16 +16,6 @@ namespace fs = std::filesystem;
 namespace {
 constexpr std::size_t kReadChunk = 64 * 1024;
 constexpr char kEndOfText = '\x1a';
-
-fs::path AbsoluteFolder(const fs::path& folder) {
-    if (folder.is_absolute()) {
-        return folder;
-    }
-    std::error_code ec;
-    fs::path cwd = fs::current_path(ec);
-    return ec ? folder : cwd / folder;
-}
-
 }  // namespace
 
 TableLineReader::TableLineReader(const fs::path& path) {
@@ -165,12 +155,12 @@ std::string_view KeyColumnTabs(std::size_t length) {
     return length < 16 ? "\t\t" : "\t";
 }
 
-fs::path CvtFolderPath(std::string_view cvtDirCp932) {
-    return AbsoluteFolder(fs::path(text::Cp932ToUtf8(cvtDirCp932)));
+fs::path CvtFolderPath(std::string_view cvtDirCp932, const fs::path& base) {
+    return base / fs::path(text::Cp932ToUtf8(cvtDirCp932));
 }
 
 fs::path TableFileIn(const fs::path& folder, std::string_view name) {
-    return AbsoluteFolder(folder) / name;
+    return folder / name;
 }
 
 std::string PathText(const fs::path& path) {

@@ -68,12 +68,12 @@ std::optional<TabSplit> SplitAtTabRun(std::string_view line);
 std::string_view KeyColumnTabs(std::size_t length);
 
 // The conversion folder named by the CvtDir text (CP932) as a Linux path; relative text
-// (and empty text) is taken against the current directory.
-std::filesystem::path CvtFolderPath(std::string_view cvtDirCp932);
+// (and empty text) is taken in `base`.
+std::filesystem::path CvtFolderPath(std::string_view cvtDirCp932,
+                                    const std::filesystem::path& base);
 
-// The table file `name` in `folder`, a relative folder taken against the current
-// directory now: the current directory moves with every drawing read, and a table is
-// written to the file it was read from.
+// The table file `name` in the conversion folder `folder`; a table is written to the file
+// it was read from.
 std::filesystem::path TableFileIn(const std::filesystem::path& folder, std::string_view name);
 
 // A path as CP932 text for messages.

@@ -20,7 +20,7 @@ TOpenConfirmForm::TOpenConfirmForm(TVornExtracts& owner)
     : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint),
       owner_(owner),
-      settingsFile_(settings::SettingsFilePath(false)) {
+      settingsFile_(settings::FolderSettingsPath(owner.State.DrawingFolder())) {
     setWindowTitle(owner.windowTitle());
     auto* grid = new QGridLayout(this);
     EditedDataLabel = new QLabel(QString::fromUtf8("編集中のデータが有ります"));

@@ -20,7 +20,7 @@ TPartDialog::TPartDialog(TVornExtracts& owner, model::TPartRec& part, const Desi
       owner_(owner),
       part_(part),
       design_(design),
-      settingsFile_(settings::SettingsFilePath(true)) {
+      settingsFile_(settings::ProgramSettingsPath()) {
     setWindowTitle(owner.windowTitle());
     UpdateCvt = new QCheckBox(QString::fromUtf8(design.UpdateCvtCaption));
     UpdateAll = new QCheckBox(QString::fromUtf8("全ての部品にも適応(&A)"));

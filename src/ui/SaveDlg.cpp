@@ -25,7 +25,7 @@ QString Q(const std::string& utf8) {
 TSaveDlgForm::TSaveDlgForm(TVornExtracts& owner)
     : QDialog(&owner, Qt::Dialog | Qt::WindowStaysOnTopHint),
       owner_(owner),
-      settingsFile_(settings::SettingsFilePath(false)) {
+      settingsFile_(settings::FolderSettingsPath(owner.State.DrawingFolder())) {
     setWindowTitle(owner.windowTitle());
     SaveBtn = new QPushButton(U("保存(&S)"));
     CancelBtn = new QPushButton(U("ｷｬﾝｾﾙ(&Q)"));

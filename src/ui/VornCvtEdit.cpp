@@ -17,7 +17,7 @@ TCvtEdit::TCvtEdit(TVornExtracts& owner)
     : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint),
       owner_(owner),
-      settingsFile_(settings::SettingsFilePath(true)) {
+      settingsFile_(settings::ProgramSettingsPath()) {
     setWindowTitle(owner.windowTitle());
     OrgName = new QLineEdit;
     PName = new QLineEdit;
@@ -68,7 +68,8 @@ void TCvtEdit::SetMode(tables::TNameLists::EditMode mode) {
 void TCvtEdit::SaveBtnClick() {
     if (tables::TNameLists* lists = owner_.State.Tables.NameLists.get()) {
         lists->ApplyEntryEdit(owner_.CvtViews(), mode_, owner_.Typed(OrgName->text()),
-                              owner_.Typed(PName->text()), owner_.Typed(GroupList->currentText()));
+                              owner_.Typed(PName->text()), owner_.Typed(GroupList->currentText()),
+                              owner_.State.DrawingFolder());
     }
     accept();
 }

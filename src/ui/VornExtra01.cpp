@@ -828,7 +828,7 @@ void TVornExtracts::NameCvtDelMnuClick() {
 
 void TVornExtracts::NameCvtTabExit() {
     if (State.Tables.NameLists) {
-        State.Tables.NameLists->SaveModified();
+        State.Tables.NameLists->SaveModified(State.DrawingFolder());
     }
 }
 

@@ -32,7 +32,8 @@ TEST(PrepareTableEdit, PendingNameChangesAreWrittenFirst) {
     app::MainWindowState state{ui};
     state.ReadDrawing(folder.Drawing("amp/amp.ce2", {"R1"}), "amp.ce2");
     state.FinishLoad();
-    EXPECT_EQ(app::EditedTableFile(state, EditedTable::EachNames), fs::path("NameTable.Txt"));
+    EXPECT_EQ(app::EditedTableFile(state, EditedTable::EachNames),
+              folder.Path() / "amp" / "NameTable.Txt");
     EXPECT_EQ(app::EditedTableFile(state, EditedTable::PinCvt).filename(), "PinCvtList.txt");
     tables::TNameLists& lists = *state.Tables.NameLists;
     lists.Entries(tables::NameList::Each).emplace_back("10k", "LOCAL", -1);

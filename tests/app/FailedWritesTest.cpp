@@ -50,7 +50,7 @@ TEST_F(FailedWritesTest, TablesKeepTheirFilesAndSaySo) {
     tables::TMakerLists makers(cvt_, makerView, ui_);
     tables::TFootList foot(cvt_, footView, ui_);
     std::vector<settings::NameGroupItem> groups;
-    tables::TNameLists names(cvt_, groups, nameView, ui_);
+    tables::TNameLists names(cvt_, groups, nameView, ui_, work_);
     {
         support::ScopedFullDisk full;
         makers.AddFromBoxes(makerView, {"LM358", "NJR"});

@@ -186,6 +186,27 @@ TEST_F(BatchOutputsTest, TheProposedPartsListNameIsAPlainNameInTheDrawingsFolder
     EXPECT_EQ(run.Out.substr(0, run.Out.find('\n')), Real("a/b/DA4Z-__________target_owned.njp"));
 }
 
+// The program never moves its working folder: every relative name a drawing's folder
+// holds is taken in that folder, every name on the command line in the working one.
+TEST_F(BatchOutputsTest, RelativeNamesOfTheDrawingsFolderAreTakenThere) {
+    const std::string sub = (folder.Path() / "boards" / "amp").string();
+    folder.Drawing("boards/amp/amp.ce2", {"R1", "R2"});
+    // The library named relative to the drawing, the Windows way; the drawing's own name
+    // table and folder settings (its net separator) beside it.
+    fs::create_directories(sub + "/lib");
+    fs::rename(sub + "/parts.lib", sub + "/lib/parts.lib");
+    WriteFileBytes(sub + "/vorn.ini", support::VornIni({"lib\\PARTS.LIB"}));
+    support::WriteCp932File(sub + "/NameTable.Txt", "R\tRK73\r\n");
+    WriteFileBytes(sub + "/vornextract.INI", "[Option]\r\nNetSeparator=.\r\n");
+
+    auto run = Run({"--net", "amp.net", "--parts", "-", "--format", "csv", "boards/amp/amp.ce2"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("RK73"), std::string::npos) << run.Out;
+    const std::string net = Bytes("amp.net");
+    EXPECT_NE(net.find("=R2.1,R1.2\r\n"), std::string::npos) << net;
+    EXPECT_FALSE(fs::exists(folder / "vornextract.INI"));
+}
+
 TEST_F(BatchOutputsTest, NoOutputReplacesAFileTheRunRead) {
     folder.Drawing("board.net", {"R1", "R2"});
     const std::string drawing = Bytes("board.net");

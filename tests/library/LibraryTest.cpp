@@ -32,7 +32,8 @@ class LibraryTest : public ::testing::Test {
 
     bool Load(const std::vector<std::string>& names) {
         support::WriteFileBytes(dir_ / "vorn.ini", support::VornIni(names));
-        return library::LoadLibraries(list_, ui_, platform::KeyStore());
+        return library::LoadLibraries(list_, std::filesystem::current_path(), ui_,
+                                      platform::KeyStore());
     }
 
     std::vector<std::string> Messages() const { return ui_.MessagesUtf8(); }
@@ -304,7 +305,8 @@ TEST_F(LibraryTest, OverLongTextLinesAndNumbersStayBounded) {
 }
 
 TEST_F(LibraryTest, MissingSettingsFileIsToldOnceAndLeavesTheListEmpty) {
-    EXPECT_FALSE(library::LoadLibraries(list_, ui_, platform::KeyStore()));
+    EXPECT_FALSE(
+        library::LoadLibraries(list_, std::filesystem::current_path(), ui_, platform::KeyStore()));
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("vorn.ini\n\tが見つかりません"), std::string::npos);
     EXPECT_TRUE(list_.Empty());
@@ -324,7 +326,8 @@ TEST_F(LibraryTest, EditorFolderComesFromTheQuotedOpenCommand) {
     platform::KeyStore store;
     ASSERT_TRUE(store.SetDefaultValue("HKEY_CLASSES_ROOT\\Vorn.Document\\shell\\open\\command",
                                       "\"Q:\\program files\\VORN\\Vorn.exe\" \"%1\""));
-    EXPECT_TRUE(library::LoadLibraries(list_, ui_, platform::KeyStore()));
+    EXPECT_TRUE(
+        library::LoadLibraries(list_, std::filesystem::current_path(), ui_, platform::KeyStore()));
     EXPECT_TRUE(Messages().empty());
     EXPECT_NE(list_.FindSymbol("RES"), nullptr);
 

@@ -54,9 +54,9 @@ class PlacePinsTest : public ::testing::Test {
     // Reads one library of each kind straight into the list.
     void Read(const std::string& libFile, const std::string& lb3File) {
         lib_.FileNames[0] = libFile;
-        library::ReadLibFile(lib_, 0, ui_);
+        library::ReadLibFile(lib_, 0, "/", ui_);
         lb3_.FileNames[0] = lb3File;
-        library::ReadLb3File(lb3_, 0, ui_);
+        library::ReadLb3File(lb3_, 0, "/", ui_);
         ASSERT_TRUE(ui_.Messages.empty());
     }
 

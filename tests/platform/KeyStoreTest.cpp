@@ -110,18 +110,20 @@ TEST(WindowsPath, SeparatorsDrivesAndLetterCase) {
     dir.MakeDir("Lib/" + hyou);
     support::WriteFileBytes(dir / ("Lib/" + hyou + "/Parts.lib"), "x");
     std::filesystem::create_directory_symlink(dir.Path(), dir.Path() / "wine/dosdevices/c:");
-    std::filesystem::current_path(dir.Path());
+    // Relative names are taken in the folder given (the drawings' folder), not the working one.
+    std::filesystem::current_path("/");
+    const std::filesystem::path folder = dir.Path();
 
     const std::filesystem::path expected = dir.Path() / "Lib" / hyou / "Parts.lib";
     std::string name = text::Utf8ToCp932("C:\\LIB\\表\\PARTS.LIB");
-    EXPECT_EQ(std::filesystem::canonical(platform::ResolveWindowsPath(name)),
+    EXPECT_EQ(std::filesystem::canonical(platform::ResolveWindowsPath(name, folder)),
               std::filesystem::canonical(expected));
     EXPECT_EQ(std::filesystem::canonical(
-                  platform::ResolveWindowsPath(text::Utf8ToCp932(".\\lib\\表/parts.lib"))),
+                  platform::ResolveWindowsPath(text::Utf8ToCp932(".\\lib\\表/parts.lib"), folder)),
               std::filesystem::canonical(expected));
     // A name that matches nothing stays as written.
-    EXPECT_EQ(platform::ResolveWindowsPath("lib\\nothing.lib").filename(), "nothing.lib");
-    EXPECT_EQ(platform::ResolveWindowsPath("d:\\x.lib"), std::filesystem::path("/x.lib"));
+    EXPECT_EQ(platform::ResolveWindowsPath("lib\\nothing.lib", folder).filename(), "nothing.lib");
+    EXPECT_EQ(platform::ResolveWindowsPath("d:\\x.lib", folder), std::filesystem::path("/x.lib"));
     EXPECT_EQ(platform::WindowsFolderPart(text::Utf8ToCp932("C:\\表")), "C:\\");
 }
 

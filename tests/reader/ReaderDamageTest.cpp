@@ -2,8 +2,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <span>
 
 #include "ReaderFixture.h"
+#include "reader/DrawingParse.h"
 #include "text/Cp932.h"
 
 namespace {
@@ -162,6 +164,43 @@ TEST_F(ReaderTest, CommentTextIsBoundedByItsRecord) {
     EXPECT_EQ(comments.Items[4].Text, "after");
 }
 
+// The parse alone, on bytes in memory: records in file order, then the first damage with
+// where its record starts.
+TEST(DrawingParse, RecordsInOrderThenTheDamageAndItsOffset) {
+    struct Kinds : reader::DrawingRecordSink {
+        std::string Seen;
+        void Junction(const std::uint8_t*) override { Seen += 'J'; }
+        void Wire(const std::uint8_t*) override { Seen += 'W'; }
+        void Label(const std::uint8_t*) override { Seen += 'L'; }
+        void Part(const model::CCe2Part& part) override { Seen += part.RefText(); }
+        void Comment(std::int16_t, std::int16_t, std::string_view text) override { Seen += text; }
+    };
+    Ce2Builder drawing;
+    drawing.Wire(0, 0, 10, 0)
+        .Junction(1, 2)
+        .Label("N", 0, 0)
+        .Comment(1, 1, "c")
+        .Part({.Ref = "U1", .LibName = "IC"});
+    const std::string good = drawing.Data();
+    const std::string bytes = good + std::string("\x02\x00\x01", 3);  // a wire cut short
+    auto parse = [](const std::string& data, Kinds& kinds) {
+        reader::MemoryByteSource source(
+            std::span(reinterpret_cast<const std::uint8_t*>(data.data()), data.size()));
+        const reader::Damage header = reader::ParseDrawingHeader(source);
+        return header ? header : reader::ParseDrawingRecords(source, kinds);
+    };
+    Kinds kinds;
+    const reader::Damage damage = parse(bytes, kinds);
+    EXPECT_EQ(kinds.Seen, "WJLcU1");
+    EXPECT_EQ(damage.Kind, reader::DamageKind::CutShort);
+    EXPECT_EQ(damage.Offset, static_cast<long>(good.size()));
+    Kinds none;
+    EXPECT_EQ(parse(good.substr(0, 59), none).Kind, reader::DamageKind::HeaderCut);
+    EXPECT_EQ(parse(std::string(60, 'x'), none).Kind, reader::DamageKind::NotADrawing);
+    EXPECT_FALSE(parse(good, none));
+    EXPECT_EQ(none.Seen, "WJLcU1");
+}
+
 TEST_F(ReaderTest, ADrawingCutAtAnyByteReadsCleanly) {
     Ce2Builder full;
     full.Junction(1, 2)
@@ -187,10 +226,13 @@ TEST_F(ReaderTest, ADrawingCutAtAnyByteReadsCleanly) {
         reader::TitleBlockMemory cutBlock;
         std::string cutDir, cutFile;
         bool cutNotSaved = false;
-        reader::DrawingReadTarget target{cutParts,    cutNets,  cutComments, options,
-                                         cutTitles,   cutBlock, cutDir,      cutFile,
-                                         cutNotSaved, cutUi,    cutServices};
-        reader::ReadDrawing(support::WriteFileBytes(dir / "cut.ce2", bytes.substr(0, cut)), target);
+        fs::path cutFolder;
+        cutServices.Folder = &cutFolder;
+        app::DrawingLoadTarget target{cutParts,    cutNets,   cutComments, options,
+                                      cutTitles,   cutBlock,  cutDir,      cutFile,
+                                      cutNotSaved, cutFolder, cutUi,       cutServices};
+        const std::string cutPath = support::WriteFileBytes(dir / "cut.ce2", bytes.substr(0, cut));
+        app::LoadDrawing(cutPath, target, cutPath);
         ASSERT_LE(cutUi.Messages.size(), 1u) << "cut at " << cut;
         EXPECT_EQ(cutNotSaved, cut >= 60) << "cut at " << cut;
         EXPECT_GE(cutParts.Count(), lastParts) << "cut at " << cut;

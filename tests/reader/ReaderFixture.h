@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "app/DrawingLoad.h"
 #include "model/CommentList.h"
 #include "model/NetList.h"
 #include "model/PartsList.h"
-#include "reader/DrawingReader.h"
 #include "support/Ce2Builder.h"
 #include "support/RecordingViews.h"
 #include "support/TempDir.h"
@@ -19,7 +19,7 @@ namespace readertest {
 
 // Stands in for the rest of the program: records every hand-off in order and keeps the
 // geometry handed to connectivity so a test can look at it.
-class RecordingServices : public reader::ReaderServices {
+class RecordingServices : public app::LoadServices {
   public:
     std::vector<std::string> Calls;
     std::map<std::string, reader::SymbolSize> Symbols;
@@ -28,7 +28,8 @@ class RecordingServices : public reader::ReaderServices {
     std::vector<model::TWireRec> Wires;
     model::TJunctionList Junctions;
     model::TLabelList Labels;
-    std::string CwdAtNameTable;
+    const std::filesystem::path* Folder = nullptr;  // the target's drawings' folder
+    std::string FolderAtNameTable;
 
     bool LibrariesEmpty() override {
         Calls.push_back("LibrariesEmpty");
@@ -47,7 +48,7 @@ class RecordingServices : public reader::ReaderServices {
     }
     void LoadDrawingNameTable() override {
         Calls.push_back("LoadDrawingNameTable");
-        CwdAtNameTable = std::filesystem::current_path().string();
+        FolderAtNameTable = Folder->string();
     }
     void LoadSettings() override { Calls.push_back("LoadSettings"); }
     model::TPartRec* AddPart(const model::CCe2Part& record) override {
@@ -67,16 +68,19 @@ class RecordingServices : public reader::ReaderServices {
 
 class ReaderTest : public ::testing::Test {
   protected:
-    ReaderTest() { services.Parts = &parts; }
+    ReaderTest() {
+        services.Parts = &parts;
+        services.Folder = &folder;
+    }
 
     // Writes the drawing into the test folder and reads it.
     void Read(const support::Ce2Builder& drawing, const std::string& name = "sheet.ce2") {
         ReadFile(drawing.WriteTo(dir / name));
     }
     void ReadFile(const std::string& path, const std::string& shown = "") {
-        reader::DrawingReadTarget target{parts,   nets,    comments, options, titles,  titleBlock,
-                                         dataDir, preFile, notSaved, ui,      services};
-        reader::ReadDrawing(path, target, shown.empty() ? path : shown);
+        app::DrawingLoadTarget target{parts,   nets,    comments, options, titles, titleBlock,
+                                      dataDir, preFile, notSaved, folder,  ui,     services};
+        app::LoadDrawing(path, target, shown.empty() ? path : shown);
     }
     std::vector<std::string> Messages() const { return ui.MessagesUtf8(); }
     int CallCount(const std::string& call) const {
@@ -95,6 +99,7 @@ class ReaderTest : public ::testing::Test {
     std::string dataDir;
     std::string preFile;
     bool notSaved = false;
+    std::filesystem::path folder = "/nowhere";
 };
 
 }  // namespace readertest

@@ -57,7 +57,7 @@ TEST_F(ReaderTest, EveryRecordKindLandsWhereItBelongs) {
 
     EXPECT_TRUE(notSaved);
     EXPECT_EQ(ui.ProgressHistory, (std::vector<std::string>{"Read Start", "Read CVT", "End CVT",
-                                                          "Wire Count = 2", "File Close"}));
+                                                            "Wire Count = 2", "File Close"}));
     EXPECT_EQ(ui.PanelUtf8(0), "部品数：2");
     EXPECT_EQ(ui.PanelUtf8(1), "ネット数：2");
     EXPECT_EQ(ui.PanelUtf8(2), dir.Path().string());
@@ -72,8 +72,8 @@ TEST_F(ReaderTest, HandOffsComeInTheirOrder) {
     EXPECT_EQ(services.Calls, (std::vector<std::string>{
                                   "LibrariesEmpty", "LoadLibraries", "LoadDrawingNameTable",
                                   "LoadSettings", "AddPart", "AddPart", "BuildConnectivity"}));
-    EXPECT_EQ(services.CwdAtNameTable, dir.Path().string());
-    EXPECT_EQ(fs::current_path(), dir.Path());
+    EXPECT_EQ(services.FolderAtNameTable, dir.Path().string());
+    EXPECT_EQ(folder, dir.Path());
     EXPECT_EQ(dataDir, dir.Path().string());
     EXPECT_EQ(preFile, "sheet.ce2");
 }
@@ -110,12 +110,12 @@ TEST_F(ReaderTest, HeaderOnlyFileIsAnEmptyDrawing) {
 }
 
 TEST_F(ReaderTest, SerialNetCountersStartAtFreshTenThousands) {
-    EXPECT_EQ(reader::NextNetCounter(-1, true), 10000);
-    EXPECT_EQ(reader::NextNetCounter(10000, true), 20000);
-    EXPECT_EQ(reader::NextNetCounter(10123, true), 20000);
-    EXPECT_EQ(reader::NextNetCounter(19999, true), 20000);
-    EXPECT_EQ(reader::NextNetCounter(0, true), 10000);
-    EXPECT_EQ(reader::NextNetCounter(25000, false), -1);
+    EXPECT_EQ(app::NextNetCounter(-1, true), 10000);
+    EXPECT_EQ(app::NextNetCounter(10000, true), 20000);
+    EXPECT_EQ(app::NextNetCounter(10123, true), 20000);
+    EXPECT_EQ(app::NextNetCounter(19999, true), 20000);
+    EXPECT_EQ(app::NextNetCounter(0, true), 10000);
+    EXPECT_EQ(app::NextNetCounter(25000, false), -1);
 
     Read(Ce2Builder(), "a.ce2");
     EXPECT_EQ(nets.NetCounter, 10000);
@@ -253,15 +253,20 @@ TEST_F(ReaderTest, LaterDrawingsKeepEarlierCommentsAndTitleBlock) {
     EXPECT_EQ(comments.Count(), 2);
 }
 
-TEST_F(ReaderTest, RelativeNamesResolveBeforeTheFolderChanges) {
+// A drawing named relative to the working folder is found there; its folder becomes the
+// drawings' folder, and the working folder never moves (a missing one changes nothing).
+TEST_F(ReaderTest, TheDrawingsFolderFollowsTheDrawingAndTheWorkingFolderStays) {
     std::string sub = dir.MakeDir("sub");
     Ce2Builder().Wire(0, 0, 10, 0).WriteTo(sub + "/x.ce2");
     fs::current_path(dir.Path());
     ReadFile("sub/x.ce2", "sub/x.ce2");
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(fs::current_path(), fs::path(sub));
+    EXPECT_EQ(fs::current_path(), dir.Path());
+    EXPECT_EQ(folder, fs::path(sub));
     EXPECT_EQ(dataDir, sub);
     EXPECT_EQ(services.Wires.size(), 1u);
+    ReadFile(dir.Path() / "gone" / "y.ce2", "y.ce2");
+    EXPECT_EQ(folder, fs::path(sub));
 }
 
 }  // namespace

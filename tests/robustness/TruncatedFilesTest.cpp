@@ -51,9 +51,9 @@ class TruncatedFiles : public ::testing::Test {
         list.FileNames[0] = support::WriteFileBytes(dir_ / name, bytes);
         support::RecordingUserInterface ui;
         if (name.ends_with(".lib")) {
-            library::ReadLibFile(list, 0, ui);
+            library::ReadLibFile(list, 0, dir_.Path(), ui);
         } else {
-            library::ReadLb3File(list, 0, ui);
+            library::ReadLb3File(list, 0, dir_.Path(), ui);
         }
         return ui.MessagesUtf8();
     }
@@ -71,7 +71,7 @@ class TruncatedFiles : public ::testing::Test {
             tables::TFootList foot(cvt_, view, ui);
         } else if (name == tables::TNameLists::kFileName) {
             std::vector<settings::NameGroupItem> groups;
-            tables::TNameLists names(cvt_, groups, view, ui);
+            tables::TNameLists names(cvt_, groups, view, ui, cvt_);
         } else {
             support::RecordingTreeView tree;
             tables::TPinCvtList pins(cvt_);

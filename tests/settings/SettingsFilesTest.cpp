@@ -16,21 +16,25 @@ namespace {
 namespace fs = std::filesystem;
 using settings::TIniFile;
 
-// A program home and a separate drawing folder that is the current directory.
+// A program home and a separate drawing folder.
 class SettingsFilesTest : public ::testing::Test {
   protected:
     SettingsFilesTest()
-        : home_(dir_.MakeDir("home")), work_(dir_.MakeDir("work")), scopedHome_(home_) {
-        fs::current_path(work_);
-    }
+        : home_(dir_.MakeDir("home")), work_(dir_.MakeDir("work")), scopedHome_(home_) {}
 
-    settings::TSettingsState State() { return {options_, layout_, dataDir_, preFile_}; }
+    settings::TSettingsState State() { return {options_, layout_, dataDir_, preFile_, folder_}; }
+    bool SaveChecks(const std::vector<settings::NameGroupItem>& groups) const {
+        TIniFile file(FolderFile());
+        settings::SaveGroupChecks(file, groups);
+        return file.UpdateFile();
+    }
     std::string ProgramFile() const { return home_ + "/vornextract.INI"; }
     std::string FolderFile() const { return work_ + "/vornextract.INI"; }
 
     support::TempDir dir_;
     std::string home_;
     std::string work_;
+    fs::path folder_ = work_;
     support::ScopedProgramHome scopedHome_;
     settings::TOptionValues options_;
     settings::TWindowLayout layout_;
@@ -95,7 +99,8 @@ TEST_F(SettingsFilesTest, SavedValuesReadBackFromTheirOwnFiles) {
     settings::TWindowLayout layout;
     std::string dataDir;
     std::string preFile;
-    EXPECT_TRUE(settings::LoadSettings({options, layout, dataDir, preFile}));  // PinCvtEnv changed
+    EXPECT_TRUE(
+        settings::LoadSettings({options, layout, dataDir, preFile, folder_}));  // PinCvtEnv changed
     EXPECT_EQ(options.CvtDir, text::Sj("/共有/変換"));
     EXPECT_TRUE(options.PinCvtEnv);
     EXPECT_EQ(options.PListType, 1);
@@ -143,8 +148,8 @@ TEST_F(SettingsFilesTest, StoredIndexesAreClampedAsTheControlsTakeThem) {
     EXPECT_EQ(settings::RadioIndex(0, 3, 1), 0);
 }
 
-TEST_F(SettingsFilesTest, HomeAsCurrentDirectoryKeepsBothKeySetsInOneFile) {
-    fs::current_path(home_);
+TEST_F(SettingsFilesTest, HomeAsDrawingsFolderKeepsBothKeySetsInOneFile) {
+    folder_ = home_;
     options_.PwParts = "VPP";
     options_.NetSeparator = ".";
     ASSERT_TRUE(settings::SaveSettings(State()).empty());
@@ -157,35 +162,35 @@ TEST_F(SettingsFilesTest, UnwritableHomeIsReportedOnceAndTheFolderFileIsStillWri
     support::WriteFileBytes(dir_ / "file", "not a folder");
     support::ScopedProgramHome badHome(dir_ / "file/home");
     support::RecordingUserInterface ui;
-    app::MainWindowState state(ui);
+    app::MainWindowState state(ui, app::AlgorithmSet::Kind::Indexed, work_);
     state.Options.NetSeparator = "+";
     state.SaveSettings();
     EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{"環境の保存が出来ません"});
     EXPECT_EQ(TIniFile(FolderFile()).ReadString("Option", "NetSeparator", ""), "+");
 
     // Both names denoting one unwritable file: still one message.
-    fs::current_path(dir_.Path());
     support::ScopedProgramHome sameHome(dir_.Path().string());
     fs::create_directory(dir_ / "vornextract.INI");  // a folder where the file should be
     ui.Messages.clear();
-    state.SaveSettings();
+    app::MainWindowState inHome(ui, app::AlgorithmSet::Kind::Indexed, dir_.Path());
+    inHome.SaveSettings();
     EXPECT_EQ(ui.Messages.size(), 1u);
 }
 
 TEST_F(SettingsFilesTest, GroupChecksReadAndWriteTheFolderFile) {
     std::vector<settings::NameGroupItem> groups{{"STD", true}, {"chip", true}};
     support::WriteFileBytes(FolderFile(), "[namegroup]\r\nstd=0\r\nCHIP=0x0\r\n");
-    settings::LoadGroupChecks(groups);
+    settings::LoadGroupChecks(TIniFile(FolderFile()), groups);
     EXPECT_FALSE(groups[0].Checked);  // key names ignore ASCII case
     EXPECT_FALSE(groups[1].Checked);
 
     groups.push_back({"NEW", false});
-    settings::LoadGroupCheck(groups, 2);
+    settings::LoadGroupCheck(groups, 2, TIniFile(FolderFile()));
     EXPECT_TRUE(groups[2].Checked);
-    settings::LoadGroupCheck(groups, 7);  // out of range: ignored
+    settings::LoadGroupCheck(groups, 7, TIniFile(FolderFile()));  // out of range: ignored
 
     groups[0].Checked = true;
-    ASSERT_TRUE(settings::SaveGroupChecks(groups));
+    ASSERT_TRUE(SaveChecks(groups));
     EXPECT_EQ(support::ReadBytesFile(FolderFile()), "[namegroup]\r\nSTD=1\r\nchip=0\r\nNEW=1\r\n");
 }
 
@@ -214,20 +219,20 @@ TEST_F(SettingsFilesTest, EveryGroupNameGetsItsOwnCheckMarkBack) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         groups.push_back({names[i], i % 2 == 0});
     }
-    ASSERT_TRUE(settings::SaveGroupChecks(groups));
+    ASSERT_TRUE(SaveChecks(groups));
     std::vector<settings::NameGroupItem> read = groups;
     for (settings::NameGroupItem& group : read) {
         group.Checked = !group.Checked;
     }
-    settings::LoadGroupChecks(read);
+    settings::LoadGroupChecks(TIniFile(FolderFile()), read);
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(read[i].Checked, groups[i].Checked) << "group \"" << names[i] << "\"";
-        settings::LoadGroupCheck(read, i);
+        settings::LoadGroupCheck(read, i, TIniFile(FolderFile()));
         EXPECT_EQ(read[i].Checked, groups[i].Checked) << "group \"" << names[i] << "\"";
     }
     // A file from before keeps its plain keys as they were, "%" at the start included.
     support::WriteFileBytes(FolderFile(), "[NameGroup]\r\n%H=0\r\nA=0\r\n");
-    settings::LoadGroupChecks(read);
+    settings::LoadGroupChecks(TIniFile(FolderFile()), read);
     EXPECT_FALSE(read[0].Checked);
     EXPECT_FALSE(read[12].Checked);
     EXPECT_TRUE(read[1].Checked);
@@ -236,7 +241,7 @@ TEST_F(SettingsFilesTest, EveryGroupNameGetsItsOwnCheckMarkBack) {
 TEST_F(SettingsFilesTest, MainWindowLoadShowsTheDataFolder) {
     support::WriteFileBytes(FolderFile(), "[Option]\r\nDataDir=/drawings\r\nPreFile=x.ce2\r\n");
     support::RecordingUserInterface ui;
-    app::MainWindowState state(ui);
+    app::MainWindowState state(ui, app::AlgorithmSet::Kind::Indexed, work_);
     state.LoadSettings();
     EXPECT_EQ(state.DataDir, "/drawings");
     EXPECT_EQ(state.PreFile, "x.ce2");
@@ -251,7 +256,7 @@ TEST_F(SettingsFilesTest, ReadingADrawingTakesTheSettingsOfItsFolder) {
         drawings + "/vornextract.INI",
         "[Option]\r\nNetSeparator=.\r\nDataDir=/elsewhere\r\n[NameGroup]\r\nlocal=0\r\n");
     support::RecordingUserInterface ui;
-    app::MainWindowState state(ui);
+    app::MainWindowState state(ui, app::AlgorithmSet::Kind::Indexed, work_);
     state.Options.NetSeparator = "+";
     state.ReadDrawing(drawings + "/a.ce2", "a.ce2");
     EXPECT_EQ(state.Options.NetSeparator, ".");

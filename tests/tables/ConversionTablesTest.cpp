@@ -12,7 +12,7 @@ TEST(ConversionTables, LookupsFindNothingBeforeCreateAndEveryTableAfter) {
     support::TempDir dir;
     std::string cvt = dir.MakeDir("cvt");
     support::ScopedProgramHome home(dir.MakeDir("home"));
-    std::filesystem::current_path(dir.MakeDir("drawing"));
+    const std::filesystem::path drawing = dir.MakeDir("drawing");
     support::WriteFileBytes(cvt + "/NameTable.Txt", "10k\tRES-10K\r\n");
     support::WriteFileBytes(cvt + "/MakerTable.Txt", "RES-10K\tKOA\r\n");
     support::WriteFileBytes(cvt + "/FootPrintList.txt", "RES-10K\tR1608\tR\r\n");
@@ -35,7 +35,7 @@ TEST(ConversionTables, LookupsFindNothingBeforeCreateAndEveryTableAfter) {
     settings::TOptionValues options;
     options.CvtDir = text::Utf8ToCp932(cvt);
     support::RecordingUserInterface ui;
-    tables.Create(options, ui);
+    tables.Create(options, ui, drawing);
     EXPECT_EQ(tables.ConvertName("10K", group), "RES-10K");
     EXPECT_EQ(tables.MakerOf("RES-10K"), "KOA");
     EXPECT_EQ(tables.FootOf("res-10k")->SilkName, "R");
@@ -46,7 +46,7 @@ TEST(ConversionTables, LookupsFindNothingBeforeCreateAndEveryTableAfter) {
     EXPECT_EQ(foot.RowCount(), 1);
     EXPECT_EQ(tree.ChildCount(view::TreeView::kNone), 1);
 
-    tables.LoadDrawingNameTable();
+    tables.LoadDrawingNameTable(drawing);
     EXPECT_EQ(each.RowCount(), 1);
     EXPECT_EQ(tables.ConvertName("10k", group), "LOCAL");
     EXPECT_EQ(options.NameGroup.size(), 1u);

@@ -32,7 +32,7 @@ std::string DamagedText(std::mt19937& random, bool holdable) {
 
 class DamagedFiles : public ::testing::Test {
   protected:
-    DamagedFiles() : cvt_(dir_.MakeDir("cvt")) { std::filesystem::current_path(cvt_); }
+    DamagedFiles() : cvt_(dir_.MakeDir("cvt")) {}
 
     void WriteAll(bool holdable) {
         for (const char* name :
@@ -53,7 +53,7 @@ TEST_F(DamagedFiles, AnyBytesLoadWithinTheLimits) {
         WriteAll(false);
         std::vector<settings::NameGroupItem> groups;
         support::RecordingListView view;
-        tables::TNameLists names(cvt_, groups, view, ui_);
+        tables::TNameLists names(cvt_, groups, view, ui_, cvt_);
         for (const auto& entry : names.Entries(tables::NameList::Common)) {
             ASSERT_LE(entry.OrgNameText().size(), 127u);
             ASSERT_LE(entry.NewNameText().size(), 127u);
@@ -78,10 +78,10 @@ TEST_F(DamagedFiles, WhatLoadedSavesAndLoadsBackTheSame) {
         WriteAll(true);
         std::vector<settings::NameGroupItem> groups;
         support::RecordingListView view;
-        tables::TNameLists names(cvt_, groups, view, ui_);
+        tables::TNameLists names(cvt_, groups, view, ui_, cvt_);
         auto rows = support::RowsUtf8(view);
         ASSERT_TRUE(names.SaveList(names.CommonPath(), tables::NameList::Common));
-        names.LoadList(names.CommonPath(), view, tables::NameList::Common);
+        names.LoadList(names.CommonPath(), view, tables::NameList::Common, cvt_);
         EXPECT_EQ(support::RowsUtf8(view), rows) << "round " << round;
 
         support::RecordingListView makerView;

@@ -17,19 +17,17 @@ using tables::NameList;
 using tables::TNameLists;
 using Cells = std::vector<std::string>;
 
-// A conversion folder, a drawing folder as current directory and a home of their own.
+// A conversion folder, a drawings' folder and a home of their own.
 class NameListsTest : public ::testing::Test {
   protected:
     NameListsTest()
         : cvt_(dir_.MakeDir("cvt")),
           drawing_(dir_.MakeDir("drawing")),
-          home_(dir_.MakeDir("home")) {
-        fs::current_path(drawing_);
-    }
+          home_(dir_.MakeDir("home")) {}
 
     std::string CommonFile() const { return cvt_ + "/NameTable.Txt"; }
     std::string EachFile() const { return drawing_ + "/NameTable.Txt"; }
-    TNameLists Make() { return TNameLists(cvt_, groups_, commonView_, ui_); }
+    TNameLists Make() { return TNameLists(cvt_, groups_, commonView_, ui_, drawing_); }
     std::vector<std::string> GroupNames() const {
         std::vector<std::string> names;
         for (const auto& g : groups_) {
@@ -116,7 +114,7 @@ TEST_F(NameListsTest, LoadAndSaveWithoutChangesKeepEntriesAndOrderAndAddTheStdHe
               "[STD]\r\n"
               "back\t\t\tto std\r\n");
     std::string saved = support::ReadBytesFile(CommonFile());
-    ASSERT_TRUE(lists.LoadList(CommonFile(), commonView_, NameList::Common));
+    ASSERT_TRUE(lists.LoadList(CommonFile(), commonView_, NameList::Common, drawing_));
     ASSERT_TRUE(lists.SaveList(CommonFile(), NameList::Common));
     EXPECT_EQ(support::ReadBytesFile(CommonFile()), saved);
 }
@@ -125,7 +123,7 @@ TEST_F(NameListsTest, ConvertPrefersThePerDrawingListAndSkipsUncheckedGroups) {
     support::WriteCp932File(CommonFile(), "[A]\r\nlm358\tCOMMON-A\r\n[B]\r\nLM358\tCOMMON-B\r\n");
     support::WriteCp932File(EachFile(), "[Local]\r\nLm358\tEACH\r\n");
     TNameLists lists = Make();
-    ASSERT_TRUE(lists.LoadList("NameTable.Txt", eachView_, NameList::Each));
+    ASSERT_TRUE(lists.LoadList(EachFile(), eachView_, NameList::Each, drawing_));
     int group = 99;
     EXPECT_EQ(lists.Convert("LM358", group), "EACH");
     EXPECT_EQ(text::Cp932ToUtf8(lists.GroupName(group)), "Local");
@@ -144,7 +142,7 @@ TEST_F(NameListsTest, NewGroupsTakeTheirRememberedCheckMark) {
     ASSERT_EQ(groups_.size(), 2u);
     EXPECT_FALSE(groups_[0].Checked);
     EXPECT_TRUE(groups_[1].Checked);
-    EXPECT_EQ(lists.FindGroup("chip"), 0);  // known: not added again
+    EXPECT_EQ(lists.FindGroup("chip", drawing_), 0);  // known: not added again
     EXPECT_EQ(groups_.size(), 2u);
     int group = 0;
     EXPECT_EQ(lists.Convert("R1005", group), std::nullopt);
@@ -154,18 +152,18 @@ TEST_F(NameListsTest, MissingFileChangesNothingAndEmptyListLeavesTheFileAlone) {
     support::WriteCp932File(CommonFile(), "A\tB\r\n");
     TNameLists lists = Make();
     lists.CommonModified = true;
-    EXPECT_FALSE(lists.LoadList(cvt_ + "/missing.txt", commonView_, NameList::Common));
+    EXPECT_FALSE(lists.LoadList(cvt_ + "/missing.txt", commonView_, NameList::Common, drawing_));
     EXPECT_EQ(lists.Entries(NameList::Common).size(), 1u);
     EXPECT_EQ(commonView_.RowCount(), 1);
     EXPECT_TRUE(lists.CommonModified);
     // A folder in the file's place cannot be read either.
     fs::create_directory(drawing_ + "/NameTable.Txt");
-    EXPECT_FALSE(lists.LoadList("NameTable.Txt", eachView_, NameList::Each));
+    EXPECT_FALSE(lists.LoadList(EachFile(), eachView_, NameList::Each, drawing_));
 
     lists.CurrentRow = TNameLists::RowRef{NameList::Common, 0};
     lists.DeleteCurrent(views_);
     EXPECT_TRUE(lists.CommonModified);
-    lists.SaveModified();
+    lists.SaveModified(drawing_);
     EXPECT_FALSE(lists.CommonModified);
     EXPECT_EQ(support::ReadBytesFile(CommonFile()), "A\tB\r\n");
 }
@@ -176,13 +174,13 @@ TEST_F(NameListsTest, FailedSaveIsReportedAndKeepsTheChangeForTheNextChance) {
     lists.CurrentRow = TNameLists::RowRef{NameList::Common, 0};
     lists.DeleteCurrent(views_);
     fs::rename(cvt_, cvt_ + ".away");  // the folder is gone: nothing can be written there
-    lists.SaveModified();
+    lists.SaveModified(drawing_);
     EXPECT_EQ(ui_.MessagesUtf8(),
               std::vector<std::string>{CommonFile() + "\nファイルが作成出来ません"});
     EXPECT_TRUE(lists.CommonModified);
     fs::rename(cvt_ + ".away", cvt_);
     EXPECT_EQ(support::ReadBytesFile(CommonFile()), "A\tB\r\nC\tD\r\n");
-    lists.SaveModified();
+    lists.SaveModified(drawing_);
     EXPECT_FALSE(lists.CommonModified);
     EXPECT_EQ(support::ReadBytesFile(CommonFile()), "[STD]\r\nC\t\t\tD\r\n");
     EXPECT_EQ(support::FileCount(cvt_), 1);
@@ -192,7 +190,7 @@ TEST_F(NameListsTest, DragAndDropMovesWithinAViewAndCopiesBetweenViews) {
     support::WriteCp932File(CommonFile(), "A\t1\r\nB\t2\r\nC\t3\r\nD\t4\r\n");
     support::WriteCp932File(EachFile(), "X\t9\r\n");
     TNameLists lists = Make();
-    lists.LoadList("NameTable.Txt", eachView_, NameList::Each);
+    lists.LoadList(EachFile(), eachView_, NameList::Each, drawing_);
     auto orgNames = [&](NameList which) {
         std::string names;
         for (const auto& e : lists.Entries(which)) {
@@ -237,7 +235,7 @@ TEST_F(NameListsTest, DragAndDropMovesWithinAViewAndCopiesBetweenViews) {
 TEST_F(NameListsTest, DeleteAsksWithTheEntryAndOnlyYesRemovesIt) {
     support::WriteCp932File(EachFile(), "[抵抗]\r\n10k\t10KΩ\r\n");
     TNameLists lists = Make();
-    lists.LoadList("NameTable.Txt", eachView_, NameList::Each);
+    lists.LoadList(EachFile(), eachView_, NameList::Each, drawing_);
     lists.MouseDown(NameList::Each, -1);
     lists.DeleteCurrent(views_);
     EXPECT_TRUE(ui_.Questions.empty());
@@ -262,23 +260,26 @@ TEST_F(NameListsTest, DeleteAsksWithTheEntryAndOnlyYesRemovesIt) {
 TEST_F(NameListsTest, EntryEditUpdatesOrInsertsOnlyWhenTheInputDiffers) {
     support::WriteCp932File(CommonFile(), "a\tb\r\nc\td\r\n");
     TNameLists lists = Make();
-    EXPECT_FALSE(lists.ApplyEntryEdit(views_, TNameLists::EditMode::Update, "A", "B",
-                                      "std"));  // no current row
+    EXPECT_FALSE(lists.ApplyEntryEdit(views_, TNameLists::EditMode::Update, "A", "B", "std",
+                                      drawing_));  // no current row
     lists.MouseDown(NameList::Common, 0);
-    EXPECT_FALSE(lists.ApplyEntryEdit(views_, TNameLists::EditMode::Update, "A", "B", "std"));
-    EXPECT_FALSE(lists.ApplyEntryEdit(views_, TNameLists::EditMode::Insert, "a", "b", "STD"));
+    EXPECT_FALSE(
+        lists.ApplyEntryEdit(views_, TNameLists::EditMode::Update, "A", "B", "std", drawing_));
+    EXPECT_FALSE(
+        lists.ApplyEntryEdit(views_, TNameLists::EditMode::Insert, "a", "b", "STD", drawing_));
     EXPECT_FALSE(lists.CommonModified);
 
     std::string longName(130, 'L');
-    EXPECT_TRUE(
-        lists.ApplyEntryEdit(views_, TNameLists::EditMode::Insert, longName, "new", "Fresh"));
+    EXPECT_TRUE(lists.ApplyEntryEdit(views_, TNameLists::EditMode::Insert, longName, "new", "Fresh",
+                                     drawing_));
     ASSERT_EQ(lists.Entries(NameList::Common).size(), 3u);
     EXPECT_EQ(lists.Entries(NameList::Common)[1].OrgNameText(), std::string(127, 'L'));
     EXPECT_EQ(support::RowUtf8(commonView_, 1), (Cells{"Fresh", longName, "new"}));
     EXPECT_EQ(GroupNames(), (std::vector<std::string>{"STD", "Fresh"}));
     EXPECT_TRUE(lists.CommonModified);
 
-    EXPECT_TRUE(lists.ApplyEntryEdit(views_, TNameLists::EditMode::Update, "a", "B2", "STD"));
+    EXPECT_TRUE(
+        lists.ApplyEntryEdit(views_, TNameLists::EditMode::Update, "a", "B2", "STD", drawing_));
     EXPECT_EQ(lists.Entries(NameList::Common)[0].NewNameText(), "B2");
     EXPECT_EQ(support::RowUtf8(commonView_, 0), (Cells{"STD", "a", "B2"}));
 }
@@ -301,7 +302,7 @@ TEST_F(NameListsTest, ReadingADrawingLoadsTheNameTableOfItsFolder) {
     state.ReadDrawing(other + "/b.ce2", "b.ce2");
     EXPECT_EQ(state.Tables.NameLists->Convert("old", group), std::nullopt);
     EXPECT_EQ(state.Tables.NameLists->Convert("elsewhere", group), "X");
-    EXPECT_EQ(fs::current_path(), fs::path(other));
+    EXPECT_EQ(state.DrawingFolder(), fs::path(other));
 }
 
 }  // namespace

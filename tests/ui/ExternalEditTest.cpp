@@ -66,7 +66,7 @@ TEST_F(ExternalEditTest, RelativeConversionFolderKeepsEveryTableWhereItWasRead) 
     tables::TNameLists& names = *w.State.Tables.NameLists;
     names.Entries(tables::NameList::Common).emplace_back("C2u", "CC2012", -1);
     names.CommonModified = true;
-    names.SaveModified();
+    names.SaveModified(w.State.DrawingFolder());
     EXPECT_TRUE(dialogs.Messages.empty());
     EXPECT_FALSE(fs::exists(folder / "sub/cvt"));
     EXPECT_NE(support::ReadBytesFile(cvt / "MakerTable.Txt").find("JRC"), std::string::npos);

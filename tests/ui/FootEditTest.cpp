@@ -60,7 +60,7 @@ TEST_F(FootEditTest, DerivedSilkLeavesTheBoxesAloneAndTypedLettersBecomeCapitals
     EXPECT_EQ(w.FootView->topLevelItemCount(), 1);
     EXPECT_EQ(w.FootView->currentItem(), w.FootView->topLevelItem(0));
     // The check boxes of a derived silk name were not stored.
-    settings::TIniFile ini(settings::SettingsFilePath(true));
+    settings::TIniFile ini(settings::ProgramSettingsPath());
     EXPECT_FALSE(ini.Value("FootEdit", "UpdateCvt"));
     EXPECT_TRUE(ini.Value("FootEdit", "Width"));
 }

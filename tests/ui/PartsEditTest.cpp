@@ -51,7 +51,7 @@ TEST_F(PartsEditTest, CancelKeepsThePartButStoresTheWindowAndBoxes) {
     EXPECT_EQ(Cell(w.PartsViewA, 1, 1), name);
     EXPECT_EQ(w.ProgressLabel->text().toStdString(), name);
     app::EditDialogSettings stored = app::ReadEditDialogSettings(
-        settings::SettingsFilePath(true), app::kEditParts, app::kEditPartsDesign);
+        settings::ProgramSettingsPath(), app::kEditParts, app::kEditPartsDesign);
     EXPECT_EQ(stored.Geometry.Width, 420);
     EXPECT_FALSE(stored.UpdateAll);
     EXPECT_TRUE(stored.UpdateCvt);
