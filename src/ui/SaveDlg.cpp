@@ -10,6 +10,7 @@
 #include "settings/SettingsFiles.h"
 #include "text/Cp932.h"
 #include "ui/Dialogs.h"
+#include "ui/HelpContexts.h"
 #include "ui/VornExtra01.h"
 
 namespace ui {
@@ -67,7 +68,7 @@ TSaveDlgForm::TSaveDlgForm(TVornExtracts& owner)
     NetFname->setText(Q(names.SimpleNet));
     ProtelFname->setText(Q(names.ProtelNet));
     SaveBtn->setFocus();
-    SetHelpContext(this, 2420);
+    SetHelpContext(this, kHelpSave);
     owner.AddHelpKey(*this);
 }
 

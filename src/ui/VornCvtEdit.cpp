@@ -9,6 +9,7 @@
 #include "settings/SettingsFiles.h"
 #include "text/Cp932.h"
 #include "ui/Dialogs.h"
+#include "ui/HelpContexts.h"
 #include "ui/VornExtra01.h"
 
 namespace ui {
@@ -56,7 +57,7 @@ TCvtEdit::TCvtEdit(TVornExtracts& owner)
         PName->setText(Qs(rows.CellText(current, 2)));
     }
     SetMode(mode_);
-    SetHelpContext(this, 2150);
+    SetHelpContext(this, kHelpNameCvtPage);
     owner.AddHelpKey(*this);
 }
 

@@ -42,12 +42,12 @@ class TVornExtracts : public QMainWindow {
     Q_OBJECT
 
   public:
-    // `drawings`: the command line's drawing names, read at the first tick of Timer1.
+    // `drawings`: the command line's drawing names, read at the first tick of FirstLoadTimer.
     TVornExtracts(DialogService& dialogs, std::vector<std::string> drawings,
                   QWidget* parent = nullptr);
     ~TVornExtracts() override;
 
-    // Pages of PageControl1 by index (what the settings store as ActivePage).
+    // The tabs of Pages by index (what the settings store as ActivePage).
     enum Page {
         PartsListTab,
         NetListTab,
@@ -138,6 +138,7 @@ class TVornExtracts : public QMainWindow {
     QWidget* BuildTablePage(TablePageControls controls, std::initializer_list<const char*> labels);
     QWidget* BuildMakerPage();
     QWidget* BuildFootPage();
+    QWidget* BuildPinPage();
     QWidget* BuildOptionPage();
     void BuildMenus();
     void BuildStatusBar();
@@ -172,10 +173,11 @@ class TVornExtracts : public QMainWindow {
     // The output names the save dialog remembers while the program runs.
     app::OutputFileNames RememberedNames;
 
-    // Controls, named as the program's documents name them.
-    QTabWidget* PageControl1 = nullptr;
-    QStackedWidget* PageControl2 = nullptr;
-    QButtonGroup* PageControl2Buttons = nullptr;
+    // Controls. The tables' controls keep the names the program's documents give them.
+    QTabWidget* Pages = nullptr;
+    // The parts page's two views (printed layout, detail data) and the buttons choosing one.
+    QStackedWidget* PartsListViews = nullptr;
+    QButtonGroup* PartsListViewButtons = nullptr;
     QTreeWidget* PartsViewA = nullptr;
     QTreeWidget* PartsViewB = nullptr;
     QTreeWidget* NetView = nullptr;
@@ -218,7 +220,7 @@ class TVornExtracts : public QMainWindow {
     QButtonGroup* PListType = nullptr;
     QLineEdit* NetSeparator = nullptr;
     QCheckBox* PinCvtEnv = nullptr;
-    std::array<QLabel*, 4> StatusPanels{};
+    std::array<QLabel*, view::kStatusPanels> StatusPanels{};
     QMenu* NameCvtPopup = nullptr;
     QAction* OpenBtn = nullptr;
     QAction* SaveMnu = nullptr;
@@ -236,7 +238,7 @@ class TVornExtracts : public QMainWindow {
     QAction* NameCvtEditMnu = nullptr;
     QAction* NameCvtInsertMnu = nullptr;
     QAction* NameCvtDelMnu = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* FirstLoadTimer = nullptr;
 
   private:
     std::unique_ptr<QtListView> partsViewA_;

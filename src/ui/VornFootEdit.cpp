@@ -10,6 +10,7 @@
 #include "app/FootEditFlow.h"
 #include "partslist/PartsViews.h"
 #include "ui/Dialogs.h"
+#include "ui/HelpContexts.h"
 #include "ui/VornExtra01.h"
 
 namespace ui {
@@ -17,7 +18,7 @@ namespace ui {
 // The check boxes are the user's only where the silk name was not derived.
 TFootPrintEdit::TFootPrintEdit(TVornExtracts& owner, model::TPartRec& part)
     : TPartDialog(owner, part,
-                  {app::kFootEdit, app::kFootEditDesign, "変換テーブルの更新(&T)", 2410,
+                  {app::kFootEdit, app::kFootEditDesign, "変換テーブルの更新(&T)", kHelpFootEdit,
                    part.SilkSet == 0}) {
     PNumber = ReadOnlyEdit();
     PName = ReadOnlyEdit();

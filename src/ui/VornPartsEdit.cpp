@@ -9,14 +9,15 @@
 
 #include "app/PartsEditFlow.h"
 #include "ui/Dialogs.h"
+#include "ui/HelpContexts.h"
 #include "ui/VornExtra01.h"
 
 namespace ui {
 
 TPartsEdit::TPartsEdit(TVornExtracts& owner, model::TPartRec& part)
-    : TPartDialog(
-          owner, part,
-          {app::kEditParts, app::kEditPartsDesign, "部品変換テーブルの更新(&T)", 2400, true}) {
+    : TPartDialog(owner, part,
+                  {app::kEditParts, app::kEditPartsDesign, "部品変換テーブルの更新(&T)",
+                   kHelpPartEdit, true}) {
     RefNum = ReadOnlyEdit();
     OrgName = ReadOnlyEdit();
     PName = new QLineEdit;

@@ -11,7 +11,7 @@
 namespace ui {
 
 std::string* TVornExtracts::SearchTextOfPage() {
-    switch (PageControl1->currentIndex()) {
+    switch (Pages->currentIndex()) {
         case PartsListTab:
             return &searchTexts_[0];
         case NetListTab:
@@ -58,7 +58,7 @@ void TVornExtracts::RunFind(FindStep step) {
     if (!text || (step != FindStep::First && text->empty())) {
         return;
     }
-    if (PageControl1->currentIndex() == PinCvtTab) {
+    if (Pages->currentIndex() == PinCvtTab) {
         PinCvtView->setFocus();
         if (step == FindStep::Before) {
             app::FindBackInTree(*pinCvtView_, ui_, *text);
@@ -68,10 +68,10 @@ void TVornExtracts::RunFind(FindStep step) {
         return;
     }
     QtListView* view = nullptr;
-    switch (PageControl1->currentIndex()) {
+    switch (Pages->currentIndex()) {
         case PartsListTab:
-            view =
-                PageControl2->currentWidget() == PartsViewA ? partsViewA_.get() : partsViewB_.get();
+            view = PartsListViews->currentWidget() == PartsViewA ? partsViewA_.get()
+                                                                 : partsViewB_.get();
             break;
         case NetListTab:
             view = netView_.get();

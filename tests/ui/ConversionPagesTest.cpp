@@ -29,7 +29,7 @@ class ConversionPagesTest : public WindowTest {
         std::string drawing = folder.Drawing("sub/one.ce2", {"R1"});
         support::WriteCp932File(folder / "sub/NameTable.Txt", "[Local]\r\nLM358\tLM358-X\r\n");
         Open({drawing});
-        window->PageControl1->setCurrentIndex(ui::TVornExtracts::NameCvtTab);
+        window->Pages->setCurrentIndex(ui::TVornExtracts::NameCvtTab);
         QApplication::processEvents();
     }
 
@@ -94,7 +94,7 @@ TEST_F(ConversionPagesTest, EntryDialogUpdatesInsertsOrLeavesAsItWas) {
     EXPECT_EQ(found[0]->checkState(), Qt::Checked);
 
     // Leaving the page writes the changed list back beside the drawing.
-    w.PageControl1->setCurrentIndex(ui::TVornExtracts::PartsListTab);
+    w.Pages->setCurrentIndex(ui::TVornExtracts::PartsListTab);
     EXPECT_FALSE(lists.EachModified);
     EXPECT_NE(support::ReadCp932FileAsUtf8(folder / "sub/NameTable.Txt").find("NE5532"),
               std::string::npos);
@@ -102,7 +102,7 @@ TEST_F(ConversionPagesTest, EntryDialogUpdatesInsertsOrLeavesAsItWas) {
               std::string::npos);
 
     // A press below the rows names no entry: the commands open nothing.
-    w.PageControl1->setCurrentIndex(ui::TVornExtracts::NameCvtTab);
+    w.Pages->setCurrentIndex(ui::TVornExtracts::NameCvtTab);
     Press(w.NameCvtView, -1);
     int shown = dialogs.DialogsShown;
     w.NameCvtEditMnu->trigger();

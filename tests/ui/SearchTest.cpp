@@ -19,8 +19,8 @@ class SearchTest : public WindowTest {
 
 TEST_F(SearchTest, EachPageKeepsItsTextAndTheCommandsFollowThePage) {
     ui::TVornExtracts& w = Open({folder.Drawing("one.ce2", {"R1", "R2", "R10"})});
-    w.PageControl1->setCurrentIndex(ui::TVornExtracts::PartsListTab);
-    w.PageControl2->setCurrentWidget(w.PartsViewA);
+    w.Pages->setCurrentIndex(ui::TVornExtracts::PartsListTab);
+    w.PartsListViews->setCurrentWidget(w.PartsViewA);
     dialogs.PromptAnswers.push_back("r1");
     w.FindMnu->trigger();
     ASSERT_EQ(dialogs.PromptShown.size(), 1u);
@@ -36,16 +36,16 @@ TEST_F(SearchTest, EachPageKeepsItsTextAndTheCommandsFollowThePage) {
     EXPECT_EQ(SelectedRow(w.PartsViewA), 0);
 
     // The detail view on the same page shares the text.
-    w.PageControl2->setCurrentWidget(w.PartsViewB);
+    w.PartsListViews->setCurrentWidget(w.PartsViewB);
     w.FindNextMnu->trigger();
     EXPECT_EQ(SelectedRow(w.PartsViewB), 0);
 
     // Another page has its own, still empty text: F3 does nothing there.
-    w.PageControl1->setCurrentIndex(ui::TVornExtracts::NetListTab);
+    w.Pages->setCurrentIndex(ui::TVornExtracts::NetListTab);
     w.FindNextMnu->trigger();
     EXPECT_EQ(dialogs.Messages.size(), 1u);
     // The prompt opens with the page's text; cancelling keeps it.
-    w.PageControl1->setCurrentIndex(ui::TVornExtracts::PartsListTab);
+    w.Pages->setCurrentIndex(ui::TVornExtracts::PartsListTab);
     w.FindMnu->trigger();
     EXPECT_EQ(dialogs.PromptShown.back().toStdString(), "VORN ﾈｯﾄﾘｽﾄ/部品表 抽出|検索文字列|r1");
     // An empty text is stored and searched for silently.
@@ -55,7 +55,7 @@ TEST_F(SearchTest, EachPageKeepsItsTextAndTheCommandsFollowThePage) {
     EXPECT_EQ(dialogs.Messages.size(), 1u);
 
     // The option page has no search.
-    w.PageControl1->setCurrentIndex(ui::TVornExtracts::OptionPage);
+    w.Pages->setCurrentIndex(ui::TVornExtracts::OptionPage);
     const std::size_t prompts = dialogs.PromptShown.size();
     w.FindMnu->trigger();
     EXPECT_EQ(dialogs.PromptShown.size(), prompts);

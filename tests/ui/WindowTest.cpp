@@ -75,10 +75,10 @@ TEST_F(WindowTest, StartsWithTwoDrawingsAndShowsEveryResult) {
     EXPECT_FALSE(w.ErrorNetDisp->isVisible());
     EXPECT_EQ(w.OpenFileName(), fs::path(two));
     // Two pages never show a tab; the stored page index still counts them.
-    EXPECT_EQ(w.PageControl1->count(), 9);
-    EXPECT_FALSE(w.PageControl1->isTabVisible(ui::TVornExtracts::WireListTab));
-    EXPECT_FALSE(w.PageControl1->isTabVisible(ui::TVornExtracts::MemoTabSheet));
-    EXPECT_EQ(w.PageControl1->tabText(ui::TVornExtracts::MakerListTab).toStdString(),
+    EXPECT_EQ(w.Pages->count(), 9);
+    EXPECT_FALSE(w.Pages->isTabVisible(ui::TVornExtracts::WireListTab));
+    EXPECT_FALSE(w.Pages->isTabVisible(ui::TVornExtracts::MemoTabSheet));
+    EXPECT_EQ(w.Pages->tabText(ui::TVornExtracts::MakerListTab).toStdString(),
               "メーカー名リスト(&M)");
 }
 
@@ -100,8 +100,8 @@ TEST_F(WindowTest, StartsEmptyWithTheMenusAndOptionsInPlace) {
     EXPECT_EQ(w.NetNameType->checkedId(), 0);
     EXPECT_EQ(w.PListType->checkedId(), 0);
     EXPECT_FALSE(w.PinCvtEnv->isChecked());
-    EXPECT_EQ(w.PageControl1->currentIndex(), 0);
-    EXPECT_EQ(w.PageControl2->currentIndex(), 0);
+    EXPECT_EQ(w.Pages->currentIndex(), 0);
+    EXPECT_EQ(w.PartsListViews->currentIndex(), 0);
     // The option controls carry the values the flows read.
     w.PListType->button(2)->click();
     w.PwParts->setFocus();
@@ -233,11 +233,11 @@ TEST_F(WindowTest, LayoutAndOptionsComeBackAfterARestart) {
         w.move(40, 50);
         w.resize(900, 600);
         // The user drags the splitter on its page, then goes on to another page.
-        w.PageControl1->setCurrentIndex(ui::TVornExtracts::NameCvtTab);
+        w.Pages->setCurrentIndex(ui::TVornExtracts::NameCvtTab);
         w.CvtSplitter->setSizes({200, 600});
         emit w.CvtSplitter->splitterMoved(200, 1);
-        w.PageControl1->setCurrentIndex(ui::TVornExtracts::MakerListTab);
-        w.PageControl2->setCurrentIndex(1);
+        w.Pages->setCurrentIndex(ui::TVornExtracts::MakerListTab);
+        w.PartsListViews->setCurrentIndex(1);
         w.PartsViewB->setColumnWidth(3, 123);
         w.NetNameType->button(1)->click();
         w.PinCvtEnv->click();
@@ -247,10 +247,10 @@ TEST_F(WindowTest, LayoutAndOptionsComeBackAfterARestart) {
     ui::TVornExtracts& w = Open();
     EXPECT_EQ(w.pos(), QPoint(40, 50));
     EXPECT_EQ(w.size(), QSize(900, 600));
-    EXPECT_EQ(w.PageControl1->currentIndex(), ui::TVornExtracts::MakerListTab);
-    EXPECT_EQ(w.PageControl2->currentIndex(), 1);
+    EXPECT_EQ(w.Pages->currentIndex(), ui::TVornExtracts::MakerListTab);
+    EXPECT_EQ(w.PartsListViews->currentIndex(), 1);
     EXPECT_EQ(w.PartsViewB->columnWidth(3), 123);
-    w.PageControl1->setCurrentIndex(ui::TVornExtracts::NameCvtTab);
+    w.Pages->setCurrentIndex(ui::TVornExtracts::NameCvtTab);
     QApplication::processEvents();
     EXPECT_EQ(w.CvtSplitter->sizes().front(), 200);
     EXPECT_EQ(w.LocalCvtPanel->width(), 200);
@@ -294,11 +294,11 @@ TEST_F(WindowTest, TheFirstLoadRunsOnceAfterTheWindowIsShown) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     EXPECT_EQ(window->PartsViewA->topLevelItemCount(), 1);
-    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_FALSE(window->FirstLoadTimer->isActive());
     window->hide();
     window->show();
     QApplication::processEvents();
-    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_FALSE(window->FirstLoadTimer->isActive());
     EXPECT_EQ(window->PartsViewA->topLevelItemCount(), 1);
 }
 
@@ -352,7 +352,7 @@ TEST_F(WindowTest, F1OpensTheTopicOfTheFocusedElement) {
     auto lastContext = [this] {
         return dialogs.HelpRequests.empty() ? -1 : dialogs.HelpRequests.back().second;
     };
-    w.PageControl2->setCurrentIndex(1);
+    w.PartsListViews->setCurrentIndex(1);
     w.PartsViewB->setFocus();
     // The window's F1 key, as the shortcut machinery fires it.
     QShortcut* help = w.findChild<QShortcut*>();
@@ -363,10 +363,10 @@ TEST_F(WindowTest, F1OpensTheTopicOfTheFocusedElement) {
     EXPECT_EQ(
         dialogs.HelpRequests.back().first.substr(dialogs.HelpRequests.back().first.size() - 12),
         "VORNEXTR.hlp");
-    w.PageControl1->setCurrentIndex(ui::TVornExtracts::MakerListTab);
+    w.Pages->setCurrentIndex(ui::TVornExtracts::MakerListTab);
     w.ShowHelp(w.MakerPnameEdit);
     EXPECT_EQ(lastContext(), 2160);
-    w.ShowHelp(w.PageControl1->tabBar());
+    w.ShowHelp(w.Pages->tabBar());
     EXPECT_EQ(lastContext(), 2100);
     w.ShowHelp(w.StatusPanels[0]);
     EXPECT_EQ(lastContext(), 10000);
@@ -402,11 +402,11 @@ TEST_F(WindowTest, StoredPagesThatCannotShowFallBackToTheFirst) {
     support::WriteCp932File(folder / "vornextract.INI",
                             "[Option]\r\nActivePage=8\r\nPartsPage=5\r\n");
     ui::TVornExtracts& first = Open();
-    EXPECT_EQ(first.PageControl1->currentIndex(), ui::TVornExtracts::PartsListTab);
-    EXPECT_EQ(first.PageControl2->currentIndex(), 0);
+    EXPECT_EQ(first.Pages->currentIndex(), ui::TVornExtracts::PartsListTab);
+    EXPECT_EQ(first.PartsListViews->currentIndex(), 0);
     window.reset();
     support::WriteCp932File(folder / "vornextract.INI", "[Option]\r\nActivePage=4\r\n");
-    EXPECT_EQ(Open().PageControl1->currentIndex(), ui::TVornExtracts::MakerListTab);
+    EXPECT_EQ(Open().Pages->currentIndex(), ui::TVornExtracts::MakerListTab);
 }
 
 }  // namespace

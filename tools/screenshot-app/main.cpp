@@ -67,19 +67,19 @@ int main(int argc, char** argv) {
     bool ok = true;
     const char* names[] = {"0-parts",      "1-nets", "2-name-conversion", "3-wires", "4-makers",
                            "5-footprints", "6-pins", "7-options",         "8-memo"};
-    for (int page = 0; page < window.PageControl1->count(); ++page) {
-        if (!window.PageControl1->isTabVisible(page)) {
+    for (int page = 0; page < window.Pages->count(); ++page) {
+        if (!window.Pages->isTabVisible(page)) {
             continue;
         }
-        window.PageControl1->setCurrentIndex(page);
+        window.Pages->setCurrentIndex(page);
         ok = Save(window, folder, names[page]) && ok;
         if (page == ui::TVornExtracts::PartsListTab) {
-            window.PageControl2->setCurrentIndex(1);
+            window.PartsListViews->setCurrentIndex(1);
             ok = Save(window, folder, "0-parts-detail") && ok;
-            window.PageControl2->setCurrentIndex(0);
+            window.PartsListViews->setCurrentIndex(0);
         }
     }
-    window.PageControl1->setCurrentIndex(0);
+    window.Pages->setCurrentIndex(0);
     if (window.State.PartsList.Count() > 0) {
         ui::TSaveDlgForm saveDialog(window);
         saveDialog.show();
