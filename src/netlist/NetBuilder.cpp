@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/CountTexts.h"
+#include "model/OwnedList.h"
 #include "text/Compare.h"
 #include "text/Cp932.h"
 #include "text/Padding.h"
@@ -89,15 +90,11 @@ class NetFiling {
         if (sorted_ == items.size()) {
             return;
         }
-        std::vector<std::unique_ptr<model::TNetRec>> ordered;
-        ordered.reserve(items.size());
-        for (auto& item : items) {
-            item.release();  // owned again below, in the index's order
-        }
-        for (model::TNetRec* net : names_) {
-            ordered.emplace_back(net);
-        }
-        items = std::move(ordered);
+        model::ReorderOwned(items, [this](auto take) {
+            for (model::TNetRec* net : names_) {
+                take(net);
+            }
+        });
         sorted_ = items.size();
     }
 

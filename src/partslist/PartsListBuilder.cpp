@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "model/NetList.h"
+#include "model/OwnedList.h"
 #include "text/Compare.h"
 #include "text/Sjis.h"
 
@@ -265,17 +266,13 @@ void indexed::PartsFiling::Finish() {
     }
     std::sort(order.begin(), order.end(),
               [this](std::uint32_t a, std::uint32_t b) { return groups_[a].Ref < groups_[b].Ref; });
-    std::vector<std::unique_ptr<model::TPartRec>> ordered;
-    ordered.reserve(items.size());
-    for (auto& item : items) {
-        item.release();  // owned again below, in the groups' order
-    }
-    for (std::uint32_t g : order) {
-        for (const Head& head : groups_[g].Heads) {
-            ordered.emplace_back(head.Part);
+    model::ReorderOwned(items, [this, &order](auto take) {
+        for (std::uint32_t g : order) {
+            for (const Head& head : groups_[g].Heads) {
+                take(head.Part);
+            }
         }
-    }
-    items = std::move(ordered);
+    });
     sorted_ = items.size();
 }
 

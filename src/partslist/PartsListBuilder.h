@@ -77,11 +77,12 @@ class PartsFiling {
 
 }  // namespace indexed
 
-// After a load: drops pins that formed no net, sorts each part's pins, and sets footprint
-// and silk name. `crSilkType`: 0 empty, 1 drawing name, 2 converted name.
 // The footprint, silk name and SilkSet of one part from its converted name.
+// `crSilkType`: 0 empty, 1 drawing name, 2 converted name.
 void SetFootprintAndSilk(model::TPartRec& part, int crSilkType, PartLookups& lookups);
 
+// After a load: drops pins that formed no net, sorts each part's pins, and sets footprint
+// and silk name.
 void FinishParts(model::TPartsList& parts, int crSilkType, PartLookups& lookups);
 
 }  // namespace partslist
