@@ -34,6 +34,10 @@ void MainWindowState::ReadDrawing(const fs::path& file, const std::string& shown
                              DataDir,   PreFile, NotSaved,    folder_, ui_,    *this};
     const AlgorithmSet::DrawingScope drawing(algorithms_);
     LoadDrawing(file, target, shownName);
+    std::error_code ec;
+    if (fs::is_directory(fs::absolute(file, ec).parent_path(), ec)) {
+        folderOfDrawing_ = true;  // the load took it as the drawings' folder
+    }
 }
 
 bool MainWindowState::LibrariesEmpty() {
@@ -91,7 +95,8 @@ void MainWindowState::LoadSettings() {
 
 void MainWindowState::SaveSettings() {
     std::size_t failedFiles =
-        settings::SaveSettings({Options, Layout, DataDir, PreFile, folder_}).size();
+        settings::SaveSettings({Options, Layout, DataDir, PreFile, folder_, folderOfDrawing_})
+            .size();
     for (std::size_t i = 0; i < failedFiles; ++i) {
         ui_.ShowMessage(text::Sj("環境の保存が出来ません"));
     }

@@ -134,6 +134,7 @@ class MainWindowState : public LoadServices {
 
     AlgorithmSet algorithms_;
     std::filesystem::path folder_;
+    bool folderOfDrawing_ = false;  // folder_ came from a drawing read in this session
 
     // Every drawing, library and table read, which no output may replace.
     platform::FileSet inputFiles_;

@@ -11,7 +11,9 @@
 #include "model/CountTexts.h"
 #include "output/OutputNames.h"
 #include "partslist/PartsViews.h"
+#include "platform/KeyStore.h"
 #include "platform/Links.h"
+#include "platform/ProgramHome.h"
 #include "platform/SafeWrite.h"
 #include "tables/TableFile.h"
 #include "text/Cp932.h"
@@ -273,6 +275,30 @@ std::string VersionText() {
     return std::string("vornextract ") + app::kProgramVersion + "\n";
 }
 
+// Where each file lives, with the folders of this run resolved.
+std::string FilesText() {
+    const std::string home = platform::ProgramHome().string();
+    return "\n"
+           "Files (HOME is $VORNEXTRACT_HOME, else the program's own folder when it holds\n"
+           "vornextract.INI, else $XDG_CONFIG_HOME/vornextract; here: " +
+           home +
+           "):\n"
+           "  HOME/vornextract.INI  program settings: window, options, conversion folder\n"
+           "  vornextract.INI       folder settings, beside the drawing read last; written\n"
+           "                        only by the window, after a drawing was read\n"
+           "  " +
+           platform::KeyStore::DefaultPath().string() +
+           "\n"
+           "                        key store ($VORNEXTRACT_REGISTRY): file association,\n"
+           "                        the editor's open command\n"
+           "  NameTable.Txt, MakerTable.Txt, FootPrintList.txt, PinCvtList.txt\n"
+           "                        conversion tables in the CvtDir setting's folder\n"
+           "                        (HOME by default); a NameTable.Txt beside a drawing\n"
+           "                        converts that folder's drawings first\n"
+           "  vorn.ini              the editor's settings naming its libraries: beside the\n"
+           "                        drawing, else in the editor's folder\n";
+}
+
 std::string UsageText() {
     return "Usage: vornextract [OPTION]... [DRAWING.ce2]...\n"
            "Reads Vorn schematic drawings and extracts their netlist and parts list.\n"
@@ -316,7 +342,7 @@ int HandleInformational(const CommandLine& command, std::ostream& out, std::ostr
         return kExitUsage;
     }
     if (command.Help) {
-        out << UsageText();
+        out << UsageText() << FilesText();
         return kExitOk;
     }
     if (command.Version) {

@@ -1,7 +1,5 @@
 #include "platform/ProgramHome.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <system_error>
 
@@ -24,11 +22,15 @@ fs::path ProgramPath() {
 }
 
 fs::path ProgramHome() {
+    return ProgramHomeFor(ProgramPath().parent_path());
+}
+
+fs::path ProgramHomeFor(const fs::path& folder) {
     if (const char* home = NonEmptyEnv("VORNEXTRACT_HOME")) {
         return fs::path(home);
     }
-    fs::path folder = ProgramPath().parent_path();
-    if (!folder.empty() && ::access(folder.c_str(), W_OK) == 0) {
+    std::error_code ec;
+    if (!folder.empty() && fs::is_regular_file(folder / kSettingsFileName, ec)) {
         return folder;
     }
     if (const char* config = NonEmptyEnv("XDG_CONFIG_HOME")) {

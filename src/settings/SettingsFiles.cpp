@@ -182,6 +182,9 @@ std::vector<fs::path> SaveSettings(const TSettingsState& state) {
     if (!program.UpdateFile()) {
         failed.push_back(program.Path());
     }
+    if (!state.SavesFolderFile) {
+        return failed;
+    }
     TIniFile folder(FolderSettingsPath(state.Folder));
     WriteFolderSettings(folder, state);
     if (!folder.UpdateFile() && !(failed.size() == 1 && SameFile(failed[0], folder.Path()))) {

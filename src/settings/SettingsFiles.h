@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ProgramHome.h"
 #include "settings/IniFile.h"
 #include "settings/OptionValues.h"
 #include "settings/WindowLayout.h"
@@ -15,7 +16,7 @@
 // both are one file.
 namespace settings {
 
-inline constexpr const char* kSettingsFileName = "vornextract.INI";
+inline constexpr const char* kSettingsFileName = platform::kSettingsFileName;
 
 std::filesystem::path ProgramSettingsPath();
 // The folder settings file of `folder` (the drawings' folder).
@@ -31,6 +32,9 @@ struct TSettingsState {
     std::string& DataDir;                 // CP932
     std::string& PreFile;                 // CP932
     const std::filesystem::path& Folder;  // where the folder settings file lies
+    // False while no drawing was read: a folder settings file then goes nowhere, not into
+    // whatever folder the program was started in.
+    bool SavesFolderFile = true;
 };
 
 // Reads both files into the state. Geometry and column widths keep their current values
@@ -38,8 +42,9 @@ struct TSettingsState {
 // state, which asks the window to redraw its net view.
 bool LoadSettings(const TSettingsState& state);
 
-// Writes both files. Returns the files that could not be written, each once (both names
-// may denote one file); nothing of a failed file's block is written.
+// Writes both files (the folder settings file only when SavesFolderFile). Returns the files that
+// could not be written, each once (both names may denote one file); nothing of a failed file's
+// block is written.
 std::vector<std::filesystem::path> SaveSettings(const TSettingsState& state);
 
 // Check marks of the name groups from section "NameGroup" (default checked).

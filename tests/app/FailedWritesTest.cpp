@@ -73,6 +73,10 @@ TEST_F(FailedWritesTest, TablesKeepTheirFilesAndSaySo) {
 
 TEST_F(FailedWritesTest, SettingsAndKeyStoreKeepTheirFiles) {
     app::MainWindowState state(ui_);
+    // A drawing read makes its folder the one of the folder settings file.
+    support::Ce2Builder().WriteTo(work_ + "/empty.ce2");
+    state.ReadDrawing(work_ + "/empty.ce2", "empty.ce2");
+    ui_.Messages.clear();
     state.Options.NetSeparator = "+";
     state.SaveSettings();
     platform::KeyStore store;

@@ -5,7 +5,9 @@
 #include <iterator>
 
 #include "platform/KeyStore.h"
+#include "platform/ProgramHome.h"
 #include "platform/WindowsPath.h"
+#include "support/Bytes.h"
 #include "support/LibBuilder.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -125,6 +127,24 @@ TEST(WindowsPath, SeparatorsDrivesAndLetterCase) {
     EXPECT_EQ(platform::ResolveWindowsPath("lib\\nothing.lib", folder).filename(), "nothing.lib");
     EXPECT_EQ(platform::ResolveWindowsPath("d:\\x.lib", folder), std::filesystem::path("/x.lib"));
     EXPECT_EQ(platform::WindowsFolderPart(text::Utf8ToCp932("C:\\表")), "C:\\");
+}
+
+}  // namespace
+
+namespace {
+
+// An installed program keeps its settings under the user's configuration folder; only a
+// copy that already has its settings file beside it (a portable one) keeps them there.
+TEST(ProgramHome, EnvironmentThenPortableCopyThenConfigurationFolder) {
+    support::TempDir dir;
+    const std::filesystem::path program = dir.MakeDir("bin");
+    support::ScopedEnv config("XDG_CONFIG_HOME", dir / "config");
+    support::ScopedEnv noHome("VORNEXTRACT_HOME", std::nullopt);
+    EXPECT_EQ(platform::ProgramHomeFor(program), dir.Path() / "config" / "vornextract");
+    support::WriteFileBytes((program / "vornextract.INI").string(), "");
+    EXPECT_EQ(platform::ProgramHomeFor(program), program);
+    support::ScopedEnv home("VORNEXTRACT_HOME", dir / "home");
+    EXPECT_EQ(platform::ProgramHomeFor(program), dir.Path() / "home");
 }
 
 }  // namespace

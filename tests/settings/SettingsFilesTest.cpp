@@ -23,6 +23,11 @@ class SettingsFilesTest : public ::testing::Test {
         : home_(dir_.MakeDir("home")), work_(dir_.MakeDir("work")), scopedHome_(home_) {}
 
     settings::TSettingsState State() { return {options_, layout_, dataDir_, preFile_, folder_}; }
+    // Reads a drawing of nothing in `folder`, which makes it the drawings' folder.
+    static void ReadEmptyDrawing(app::MainWindowState& state, const std::string& folder) {
+        support::Ce2Builder().WriteTo(folder + "/empty.ce2");
+        state.ReadDrawing(folder + "/empty.ce2", "empty.ce2");
+    }
     bool SaveChecks(const std::vector<settings::NameGroupItem>& groups) const {
         TIniFile file(FolderFile());
         settings::SaveGroupChecks(file, groups);
@@ -163,6 +168,8 @@ TEST_F(SettingsFilesTest, UnwritableHomeIsReportedOnceAndTheFolderFileIsStillWri
     support::ScopedProgramHome badHome(dir_ / "file/home");
     support::RecordingUserInterface ui;
     app::MainWindowState state(ui, app::AlgorithmSet::Kind::Indexed, work_);
+    ReadEmptyDrawing(state, work_);
+    ui.Messages.clear();
     state.Options.NetSeparator = "+";
     state.SaveSettings();
     EXPECT_EQ(ui.MessagesUtf8(), std::vector<std::string>{"環境の保存が出来ません"});
@@ -171,8 +178,9 @@ TEST_F(SettingsFilesTest, UnwritableHomeIsReportedOnceAndTheFolderFileIsStillWri
     // Both names denoting one unwritable file: still one message.
     support::ScopedProgramHome sameHome(dir_.Path().string());
     fs::create_directory(dir_ / "vornextract.INI");  // a folder where the file should be
-    ui.Messages.clear();
     app::MainWindowState inHome(ui, app::AlgorithmSet::Kind::Indexed, dir_.Path());
+    ReadEmptyDrawing(inHome, dir_.Path().string());
+    ui.Messages.clear();
     inHome.SaveSettings();
     EXPECT_EQ(ui.Messages.size(), 1u);
 }
@@ -258,6 +266,10 @@ TEST_F(SettingsFilesTest, ReadingADrawingTakesTheSettingsOfItsFolder) {
     support::RecordingUserInterface ui;
     app::MainWindowState state(ui, app::AlgorithmSet::Kind::Indexed, work_);
     state.Options.NetSeparator = "+";
+    // Before a drawing is read, saving writes no folder settings file where the program
+    // started; afterwards into the drawing's folder only.
+    state.SaveSettings();
+    EXPECT_FALSE(fs::exists(FolderFile()));
     state.ReadDrawing(drawings + "/a.ce2", "a.ce2");
     EXPECT_EQ(state.Options.NetSeparator, ".");
     ASSERT_EQ(state.Options.NameGroup.size(), 1u);
@@ -267,6 +279,9 @@ TEST_F(SettingsFilesTest, ReadingADrawingTakesTheSettingsOfItsFolder) {
     // The drawing's own folder and file replace what the settings said.
     EXPECT_EQ(state.DataDir, text::Utf8ToCp932(drawings));
     EXPECT_EQ(state.PreFile, "a.ce2");
+    state.SaveSettings();
+    EXPECT_EQ(TIniFile(drawings + "/vornextract.INI").ReadString("Option", "PreFile", ""), "a.ce2");
+    EXPECT_FALSE(fs::exists(FolderFile()));
 }
 
 }  // namespace
