@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads big tables, libraries, settings files and key stores and prints how long each
 // took, to see that none has a cost that grows faster than its size.
 //   bench_big_inputs [LINES]   (default 100000)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plain against indexed connectivity on generated drawings of 1 000 to 1 000 000 wires:
 // parts filed into the parts list, wires split, stubbed, named, sorted and numbered, nets
 // built. Each run happens in a forked child so that its time and peak memory stand alone.

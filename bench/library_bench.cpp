@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads generated text libraries whose symbols come in ascending, descending and shuffled
 // name order, and prints how long reading and putting them in order took; beside it, for
 // up to 200 000 symbols, the filing the list used before: each name inserted at its sorted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Piles of wires on one line, as copy-paste accidents leave them, through the junction and
 // overlap splits: the indexed steps and the plain ones side by side, each run in a forked
 // child with its own time limit, and the wire lists they leave compared.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time and peak memory of the whole pipeline (read + connectivity + nets + parts list +
 // writing the three outputs) on generated drawings of growing size, with the indexed
 // filing and connectivity and with the plain walks and nested loops they replace, side by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over kept inputs without libFuzzer, so that ./test replays the corpus
 // and every input that once found a fault with the ordinary compiler (and, in the sanitizer
 // build, under the sanitizers). Each input has the fuzzers' own limits: an input that runs

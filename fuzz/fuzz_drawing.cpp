@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing read the whole way with its own library: records, parts filed against the
 // library and the tables, nets built, the parts list finished and the output layouts made.
 #include "app/MainWindowState.h"

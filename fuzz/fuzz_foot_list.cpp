@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The footprint list, then a few look-ups and the edit boxes of each row.
 #include "fuzz/FuzzInput.h"
 #include "support/RecordingViews.h"

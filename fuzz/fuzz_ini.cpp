@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file read, a few values taken, one written back in memory and read again.
 #include "fuzz/FuzzInput.h"
 #include "library/LibraryFiles.h"

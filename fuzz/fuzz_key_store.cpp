@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key store and the Wine registry reader on the same text, then the editor's open
 // command looked up through both.
 #include "fuzz/FuzzInput.h"

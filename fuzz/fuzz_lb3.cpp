@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text part library read into the list, then every symbol's pins placed.
 #include "fuzz/LibraryInput.h"
 #include "library/LibraryFiles.h"

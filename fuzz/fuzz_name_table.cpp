@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name conversion table with its groups, then a few conversions.
 #include "fuzz/FuzzInput.h"
 #include "support/RecordingViews.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pin conversion list, then look-ups both ways in every block.
 #include "fuzz/FuzzInput.h"
 #include "support/RecordingViews.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of every fuzz target, made with the test builders, into
 // <folder>/<target>/. Run before fuzzing; nothing of it is kept in the tree.
 #include <filesystem>

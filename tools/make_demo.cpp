@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the demo project: a two-stage amplifier drawn on two sheets, its own part
 // libraries, the editor's settings beside the drawings and the four conversion tables.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operations of the name conversion tab: which row a command acts on, drag and drop
 // between and within the two views, delete, and what the conversion entry dialog stores.
 #include "tables/NameLists.h"

@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <exception>
 #include <new>
 
@@ -39,8 +43,20 @@ class VornApplication : public QApplication {
 
 }  // namespace
 
+QTranslator* LoadQtTranslations(QCoreApplication& application, const QLocale& locale) {
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator);
+    return translator;
+}
+
 int RunApplication(int argc, char** argv, const std::vector<std::string>& drawings) {
     VornApplication application(argc, argv);
+    LoadQtTranslations(application, QLocale::system());
     TVornExtracts window(application.dialogs, drawings);
     window.show();
     return application.exec();

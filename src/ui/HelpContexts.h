@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The topics of the help file that F1 opens, by the element focused. The numbers are the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs of a received folder that are not what their names promise.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

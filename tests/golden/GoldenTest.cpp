@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo project run through the real batch binary, its outputs compared byte for byte
 // with reviewed files in tests/golden/expected.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch command run on many damaged and hostile variants of one received folder (the
 // drawing, its tables and settings, links and pipes where files are expected): whatever it
 // reads, it ends, and it changes nothing but its own output files in the drawing's folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the main window with the drawings of the command line and saves a picture of
 // every page that has a tab, then of the parts page's second view and the save dialog.
 // Run under a display (tools/screenshot starts one).
