@@ -52,10 +52,8 @@ int QtDialogService::Exec(QDialog& dialog) {
 
 // The help file's format has no viewer that takes a topic number on this platform: the
 // file is handed to the desktop's opener as a whole, when it exists at all.
-void QtDialogService::ShowHelp(const QString& helpFile, int) {
-    if (QFileInfo::exists(helpFile)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
-    }
+void QtDialogService::OpenUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
 }
 
 int HelpContextOf(const QObject* object) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+class QUrl;
 class QDialog;
 class QEvent;
 class QGridLayout;
@@ -31,7 +32,8 @@ class DialogService {
     // Shows one of the program's dialogs modally; the dialog's result code.
     virtual int Exec(QDialog& dialog) = 0;
     // Opens topic `context` of the help file, where the platform has a viewer for it.
-    virtual void ShowHelp(const QString& helpFile, int context) = 0;
+    // Opens a page (the manual) in the desktop's browser.
+    virtual void OpenUrl(const QUrl& url) = 0;
 };
 
 class QtDialogService : public DialogService {
@@ -43,7 +45,7 @@ class QtDialogService : public DialogService {
     std::optional<QString> OpenFile(QWidget* parent, const QString& folder, const QString& filter,
                                     const QString& proposed) override;
     int Exec(QDialog& dialog) override;
-    void ShowHelp(const QString& helpFile, int context) override;
+    void OpenUrl(const QUrl& url) override;
 };
 
 // The help context of a widget: its own, else that of the nearest parent that has one;

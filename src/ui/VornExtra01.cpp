@@ -36,6 +36,7 @@
 #include "text/Cp932.h"
 #include "ui/CvtViewWidget.h"
 #include "ui/Dialogs.h"
+#include "ui/Help.h"
 #include "ui/HelpContexts.h"
 #include "ui/OpenConfirm.h"
 #include "ui/PageWidgets.h"
@@ -109,7 +110,6 @@ TVornExtracts::TVornExtracts(DialogService& dialogs, std::vector<std::string> dr
     SetColumns();
 
     setWindowTitle(MainCaption());
-    helpFile_ = platform::ProgramPath().parent_path() / "VORNEXTR.hlp";
     State.LoadSettings();
     ApplyOptions();
     ApplyLayout();
@@ -185,6 +185,12 @@ void TVornExtracts::BuildMenus() {
     QMenu* tools = menuBar()->addMenu(U("ツール(&T)"));
     RegistrationMnu = add(tools, "関連付けの登録(&R)");
     RegistDelMnu = add(tools, "関連付けの解除(&X)");
+    QMenu* help = menuBar()->addMenu(U("ヘルプ(&H)"));
+    ManualMnu = add(help, "マニュアル(&M)");
+    AboutMnu = add(help, "バージョン情報(&A)");
+    connect(ManualMnu, &QAction::triggered, this, [this] { ShowHelp(this); });
+    connect(AboutMnu, &QAction::triggered, this,
+            [this] { dialogs_.Message(this, windowTitle(), AboutText()); });
     connect(OpenBtn, &QAction::triggered, this, &TVornExtracts::OpenBtnClick);
     connect(SaveMnu, &QAction::triggered, this, &TVornExtracts::SaveDlgClick);
     connect(FindMnu, &QAction::triggered, this, &TVornExtracts::FindMnuClick);
@@ -210,7 +216,7 @@ void TVornExtracts::BuildMenus() {
                                                          {RegistDelMnu, kHelpUnregister}}) {
         SetHelpContext(object, context);
     }
-    for (QMenu* menu : {file, find, edit, tools}) {
+    for (QMenu* menu : {file, find, edit, tools, help}) {
         menu->installEventFilter(this);
     }
 }
@@ -226,7 +232,12 @@ void TVornExtracts::AddHelpKey(QWidget& window) {
 }
 
 void TVornExtracts::ShowHelp(const QObject* focused) {
-    dialogs_.ShowHelp(QString::fromStdString(helpFile_.string()), HelpContextOf(focused));
+    const QUrl url = ManualUrl(HelpContextOf(focused));
+    if (url.isEmpty()) {
+        dialogs_.Message(this, windowTitle(), U("マニュアルが見つかりません。"));
+        return;
+    }
+    dialogs_.OpenUrl(url);
 }
 
 void TVornExtracts::SetHelpContexts() {

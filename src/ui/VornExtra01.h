@@ -236,6 +236,8 @@ class TVornExtracts : public QMainWindow {
     QAction* PinCvtEditMnu = nullptr;
     QAction* RegistrationMnu = nullptr;
     QAction* RegistDelMnu = nullptr;
+    QAction* ManualMnu = nullptr;
+    QAction* AboutMnu = nullptr;
     QAction* NameCvtEditMnu = nullptr;
     QAction* NameCvtInsertMnu = nullptr;
     QAction* NameCvtDelMnu = nullptr;
@@ -253,7 +255,6 @@ class TVornExtracts : public QMainWindow {
     std::unique_ptr<QtTreeView> pinCvtView_;
     std::vector<std::string> drawings_;
     std::filesystem::path startDir_;
-    std::filesystem::path helpFile_;
     std::optional<std::filesystem::path> openFileName_;
     std::optional<int> cvtSplitterWanted_;
     // One search text per searchable page (parts, nets, names, makers, footprints, pins).

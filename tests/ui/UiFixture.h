@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -53,11 +54,9 @@ class ScriptedDialogs : public ui::DialogService {
     std::optional<QString> OpenFile(QWidget*, const QString& folder, const QString& filter,
                                     const QString& proposed) override;
     int Exec(QDialog& dialog) override;
-    void ShowHelp(const QString& helpFile, int context) override {
-        HelpRequests.push_back({helpFile.toStdString(), context});
-    }
+    void OpenUrl(const QUrl& url) override { OpenedUrls.push_back(url); }
 
-    std::vector<std::pair<std::string, int>> HelpRequests;
+    std::vector<QUrl> OpenedUrls;
 };
 
 // A window over a folder of small drawings.

@@ -24,6 +24,7 @@
 #include <filesystem>
 
 #include "UiFixture.h"
+#include "support/Bytes.h"
 #include "support/TableFiles.h"
 #include "ui/CvtViewWidget.h"
 #include "ui/OpenConfirm.h"
@@ -350,8 +351,10 @@ TEST_F(WindowTest, F1OpensTheTopicOfTheFocusedElement) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QApplication::sendEvent(target, &key);
     };
+    // The section of the manual the last F1 opened ("" for its first page).
     auto lastContext = [this] {
-        return dialogs.HelpRequests.empty() ? -1 : dialogs.HelpRequests.back().second;
+        return dialogs.OpenedUrls.empty() ? std::string("none")
+                                          : dialogs.OpenedUrls.back().fragment().toStdString();
     };
     w.PartsListViews->setCurrentIndex(1);
     w.PartsViewB->setFocus();
@@ -360,17 +363,19 @@ TEST_F(WindowTest, F1OpensTheTopicOfTheFocusedElement) {
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->key(), QKeySequence(Qt::Key_F1));
     emit help->activated();
-    EXPECT_EQ(lastContext(), 2130);
-    EXPECT_EQ(
-        dialogs.HelpRequests.back().first.substr(dialogs.HelpRequests.back().first.size() - 12),
-        "VORNEXTR.hlp");
+    EXPECT_EQ(lastContext(), "parts-detail");
+    // The manual the build folder holds beside the program, with the section it names.
+    const QUrl manual = dialogs.OpenedUrls.back();
+    ASSERT_TRUE(manual.isLocalFile());
+    const std::string page = support::ReadBytesFile(manual.toLocalFile().toStdString());
+    EXPECT_NE(page.find("id=\"parts-detail\""), std::string::npos);
     w.Pages->setCurrentIndex(ui::TVornExtracts::MakerListTab);
     w.ShowHelp(w.MakerPnameEdit);
-    EXPECT_EQ(lastContext(), 2160);
+    EXPECT_EQ(lastContext(), "makers");
     w.ShowHelp(w.Pages->tabBar());
-    EXPECT_EQ(lastContext(), 2100);
+    EXPECT_EQ(lastContext(), "pages");
     w.ShowHelp(w.StatusPanels[0]);
-    EXPECT_EQ(lastContext(), 10000);
+    EXPECT_EQ(lastContext(), "");
 
     // F1 in an open menu names its highlighted item.
     QMenu* file = w.OpenBtn->associatedObjects().isEmpty()
@@ -379,10 +384,10 @@ TEST_F(WindowTest, F1OpensTheTopicOfTheFocusedElement) {
     ASSERT_NE(file, nullptr);
     file->setActiveAction(w.SaveMnu);
     pressF1(file);
-    EXPECT_EQ(lastContext(), 2420);
+    EXPECT_EQ(lastContext(), "save");
     file->setActiveAction(w.CloseBtn);
     pressF1(file);
-    EXPECT_EQ(lastContext(), 10000);
+    EXPECT_EQ(lastContext(), "");
 
     // The dialogs have their own.
     dialogs.DialogSteps.push_back([&](QDialog& dialog) {
@@ -390,7 +395,15 @@ TEST_F(WindowTest, F1OpensTheTopicOfTheFocusedElement) {
         return QDialog::Rejected;
     });
     w.SaveDlgClick();
-    EXPECT_EQ(lastContext(), 2420);
+    EXPECT_EQ(lastContext(), "save");
+
+    // The help menu: the manual, and a version box naming the licence and Qt.
+    w.ManualMnu->trigger();
+    EXPECT_EQ(lastContext(), "");
+    w.AboutMnu->trigger();
+    const std::string about = dialogs.Messages.back().toStdString();
+    EXPECT_NE(about.find("GPL-3.0-or-later"), std::string::npos) << about;
+    EXPECT_NE(about.find(std::string("Qt ") + qVersion()), std::string::npos) << about;
 }
 
 }  // namespace
