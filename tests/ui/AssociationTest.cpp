@@ -4,11 +4,19 @@
 #include "UiFixture.h"
 #include "platform/KeyStore.h"
 #include "platform/ProgramHome.h"
+#include "support/ScopedEnv.h"
+#include "support/TempDir.h"
 
 namespace uitest {
 namespace {
 
 TEST_F(WindowTest, ToolsMenuAddsAndRemovesTheVerb) {
+    // A user of its own: the association goes into scratch XDG folders.
+    support::TempDir xdg;
+    support::ScopedEnv dataHome("XDG_DATA_HOME", xdg / "data");
+    support::ScopedEnv configHome("XDG_CONFIG_HOME", xdg / "config");
+    support::ScopedEnv dataDirs("XDG_DATA_DIRS", xdg / "system");
+    support::ScopedEnv session("XDG_CURRENT_DESKTOP", std::nullopt);
     ui::TVornExtracts& w = Open();
     const std::string shell = "HKEY_CLASSES_ROOT\\Vorn.Document\\shell";
     {
