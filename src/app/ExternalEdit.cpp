@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ExternalEdit.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <cerrno>
-#include <vector>
-
+#include "platform/Process.h"
 #include "tables/TableFile.h"
-
-extern char** environ;
 
 namespace app {
 
@@ -37,24 +30,35 @@ void PrepareTableEdit(MainWindowState& state, EditedTable table) {
     }
 }
 
-int RunEditorAndWait(const std::string& editor, const std::filesystem::path& file) {
-    if (editor.empty()) {
-        return -1;
-    }
-    std::string program = editor;
-    std::string argument = file.string();
-    std::vector<char*> argv{program.data(), argument.data(), nullptr};
-    pid_t child = 0;
-    if (posix_spawnp(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-        return -1;
-    }
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) {
-            return -1;
+std::vector<std::string> EditorCommand(const std::string& editor,
+                                       const std::filesystem::path& file) {
+    std::vector<std::string> words = platform::SplitCommandLine(editor);
+    bool placed = false;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        for (std::size_t at = words[i].find("%1"); at != std::string::npos;
+             at = words[i].find("%1", at + file.string().size())) {
+            words[i].replace(at, 2, file.string());
+            placed = true;
         }
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (!words.empty() && !placed) {
+        words.push_back(file.string());
+    }
+    return words;
+}
+
+bool EditorAvailable(const std::string& editor) {
+    const std::vector<std::string> words = platform::SplitCommandLine(editor);
+    return !words.empty() && platform::ProgramExists(words.front());
+}
+
+int RunEditorAndWait(const std::string& editor, const std::filesystem::path& file) {
+    const std::vector<std::string> command = EditorCommand(editor, file);
+    return command.empty() ? -1 : platform::RunProgram(command);
+}
+
+bool OpenInDesktopEditor(const std::filesystem::path& file) {
+    return platform::RunProgram({"xdg-open", file.string()}) == 0;
 }
 
 void ReloadEditedTable(MainWindowState& state, EditedTable table) {

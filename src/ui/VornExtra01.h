@@ -93,6 +93,8 @@ class TVornExtracts : public QMainWindow {
     // Opens the table's file in the editor of the options; the window stays disabled until
     // the editor has ended and the table is reloaded.
     void EditorMnuClick(app::EditedTable table);
+    // The same when the editor setting names no program here: the desktop's text editor.
+    void EditInDesktopEditor(app::EditedTable table, const std::filesystem::path& file);
 
     DialogService& Dialogs() { return dialogs_; }
     QtUserInterface& Ui() { return ui_; }

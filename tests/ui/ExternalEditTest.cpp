@@ -8,6 +8,7 @@
 
 #include "UiFixture.h"
 #include "support/Bytes.h"
+#include "support/ScopedEnv.h"
 #include "support/TableFiles.h"
 #include "tables/MakerLists.h"
 #include "ui/CvtViewWidget.h"
@@ -124,15 +125,54 @@ TEST_F(ExternalEditTest, ClosingIsRefusedUntilTheEditedTableIsReloaded) {
     EXPECT_EQ(dialogs.Messages.size(), 1u);
 }
 
-TEST_F(ExternalEditTest, MissingEditorStillReloadsAndEnablesTheWindow) {
+// An editor setting is a command: its words, with %1 for the file wherever it stands.
+TEST_F(ExternalEditTest, EditorCommandTakesArgumentsAndTheFileWhereItSays) {
     ui::TVornExtracts& w = Open({folder.Drawing("one.ce2", {"R1"})});
-    support::WriteFileBytes("NameTable.Txt", "10k\tLOCAL\r\n");  // the drawing's folder
-    w.State.Options.Editors = (folder.Path() / "no-such-editor").string();
-    w.EachCvtEditMnu->trigger();
+    const std::string script = folder / "my editor.sh";
+    support::WriteFileBytes(script, "#!/bin/sh\nfor a in \"$@\"; do echo \"[$a]\"; done > '" +
+                                        (folder / "args.log") +
+                                        "'\nprintf 'NE5532\\tJRC\\r\\n' >> \"$2\"\n");
+    fs::permissions(script, fs::perms::owner_all);
+    const fs::path makers = w.State.Tables.Makers->FilePath();
+    w.State.Options.Editors = "\"" + script + "\" --wait %1 --line=1";
+    w.MakerListEditMnu->trigger();
     ASSERT_TRUE(WaitEnabled());
+    EXPECT_EQ(support::ReadBytesFile(folder / "args.log"),
+              "[--wait]\n[" + makers.string() + "]\n[--line=1]\n");
+    EXPECT_EQ(Column(w.MakerView, 1), (std::vector<std::string>{"JRC"}));
+}
+
+// No such program here (the setting's default NOTEPAD.EXE among them): the desktop's text
+// editor opens the file and returns at once, so the window asks to be told when the edit
+// is done and reads the table then.
+TEST_F(ExternalEditTest, MissingEditorOpensTheDesktopsEditorAndReloadsAfterOK) {
+    ui::TVornExtracts& w = Open({folder.Drawing("one.ce2", {"R1"})});
+    const fs::path bin = folder.Path() / "bin";
+    fs::create_directories(bin);
+    support::WriteFileBytes((bin / "xdg-open").string(),
+                            "#!/bin/sh\necho \"$1\" > '" + (folder / "opened.log") + "'\n");
+    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+    const char* path = std::getenv("PATH");
+    support::ScopedEnv onPath("PATH", bin.string() + ":" + (path ? path : "/usr/bin:/bin"));
+    const fs::path each = w.State.DrawingFolder() / "NameTable.Txt";
+    w.State.Options.Editors = "NOTEPAD.EXE";
+    // The user edits while the message is up.
+    dialogs.MessageSteps.push_back(
+        [&] { support::WriteFileBytes(each.string(), "10k\tLOCAL\r\n"); });
+    w.EachCvtEditMnu->trigger();
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_EQ(support::ReadBytesFile(folder / "opened.log"), each.string() + "\n");
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_NE(dialogs.Messages[0].toStdString().find("OK を押してください"), std::string::npos);
     ASSERT_EQ(w.EachCvtView->topLevelItemCount(), 1);
     EXPECT_EQ(Cell(w.EachCvtView, 0, 2), "LOCAL");
-    EXPECT_TRUE(dialogs.Messages.empty());
+
+    // Without a desktop editor either, the user is told what to set.
+    support::ScopedEnv noPath("PATH", (folder.Path() / "empty").string());
+    w.EachCvtEditMnu->trigger();
+    ASSERT_EQ(dialogs.Messages.size(), 2u);
+    EXPECT_NE(dialogs.Messages[1].toStdString().find("gedit --wait %1"), std::string::npos);
+    EXPECT_TRUE(w.isEnabled());
 }
 
 }  // namespace

@@ -34,8 +34,16 @@ class ScriptedDialogs : public ui::DialogService {
     std::deque<std::function<int(QDialog&)>> DialogSteps;
     int DialogsShown = 0;
 
+    // Each runs while one message is up (the user acting before pressing OK).
+    std::deque<std::function<void()>> MessageSteps;
+
     void Message(QWidget*, const QString&, const QString& text) override {
         Messages.push_back(text);
+        if (!MessageSteps.empty()) {
+            auto step = std::move(MessageSteps.front());
+            MessageSteps.pop_front();
+            step();
+        }
     }
     bool YesNo(QWidget*, const QString&, const QString& text) override;
     // Each answers one prompt (stored in PromptShown with the value it opened with);
