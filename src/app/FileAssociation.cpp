@@ -221,7 +221,7 @@ bool RegisterAssociation(platform::KeyStore& store, const std::string& programPa
             text::Sj("既定のアプリケーションを設定しませんでした)。"));
         return false;
     }
-    ui.ShowMessage(text::Sj("レジストリに関連付けを登録しました"));
+    ui.ShowInformation(text::Sj("レジストリに関連付けを登録しました"));
     return true;
 }
 
@@ -229,7 +229,7 @@ bool RemoveAssociation(platform::KeyStore& store, view::UserInterface& ui) {
     const bool recorded = store.KeyExists(kRecord);
     const bool verb = store.KeyExists(VerbKey() + "\\command");
     if (!recorded && !verb) {
-        ui.ShowMessage(text::Sj("関連付けが登録されていません"));
+        ui.ShowInformation(text::Sj("関連付けが登録されていません"));
         return false;
     }
     if (recorded) {
@@ -254,7 +254,7 @@ bool RemoveAssociation(platform::KeyStore& store, view::UserInterface& ui) {
         ReportUnwritten(store, ui);
         return false;
     }
-    ui.ShowMessage(text::Sj("レジストリから関連付けを削除しました"));
+    ui.ShowInformation(text::Sj("レジストリから関連付けを削除しました"));
     return true;
 }
 

@@ -17,8 +17,19 @@
 
 namespace ui {
 
-void QtDialogService::Message(QWidget* parent, const QString& caption, const QString& text) {
-    QMessageBox::information(parent, caption, text);
+void QtDialogService::Message(QWidget* parent, const QString& caption, const QString& text,
+                              Kind kind) {
+    switch (kind) {
+        case Kind::Information:
+            QMessageBox::information(parent, caption, text);
+            return;
+        case Kind::Warning:
+            QMessageBox::warning(parent, caption, text);
+            return;
+        case Kind::Error:
+            QMessageBox::critical(parent, caption, text);
+            return;
+    }
 }
 
 bool QtDialogService::YesNo(QWidget* parent, const QString& caption, const QString& text) {
@@ -50,8 +61,6 @@ int QtDialogService::Exec(QDialog& dialog) {
     return dialog.exec();
 }
 
-// The help file's format has no viewer that takes a topic number on this platform: the
-// file is handed to the desktop's opener as a whole, when it exists at all.
 void QtDialogService::OpenUrl(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }

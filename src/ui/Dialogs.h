@@ -21,7 +21,9 @@ class DialogService {
   public:
     virtual ~DialogService() = default;
 
-    virtual void Message(QWidget* parent, const QString& caption, const QString& text) = 0;
+    enum class Kind { Information, Warning, Error };  // the message box's icon
+    virtual void Message(QWidget* parent, const QString& caption, const QString& text,
+                         Kind kind = Kind::Information) = 0;
     virtual bool YesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
     // False when cancelled; `value` then keeps its text.
     virtual bool Prompt(QWidget* parent, const QString& caption, const QString& label,
@@ -38,7 +40,8 @@ class DialogService {
 
 class QtDialogService : public DialogService {
   public:
-    void Message(QWidget* parent, const QString& caption, const QString& text) override;
+    void Message(QWidget* parent, const QString& caption, const QString& text,
+                 Kind kind = Kind::Information) override;
     bool YesNo(QWidget* parent, const QString& caption, const QString& text) override;
     bool Prompt(QWidget* parent, const QString& caption, const QString& label,
                 QString& value) override;

@@ -273,8 +273,21 @@ void QtTreeView::Expand(Node node) {
 QtUserInterface::QtUserInterface(DialogService& dialogs, QWidget& owner)
     : dialogs_(dialogs), owner_(owner) {}
 
+// The core's plain messages are its failures; what went well says so through
+// ShowInformation.
 void QtUserInterface::ShowMessage(const std::string& text) {
-    dialogs_.Message(&owner_, Shown(tables::ProgramTitle()), Shown(text));
+    dialogs_.Message(&owner_, Shown(tables::ProgramTitle()), Shown(text),
+                     DialogService::Kind::Error);
+}
+
+void QtUserInterface::ShowWarning(const std::string& text) {
+    dialogs_.Message(&owner_, Shown(tables::ProgramTitle()), Shown(text),
+                     DialogService::Kind::Warning);
+}
+
+void QtUserInterface::ShowInformation(const std::string& text) {
+    dialogs_.Message(&owner_, Shown(tables::ProgramTitle()), Shown(text),
+                     DialogService::Kind::Information);
 }
 
 bool QtUserInterface::AskYesNo(const std::string& caption, const std::string& text) {

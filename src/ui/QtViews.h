@@ -110,6 +110,8 @@ class QtUserInterface : public view::UserInterface {
     void Attach(const Widgets& widgets) { widgets_ = widgets; }
 
     void ShowMessage(const std::string& text) override;
+    void ShowWarning(const std::string& text) override;
+    void ShowInformation(const std::string& text) override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     bool Prompt(const std::string& caption, const std::string& label, std::string& value) override;
     void SetProgressText(const std::string& text) override;

@@ -25,6 +25,9 @@ class UserInterface {
     // Something the user should know of that did not stop the work; a message box unless
     // the face says it another way (the batch command prints it without failing the run).
     virtual void ShowWarning(const std::string& text) { ShowMessage(text); }
+    // News of something that went as asked (a box with the information icon); a face
+    // without such boxes says it as a message.
+    virtual void ShowInformation(const std::string& text) { ShowMessage(text); }
     // A Yes/No question; true for Yes.
     virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
     // A one-line input prompt; `value` holds the initial text and receives the answer.

@@ -26,6 +26,7 @@ TEST_F(WindowTest, ToolsMenuAddsAndRemovesTheVerb) {
     w.RegistrationMnu->trigger();
     ASSERT_FALSE(dialogs.Messages.empty());
     EXPECT_EQ(dialogs.Messages.back().toStdString(), "レジストリに関連付けを登録しました");
+    EXPECT_EQ(dialogs.MessageKinds.back(), ui::DialogService::Kind::Information);
     const std::string verb = shell + "\\" + "\x8f\x57\x8c\x76(&N)";  // 集計 in CP932
     EXPECT_EQ(platform::KeyStore().DefaultValue(verb + "\\command"),
               platform::ProgramPath().string() + " \"%1\"");
@@ -33,6 +34,12 @@ TEST_F(WindowTest, ToolsMenuAddsAndRemovesTheVerb) {
     EXPECT_EQ(dialogs.Messages.back().toStdString(), "レジストリから関連付けを削除しました");
     w.RegistDelMnu->trigger();
     EXPECT_EQ(dialogs.Messages.back().toStdString(), "関連付けが登録されていません");
+
+    // A failure carries the error icon: here, no xdg-mime to register with.
+    support::ScopedEnv noPath("PATH", (xdg.Path() / "empty").string());
+    w.RegistrationMnu->trigger();
+    EXPECT_NE(dialogs.Messages.back().toStdString().find("xdg-mime"), std::string::npos);
+    EXPECT_EQ(dialogs.MessageKinds.back(), ui::DialogService::Kind::Error);
 }
 
 }  // namespace

@@ -37,8 +37,11 @@ class ScriptedDialogs : public ui::DialogService {
     // Each runs while one message is up (the user acting before pressing OK).
     std::deque<std::function<void()>> MessageSteps;
 
-    void Message(QWidget*, const QString&, const QString& text) override {
+    std::vector<Kind> MessageKinds;
+
+    void Message(QWidget*, const QString&, const QString& text, Kind kind) override {
         Messages.push_back(text);
+        MessageKinds.push_back(kind);
         if (!MessageSteps.empty()) {
             auto step = std::move(MessageSteps.front());
             MessageSteps.pop_front();

@@ -23,7 +23,7 @@ namespace {
 // Messages are printed, not shown: nobody is there to press OK.
 class PrintingDialogs : public ui::QtDialogService {
   public:
-    void Message(QWidget*, const QString& caption, const QString& text) override {
+    void Message(QWidget*, const QString& caption, const QString& text, Kind) override {
         std::fprintf(stderr, "%s: %s\n", caption.toStdString().c_str(), text.toStdString().c_str());
     }
     bool YesNo(QWidget*, const QString&, const QString&) override { return true; }
