@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -63,6 +64,19 @@ int QtDialogService::Exec(QDialog& dialog) {
 
 void QtDialogService::OpenUrl(const QUrl& url) {
     QDesktopServices::openUrl(url);
+}
+
+void KeepCaptionWhole(QWidget& dialog) {
+    // The icon and the close button of a common title bar, with their margins.
+    constexpr int kTitleBarExtras = 110;
+    const int needed =
+        dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + kTitleBarExtras;
+    if (dialog.minimumWidth() < needed) {
+        dialog.setMinimumWidth(needed);
+    }
+    if (dialog.width() < needed) {
+        dialog.resize(needed, dialog.height());
+    }
 }
 
 int HelpContextOf(const QObject* object) {

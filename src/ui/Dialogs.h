@@ -65,6 +65,10 @@ bool EnterMovesTo(QWidget* button, QEvent* event);
 int AddCaptionedRows(QGridLayout& grid, int firstRow, int column,
                      std::initializer_list<std::pair<const char*, QWidget*>> rows);
 
+// Makes `dialog` at least as wide as its caption with the title bar's icon and buttons,
+// so a window manager need not cut the caption.
+void KeepCaptionWhole(QWidget& dialog);
+
 // "text|pattern|text|pattern" as Qt's file dialogs take it: "text;;text".
 QString QtFileFilter(const QString& filter);
 

@@ -13,6 +13,7 @@
 #include "app/DialogSettings.h"
 #include "settings/SettingsFiles.h"
 #include "text/Cp932.h"
+#include "ui/Dialogs.h"
 #include "ui/VornExtra01.h"
 
 namespace ui {
@@ -48,7 +49,9 @@ TOpenConfirmForm::TOpenConfirmForm(TVornExtracts& owner)
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     ReadStyle->button(app::ReadOpenDlgStyle(settingsFile_))->setChecked(true);
-    setFixedSize(sizeHint().expandedTo(QSize(250, 88)));
+    resize(sizeHint().expandedTo(QSize(250, 88)));
+    KeepCaptionWhole(*this);
+    setFixedSize(size());
     if (QScreen* screen = owner.screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }

@@ -39,6 +39,7 @@ TPartDialog::TPartDialog(TVornExtracts& owner, model::TPartRec& part, const Desi
         app::ReadEditDialogSettings(settingsFile_, design.Section, design.Geometry);
     move(stored.Geometry.Left, stored.Geometry.Top);
     resize(stored.Geometry.Width, stored.Geometry.Height);
+    KeepCaptionWhole(*this);
     UpdateCvt->setChecked(design.BoxesStored && stored.UpdateCvt);
     UpdateAll->setChecked(design.BoxesStored && stored.UpdateAll);
     SetHelpContext(this, design.HelpContext);

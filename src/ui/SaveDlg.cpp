@@ -57,6 +57,7 @@ TSaveDlgForm::TSaveDlgForm(TVornExtracts& owner)
     app::SaveDlgSettings stored = app::ReadSaveDlgSettings(settingsFile_);
     move(stored.Geometry.Left, stored.Geometry.Top);
     resize(stored.Geometry.Width, stored.Geometry.Height);
+    KeepCaptionWhole(*this);
     SavePlistEn->setChecked(stored.SavePlistEn);
     SimpleNetEn->setChecked(stored.SimpleNetEn);
     ProtelNetEn->setChecked(stored.ProtelNetEn);

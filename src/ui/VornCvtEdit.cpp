@@ -46,6 +46,7 @@ TCvtEdit::TCvtEdit(TVornExtracts& owner)
     app::DialogGeometry geometry = app::ReadCvtEditGeometry(settingsFile_);
     move(geometry.Left, geometry.Top);
     resize(geometry.Width, geometry.Height);
+    KeepCaptionWhole(*this);
     for (const settings::NameGroupItem& group : owner.State.Options.NameGroup) {
         GroupList->addItem(Qs(group.Name));
     }

@@ -23,6 +23,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -160,6 +161,7 @@ void TVornExtracts::BuildPages() {
     // Hidden before the stored page is applied, so a stored index of it shows the first page.
     Pages->setTabVisible(MemoTabSheet, false);
     connect(Pages, &QTabWidget::currentChanged, this, &TVornExtracts::PageChanged);
+    Pages->tabBar()->installEventFilter(this);
 }
 
 void TVornExtracts::BuildMenus() {
@@ -292,7 +294,13 @@ void TVornExtracts::SetColumns() {
 void TVornExtracts::ApplyLayout() {
     const settings::TWindowLayout& layout = State.Layout;
     move(layout.Left, layout.Top);
-    resize(layout.Width, layout.Height);
+    int width = layout.Width;
+    // The first start's size fits every page's tab, whatever the fonts make of them.
+    if (width == settings::TWindowLayout().Width) {
+        const int frame = std::max(0, this->width() - Pages->width());
+        width = std::max(width, Pages->tabBar()->sizeHint().width() + frame + 8);
+    }
+    resize(width, layout.Height);
     int page = layout.ActivePage;
     if (page < 0 || page >= Pages->count() || !Pages->isTabVisible(page)) {
         page = PartsListTab;
@@ -417,6 +425,17 @@ bool TVornExtracts::eventFilter(QObject* watched, QEvent* event) {
         bool own = item && item->property("helpContext").isValid();
         ShowHelp(own ? static_cast<QObject*>(item) : menu);
         return true;
+    }
+    // Alt with a letter that a menu and a tab share opens the menu, as on the platform the
+    // drawings come from; Qt would otherwise take turns between the two.
+    if (watched == Pages->tabBar() && event->type() == QEvent::Shortcut) {
+        const QKeySequence key = static_cast<QShortcutEvent*>(event)->key();
+        for (QAction* menu : menuBar()->actions()) {
+            if (menu->isVisible() && QKeySequence::mnemonic(menu->text()) == key) {
+                menuBar()->setActiveAction(menu);
+                return true;
+            }
+        }
     }
     if (watched == CvtSplitter && event->type() == QEvent::Resize) {
         ApplyCvtSplitter();

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
 #include <QTranslator>
 
 #include "UiFixture.h"
@@ -22,6 +27,69 @@ TEST(QtTranslations, StandardButtonsReadJapanese) {
     EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QString::fromUtf8("いいえ")));
     QCoreApplication::removeTranslator(translator);
     delete translator;
+}
+
+}  // namespace
+}  // namespace uitest
+
+namespace uitest {
+namespace {
+
+// At the size a first start gives it, the window shows every page's tab whole, and Alt with
+// a letter that a menu and a tab share opens the menu, as on the platform the drawings
+// come from.
+TEST_F(WindowTest, DefaultSizeShowsEveryTabAndAltOpensTheMenuFirst) {
+    ui::TVornExtracts& w = Open();
+    QApplication::processEvents();
+    QTabBar* tabs = w.Pages->tabBar();
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->isTabVisible(i)) {
+            EXPECT_LE(tabs->tabRect(i).right(), tabs->width()) << tabs->tabText(i).toStdString();
+        }
+    }
+    EXPECT_LE(tabs->sizeHint().width(), w.Pages->width());
+
+    // "ツール(&T)" and "部品名変換リスト(&T)", "ファイル(&F)" and "フットプリント(&F)".
+    w.activateWindow();
+    for (Qt::Key key : {Qt::Key_T, Qt::Key_F}) {
+        const int page = w.Pages->currentIndex();
+        QTest::keyClick(&w, key, Qt::AltModifier);
+        QApplication::processEvents();
+        QAction* open = w.menuBar()->activeAction();
+        ASSERT_NE(open, nullptr) << "no menu opened for Alt+" << char(key);
+        EXPECT_TRUE(open->text().contains(QStringLiteral("&") + QChar(key)));
+        EXPECT_EQ(w.Pages->currentIndex(), page);
+        if (open->menu()) {
+            open->menu()->close();
+        }
+        QApplication::processEvents();
+    }
+    // A letter of a tab alone still opens its page.
+    QTest::keyClick(&w, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(w.Pages->currentIndex(), ui::TVornExtracts::NetListTab);
+}
+
+}  // namespace
+}  // namespace uitest
+
+namespace uitest {
+namespace {
+
+// The dialogs are at least as wide as their caption, so the title bar can show it whole.
+TEST_F(WindowTest, DialogsAreWideEnoughForTheirCaption) {
+    ui::TVornExtracts& w = Open({folder.Drawing("one.ce2", {"R1"})});
+    int checked = 0;
+    auto check = [&](QDialog& dialog) {
+        EXPECT_GE(dialog.width(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()))
+            << dialog.metaObject()->className();
+        ++checked;
+        return QDialog::Rejected;
+    };
+    dialogs.DialogSteps.push_back(check);
+    w.SaveDlgClick();
+    dialogs.DialogSteps.push_back(check);
+    w.OpenBtnClick();  // parts are loaded: the replace-or-add question first
+    EXPECT_EQ(checked, 2);
 }
 
 }  // namespace
