@@ -216,6 +216,17 @@ bool MainWindowState::WritePartsListFile(const platform::OutputTarget& target,
     });
 }
 
+bool MainWindowState::WriteGroupedPartsListFile(const platform::OutputTarget& target,
+                                                const output::BomOptions& options) {
+    if (PartsList.Count() == 0) {
+        return false;
+    }
+    return SaveOutput(target, [&](output::ByteSink& out) {
+        output::WriteGroupedPartsList(out, options, Titles, PartsList,
+                                      [this](int group) { return Lookups.GroupName(group); });
+    });
+}
+
 bool MainWindowState::WriteSimpleNetFile(const platform::OutputTarget& target) {
     if (PartsList.Count() == 0) {
         return false;

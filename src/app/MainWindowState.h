@@ -15,6 +15,7 @@
 #include "model/TitleFields.h"
 #include "netlist/PinConversion.h"
 #include "output/ByteSink.h"
+#include "output/GroupedPartsList.h"
 #include "output/PartsListFiles.h"
 #include "output/VisibleText.h"
 #include "partslist/PartsListBuilder.h"
@@ -76,6 +77,8 @@ class MainWindowState : public LoadServices {
     // failure, and clears the not-saved flag when its file is written; a target's path is
     // a file name (relative ones in the drawings' folder). True when the file was written.
     bool WritePartsListFile(const platform::OutputTarget& target, output::PartsListFormat format);
+    bool WriteGroupedPartsListFile(const platform::OutputTarget& target,
+                                   const output::BomOptions& options);
     bool WriteSimpleNetFile(const platform::OutputTarget& target);
     bool WriteProtelNetFile(const platform::OutputTarget& target);
     // False, and the user told, when the target is one of the files this run read (a

@@ -154,7 +154,7 @@ bool OutputsAllowed(app::MainWindowState& state, const OutputPlan& plan, view::U
 }
 
 // Writes the planned files and lists each one written.
-void WriteOutputs(app::MainWindowState& state, const OutputPlan& plan,
+void WriteOutputs(app::MainWindowState& state, const CommandLine& command, const OutputPlan& plan,
                   output::PartsListFormat format, std::ostream& listing) {
     auto list = [&listing](bool written, const PlannedOutput& output) {
         if (written) {
@@ -162,7 +162,9 @@ void WriteOutputs(app::MainWindowState& state, const OutputPlan& plan,
         }
     };
     if (plan.Parts) {
-        list(state.WritePartsListFile(plan.Parts->Target, format), *plan.Parts);
+        list(command.GroupedList ? state.WriteGroupedPartsListFile(plan.Parts->Target, command.Bom)
+                                 : state.WritePartsListFile(plan.Parts->Target, format),
+             *plan.Parts);
     }
     if (plan.Net) {
         list(state.WriteSimpleNetFile(plan.Net->Target), *plan.Net);
@@ -187,7 +189,7 @@ OutputPlan PlanOutputs(const CommandLine& command, const app::MainWindowState& s
 // good files with wrong ones: after a failed read (`holdBack`) nothing is written, and the
 // user decides with --force. Without parts nothing is written either, as the warning of
 // the caller says.
-void WriteWhenSound(app::MainWindowState& state, const OutputPlan& plan,
+void WriteWhenSound(app::MainWindowState& state, const CommandLine& command, const OutputPlan& plan,
                     output::PartsListFormat format, bool holdBack, std::ostream& report,
                     std::ostream& err) {
     if (state.PartsList.Count() == 0) {
@@ -197,7 +199,7 @@ void WriteWhenSound(app::MainWindowState& state, const OutputPlan& plan,
         err << "読み込みでエラーがあったため、ファイルは書き込んでいません"
                " (--force で書き込みます)\n";
     } else if (OutputsAllowed(state, plan, state.Ui())) {
-        WriteOutputs(state, plan, format, report);
+        WriteOutputs(state, command, plan, format, report);
     }
 }
 
@@ -258,9 +260,25 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         } else if (TakeValue(arg, "--protel", i, argc, argv, value, error)) {
             command.ProtelFile = value;
         } else if (TakeValue(arg, "--format", i, argc, argv, value, error)) {
+            command.GroupedList = value == "bom";
             command.Format = FormatNamed(value);
-            if (!command.Format && error.empty()) {
-                error = "unknown format: " + value + " (njp, csv or txt)";
+            if (!command.Format && !command.GroupedList && error.empty()) {
+                error = "unknown format: " + value + " (njp, csv, txt or bom)";
+            }
+        } else if (TakeValue(arg, "--fields", i, argc, argv, value, error)) {
+            command.BomOptionGiven = true;
+            if (auto fields = output::ParseBomFields(value, error)) {
+                command.Bom.Fields = *fields;
+            }
+        } else if (arg == "--no-ranges") {
+            command.BomOptionGiven = true;
+            command.Bom.Ranges = false;
+        } else if (TakeValue(arg, "--encoding", i, argc, argv, value, error)) {
+            command.BomOptionGiven = true;
+            if (auto encoding = output::EncodingNamed(value)) {
+                command.Bom.Encoding = *encoding;
+            } else if (error.empty()) {
+                error = "unknown encoding: " + value + " (utf-8, utf-8-bom or cp932)";
             }
         } else {
             error = "unknown option: " + std::string(arg);
@@ -268,6 +286,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         if (!error.empty()) {
             SetError(command, error);
         }
+    }
+    if (command.BomOptionGiven && !command.GroupedList) {
+        SetError(command, "--fields, --no-ranges and --encoding go with --format bom");
     }
     return command;
 }
@@ -310,7 +331,15 @@ std::string UsageText() {
            "  --net FILE       write the simple netlist to FILE\n"
            "  --protel FILE    write the Protel netlist to FILE\n"
            "  --format FORMAT  parts list layout: njp, csv or txt (default: the PListType "
-           "setting)\n"
+           "setting),\n"
+           "                   or bom: one CSV row per distinct part with its quantity and\n"
+           "                   references (\"R1-R4, R7\"), a header row, UTF-8\n"
+           "  --fields LIST    bom columns, comma-separated, in order (default:\n"
+           "                   references,quantity,name,maker,footprint); also group, silk,\n"
+           "                   note and the title fields designer, design-date, project,\n"
+           "                   design-name, design-number, list-number\n"
+           "  --no-ranges      bom: every reference written out (R1, R2, R3, R4)\n"
+           "  --encoding ENC   bom: utf-8 (default), utf-8-bom or cp932\n"
            "  --strict         exit with 3 when nets are shorted or parts have no pins\n"
            "  --force          write the files even when a drawing or library failed to read\n"
            "  -v, --verbose    print the reading progress on standard error\n"
@@ -382,12 +411,16 @@ int RunBatchCommand(const CommandLine& command, std::ostream& out, std::ostream&
     }
     state.FinishLoad();
 
-    const output::PartsListFormat format = command.Format.value_or(
-        static_cast<output::PartsListFormat>(std::clamp(state.Options.PListType, 0, 2)));
+    // The grouped list is a CSV file and takes that layout's name.
+    const output::PartsListFormat format =
+        command.GroupedList ? output::PartsListFormat::Csv
+                            : command.Format.value_or(static_cast<output::PartsListFormat>(
+                                  std::clamp(state.Options.PListType, 0, 2)));
     const OutputPlan plan = PlanOutputs(command, state, start, drawings.front(), format);
     // With an output on standard output, the report must not mix into it.
     std::ostream& report = plan.UsesStandardOutput() ? err : out;
-    WriteWhenSound(state, plan, format, ui.MessageCount() > 0 && !command.Force, report, err);
+    WriteWhenSound(state, command, plan, format, ui.MessageCount() > 0 && !command.Force, report,
+                   err);
 
     int findings = ReportFindings(state, err);
     if (state.PartsList.Count() == 0) {

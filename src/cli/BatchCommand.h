@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "output/GroupedPartsList.h"
 #include "output/PartsListFiles.h"
 
 namespace cli {
@@ -29,6 +30,10 @@ struct CommandLine {
     std::optional<std::string> NetFile;
     std::optional<std::string> ProtelFile;
     std::optional<output::PartsListFormat> Format;
+    // --format bom: the grouped parts list, with its columns, ranges and encoding.
+    bool GroupedList = false;
+    output::BomOptions Bom;
+    bool BomOptionGiven = false;  // --fields, --no-ranges or --encoding
     std::vector<std::string> Drawings;
     std::string Error;  // set when the command line is not understood
 };

@@ -129,6 +129,10 @@ TEST_F(GoldenDemo, EachPartsListLayoutAndOnlyTheFilesAsked) {
     EXPECT_FALSE(fs::exists(demo_ / "amp.net"));
     EXPECT_FALSE(fs::exists(demo_ / "amp_Protel.net"));
 
+    auto grouped = Run({"--format", "bom", "--parts", "list_bom.csv"});
+    EXPECT_EQ(grouped.Status, 0) << grouped.Err;
+    EXPECT_EQ(Written("list_bom.csv"), Expected("DA4Z-1207_bom.csv"));
+
     auto nets = Run({"--net=out.net", "--protel", "out_Protel.net"});
     EXPECT_EQ(nets.Status, 0);
     EXPECT_EQ(nets.Out,
