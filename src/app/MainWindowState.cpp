@@ -7,6 +7,7 @@
 #include "netlist/Connectivity.h"
 #include "netlist/NetBuilder.h"
 #include "netlist/PinPlacement.h"
+#include "output/KicadNetlist.h"
 #include "output/NetlistFiles.h"
 #include "partslist/PartsListBuilder.h"
 #include "partslist/PartsViews.h"
@@ -237,6 +238,19 @@ bool MainWindowState::WriteSimpleNetFile(const platform::OutputTarget& target) {
     };
     return SaveOutput(target, [&](output::ByteSink& out) {
         output::WriteSimpleNet(out, PartsList, NetList, pinName, &replacedTexts_);
+    });
+}
+
+bool MainWindowState::WriteKicadNetFile(const platform::OutputTarget& target) {
+    if (PartsList.Count() == 0) {
+        return false;
+    }
+    netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
+    auto pinNumber = [&settings](const model::TPinRec& pin) {
+        return netlist::PinNumberText(pin, settings);
+    };
+    return SaveOutput(target, [&](output::ByteSink& out) {
+        output::WriteKicadNetlist(out, Titles, PartsList, NetList, pinNumber, "vornextract");
     });
 }
 

@@ -80,6 +80,7 @@ class MainWindowState : public LoadServices {
     bool WriteGroupedPartsListFile(const platform::OutputTarget& target,
                                    const output::BomOptions& options);
     bool WriteSimpleNetFile(const platform::OutputTarget& target);
+    bool WriteKicadNetFile(const platform::OutputTarget& target);
     bool WriteProtelNetFile(const platform::OutputTarget& target);
     // False, and the user told, when the target is one of the files this run read (a
     // drawing, a library, a conversion table), under whatever name: an output must never

@@ -78,10 +78,11 @@ struct OutputPlan {
     std::optional<PlannedOutput> Parts;
     std::optional<PlannedOutput> Net;
     std::optional<PlannedOutput> Protel;
+    std::optional<PlannedOutput> Kicad;
 
     std::vector<const PlannedOutput*> All() const {
         std::vector<const PlannedOutput*> all;
-        for (const auto* output : {&Parts, &Net, &Protel}) {
+        for (const auto* output : {&Parts, &Net, &Protel, &Kicad}) {
             if (*output) {
                 all.push_back(&**output);
             }
@@ -172,15 +173,18 @@ void WriteOutputs(app::MainWindowState& state, const CommandLine& command, const
     if (plan.Protel) {
         list(state.WriteProtelNetFile(plan.Protel->Target), *plan.Protel);
     }
+    if (plan.Kicad) {
+        list(state.WriteKicadNetFile(plan.Kicad->Target), *plan.Kicad);
+    }
 }
 
 // The files named on the command line, else the names the save dialog would propose.
 OutputPlan PlanOutputs(const CommandLine& command, const app::MainWindowState& state,
                        const fs::path& start, const fs::path& firstDrawing,
                        output::PartsListFormat format) {
-    if (command.PartsFile || command.NetFile || command.ProtelFile) {
+    if (command.PartsFile || command.NetFile || command.ProtelFile || command.KicadFile) {
         return {GivenOutput(command.PartsFile, start), GivenOutput(command.NetFile, start),
-                GivenOutput(command.ProtelFile, start)};
+                GivenOutput(command.ProtelFile, start), GivenOutput(command.KicadFile, start)};
     }
     return ProposedOutputs(state, firstDrawing, format);
 }
@@ -259,6 +263,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             command.NetFile = value;
         } else if (TakeValue(arg, "--protel", i, argc, argv, value, error)) {
             command.ProtelFile = value;
+        } else if (TakeValue(arg, "--kicad", i, argc, argv, value, error)) {
+            command.KicadFile = value;
         } else if (TakeValue(arg, "--format", i, argc, argv, value, error)) {
             command.GroupedList = value == "bom";
             command.Format = FormatNamed(value);
@@ -330,6 +336,9 @@ std::string UsageText() {
            "  --parts FILE     write the parts list to FILE\n"
            "  --net FILE       write the simple netlist to FILE\n"
            "  --protel FILE    write the Protel netlist to FILE\n"
+           "  --kicad FILE     write KiCad's netlist to FILE, for its board editor (UTF-8;\n"
+           "                   footprints as the footprint list names them, e.g.\n"
+           "                   Resistor_SMD:R_0603_1608Metric)\n"
            "  --format FORMAT  parts list layout: njp, csv or txt (default: the PListType "
            "setting),\n"
            "                   or bom: one CSV row per distinct part with its quantity and\n"
@@ -347,7 +356,8 @@ std::string UsageText() {
            "  -V, --version    show the version and exit\n"
            "  --               treat every later argument as a drawing\n"
            "\n"
-           "Without --parts, --net and --protel all three files are written under the names\n"
+           "Without --parts, --net, --protel and --kicad the first three are written under the "
+           "names\n"
            "the save dialog proposes: the parts list number (from the drawing) or the first\n"
            "drawing's name with the layout's extension, DRAWING.net and DRAWING_Protel.net.\n"
            "A FILE of - is standard output (the list and counts then go to standard error).\n"

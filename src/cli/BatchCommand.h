@@ -29,6 +29,7 @@ struct CommandLine {
     std::optional<std::string> PartsFile;
     std::optional<std::string> NetFile;
     std::optional<std::string> ProtelFile;
+    std::optional<std::string> KicadFile;
     std::optional<output::PartsListFormat> Format;
     // --format bom: the grouped parts list, with its columns, ranges and encoding.
     bool GroupedList = false;

@@ -165,10 +165,14 @@ std::string PinLabel(const model::TNetRec& net, int index, int form, const NetSe
     }
     std::string label =
         pin.RefName.empty() ? std::string() : pin.RefName.str() + settings.Separator;
-    if (form == kPinLabelNetlist && settings.PinCvtEnv) {
-        return label + std::to_string(pin.PinOrder);
+    if (form == kPinLabelNetlist) {
+        return label + PinNumberText(pin, settings);
     }
     return label + pin.PinNumber.str();
+}
+
+std::string PinNumberText(const model::TPinRec& pin, const NetSettings& settings) {
+    return settings.PinCvtEnv ? std::to_string(pin.PinOrder) : pin.PinNumber.str();
 }
 
 void FinishNet(model::TNetList& nets, std::unique_ptr<model::TNetRec> net,

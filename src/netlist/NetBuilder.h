@@ -36,6 +36,10 @@ class ShortsReporter {
 
 enum PinLabelForm { kPinLabelNetlist = 0, kPinLabelNaming = 1, kPinLabelDisplay = 2 };
 
+// The pin's number as the netlists write it: the numeric order with pin conversion on,
+// else the library's pin number text.
+std::string PinNumberText(const model::TPinRec& pin, const NetSettings& settings);
+
 // The text of the net's pin `index` in one of the three forms; "NoPin" past the pins.
 std::string PinLabel(const model::TNetRec& net, int index, int form, const NetSettings& settings);
 
