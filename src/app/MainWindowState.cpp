@@ -254,6 +254,23 @@ bool MainWindowState::WriteKicadNetFile(const platform::OutputTarget& target) {
     });
 }
 
+bool MainWindowState::WriteJsonResultFile(const platform::OutputTarget& target,
+                                          const output::RunFindings& findings,
+                                          output::TextEncoding encoding) {
+    if (PartsList.Count() == 0) {
+        return false;
+    }
+    netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
+    const std::string json = output::JsonResult(
+        Titles, PartsList, NetList, findings,
+        [&settings](const model::TPinRec& pin) { return netlist::PinNumberText(pin, settings); },
+        [this](int group) { return Lookups.GroupName(group); });
+    return SaveOutput(target, [&](output::ByteSink& out) {
+        out += output::FileStart(encoding);
+        out += encoding == output::TextEncoding::Cp932 ? text::Utf8ToCp932(json) : json;
+    });
+}
+
 bool MainWindowState::WriteProtelNetFile(const platform::OutputTarget& target) {
     if (PartsList.Count() == 0) {
         return false;

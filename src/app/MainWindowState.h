@@ -16,6 +16,7 @@
 #include "netlist/PinConversion.h"
 #include "output/ByteSink.h"
 #include "output/GroupedPartsList.h"
+#include "output/JsonResult.h"
 #include "output/PartsListFiles.h"
 #include "output/VisibleText.h"
 #include "partslist/PartsListBuilder.h"
@@ -81,6 +82,8 @@ class MainWindowState : public LoadServices {
                                    const output::BomOptions& options);
     bool WriteSimpleNetFile(const platform::OutputTarget& target);
     bool WriteKicadNetFile(const platform::OutputTarget& target);
+    bool WriteJsonResultFile(const platform::OutputTarget& target,
+                             const output::RunFindings& findings, output::TextEncoding encoding);
     bool WriteProtelNetFile(const platform::OutputTarget& target);
     // False, and the user told, when the target is one of the files this run read (a
     // drawing, a library, a conversion table), under whatever name: an output must never

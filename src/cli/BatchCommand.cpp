@@ -156,16 +156,23 @@ bool OutputsAllowed(app::MainWindowState& state, const OutputPlan& plan, view::U
 
 // Writes the planned files and lists each one written.
 void WriteOutputs(app::MainWindowState& state, const CommandLine& command, const OutputPlan& plan,
-                  output::PartsListFormat format, std::ostream& listing) {
+                  output::PartsListFormat format, const output::RunFindings& findings,
+                  std::ostream& listing) {
     auto list = [&listing](bool written, const PlannedOutput& output) {
         if (written) {
             listing << output.Target.Path.string() << '\n';
         }
     };
     if (plan.Parts) {
-        list(command.GroupedList ? state.WriteGroupedPartsListFile(plan.Parts->Target, command.Bom)
-                                 : state.WritePartsListFile(plan.Parts->Target, format),
-             *plan.Parts);
+        bool written = false;
+        if (command.GroupedList) {
+            written = state.WriteGroupedPartsListFile(plan.Parts->Target, command.Bom);
+        } else if (command.JsonResult) {
+            written = state.WriteJsonResultFile(plan.Parts->Target, findings, command.Bom.Encoding);
+        } else {
+            written = state.WritePartsListFile(plan.Parts->Target, format);
+        }
+        list(written, *plan.Parts);
     }
     if (plan.Net) {
         list(state.WriteSimpleNetFile(plan.Net->Target), *plan.Net);
@@ -194,8 +201,8 @@ OutputPlan PlanOutputs(const CommandLine& command, const app::MainWindowState& s
 // user decides with --force. Without parts nothing is written either, as the warning of
 // the caller says.
 void WriteWhenSound(app::MainWindowState& state, const CommandLine& command, const OutputPlan& plan,
-                    output::PartsListFormat format, bool holdBack, std::ostream& report,
-                    std::ostream& err) {
+                    output::PartsListFormat format, const output::RunFindings& findings,
+                    bool holdBack, std::ostream& report, std::ostream& err) {
     if (state.PartsList.Count() == 0) {
         return;
     }
@@ -203,8 +210,20 @@ void WriteWhenSound(app::MainWindowState& state, const CommandLine& command, con
         err << "読み込みでエラーがあったため、ファイルは書き込んでいません"
                " (--force で書き込みます)\n";
     } else if (OutputsAllowed(state, plan, state.Ui())) {
-        WriteOutputs(state, command, plan, format, report);
+        WriteOutputs(state, command, plan, format, findings, report);
     }
+}
+
+// The pairs of nets the shorts view names.
+std::vector<std::pair<std::string, std::string>> ShortedNets(const app::MainWindowState& state) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    const view::ListView& shorts = *state.ErrorNetView;
+    for (int row = 0; row < shorts.RowCount(); ++row) {
+        if (!shorts.CellText(row, 1).empty()) {
+            pairs.emplace_back(shorts.CellText(row, 0), shorts.CellText(row, 1));
+        }
+    }
+    return pairs;
 }
 
 // Shorts and parts that ended without pins, as the window would show them; returns how
@@ -267,9 +286,10 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             command.KicadFile = value;
         } else if (TakeValue(arg, "--format", i, argc, argv, value, error)) {
             command.GroupedList = value == "bom";
+            command.JsonResult = value == "json";
             command.Format = FormatNamed(value);
-            if (!command.Format && !command.GroupedList && error.empty()) {
-                error = "unknown format: " + value + " (njp, csv, txt or bom)";
+            if (!command.Format && !command.GroupedList && !command.JsonResult && error.empty()) {
+                error = "unknown format: " + value + " (njp, csv, txt, bom or json)";
             }
         } else if (TakeValue(arg, "--fields", i, argc, argv, value, error)) {
             command.BomOptionGiven = true;
@@ -280,7 +300,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             command.BomOptionGiven = true;
             command.Bom.Ranges = false;
         } else if (TakeValue(arg, "--encoding", i, argc, argv, value, error)) {
-            command.BomOptionGiven = true;
+            command.EncodingGiven = true;
             if (auto encoding = output::EncodingNamed(value)) {
                 command.Bom.Encoding = *encoding;
             } else if (error.empty()) {
@@ -294,7 +314,10 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         }
     }
     if (command.BomOptionGiven && !command.GroupedList) {
-        SetError(command, "--fields, --no-ranges and --encoding go with --format bom");
+        SetError(command, "--fields and --no-ranges go with --format bom");
+    }
+    if (command.EncodingGiven && !command.GroupedList && !command.JsonResult) {
+        SetError(command, "--encoding goes with --format bom or json");
     }
     return command;
 }
@@ -348,7 +371,10 @@ std::string UsageText() {
            "                   note and the title fields designer, design-date, project,\n"
            "                   design-name, design-number, list-number\n"
            "  --no-ranges      bom: every reference written out (R1, R2, R3, R4)\n"
-           "  --encoding ENC   bom: utf-8 (default), utf-8-bom or cp932\n"
+           "  --encoding ENC   bom and json: utf-8 (default), utf-8-bom or cp932\n"
+           "  --format json    the whole result for scripts (title fields, parts with pins\n"
+           "                   and nets, nets, shorted nets, parts without pins, messages;\n"
+           "                   \"schema_version\" 1) in place of the parts list\n"
            "  --strict         exit with 3 when nets are shorted or parts have no pins\n"
            "  --force          write the files even when a drawing or library failed to read\n"
            "  -v, --verbose    print the reading progress on standard error\n"
@@ -421,16 +447,18 @@ int RunBatchCommand(const CommandLine& command, std::ostream& out, std::ostream&
     }
     state.FinishLoad();
 
-    // The grouped list is a CSV file and takes that layout's name.
+    // The grouped list is a CSV file and takes that layout's name (so does the JSON result).
     const output::PartsListFormat format =
-        command.GroupedList ? output::PartsListFormat::Csv
-                            : command.Format.value_or(static_cast<output::PartsListFormat>(
-                                  std::clamp(state.Options.PListType, 0, 2)));
+        command.GroupedList || command.JsonResult
+            ? output::PartsListFormat::Csv
+            : command.Format.value_or(
+                  static_cast<output::PartsListFormat>(std::clamp(state.Options.PListType, 0, 2)));
     const OutputPlan plan = PlanOutputs(command, state, start, drawings.front(), format);
     // With an output on standard output, the report must not mix into it.
     std::ostream& report = plan.UsesStandardOutput() ? err : out;
-    WriteWhenSound(state, command, plan, format, ui.MessageCount() > 0 && !command.Force, report,
-                   err);
+    const output::RunFindings result{ShortedNets(state), ui.Said()};
+    WriteWhenSound(state, command, plan, format, result, ui.MessageCount() > 0 && !command.Force,
+                   report, err);
 
     int findings = ReportFindings(state, err);
     if (state.PartsList.Count() == 0) {

@@ -34,7 +34,10 @@ struct CommandLine {
     // --format bom: the grouped parts list, with its columns, ranges and encoding.
     bool GroupedList = false;
     output::BomOptions Bom;
-    bool BomOptionGiven = false;  // --fields, --no-ranges or --encoding
+    bool BomOptionGiven = false;  // --fields or --no-ranges
+    // --format json: the whole result as JSON in place of the parts list.
+    bool JsonResult = false;
+    bool EncodingGiven = false;
     std::vector<std::string> Drawings;
     std::string Error;  // set when the command line is not understood
 };

@@ -7,11 +7,13 @@ namespace cli {
 
 void ConsoleUserInterface::ShowMessage(const std::string& text) {
     ++messageCount_;
+    said_.push_back(text);
     err_ << text::Cp932ToUtf8(text) << '\n' << std::flush;
 }
 
 // A warning is not an error: the exit status stays as the run's errors make it.
 void ConsoleUserInterface::ShowWarning(const std::string& text) {
+    said_.push_back(text);
     err_ << "警告: " << text::Cp932ToUtf8(text) << '\n' << std::flush;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "view/UserInterface.h"
 
@@ -16,6 +17,8 @@ class ConsoleUserInterface : public view::UserInterface {
     ConsoleUserInterface(std::ostream& err, bool verbose) : err_(err), verbose_(verbose) {}
 
     int MessageCount() const { return messageCount_; }
+    // Every message and warning of the run so far (CP932), for the JSON result.
+    const std::vector<std::string>& Said() const { return said_; }
 
     void ShowMessage(const std::string& text) override;
     void ShowWarning(const std::string& text) override;
@@ -31,6 +34,7 @@ class ConsoleUserInterface : public view::UserInterface {
 
   private:
     std::ostream& err_;
+    std::vector<std::string> said_;
     bool verbose_;
     int messageCount_ = 0;
     std::array<std::string, view::kStatusPanels> panels_;

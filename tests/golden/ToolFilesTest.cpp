@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// KiCad's netlist of the demo: byte for byte as committed, and read back by an
-// S-expression reader of its own, every net holds the pins of the simple netlist's net.
+// The files for other tools, of the demo: byte for byte as committed, and read back (KiCad's
+// netlist by an S-expression reader of its own, the JSON result with its library), every
+// net holds the pins of the simple netlist's net.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -11,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
+#include "output/JsonResult.h"
 #include "output/KicadNetlist.h"
 #include "support/RunProgram.h"
 #include "support/TableFiles.h"
@@ -157,6 +161,42 @@ TEST(KicadNetlist, TheDemoReadsBackWithTheNetsOfTheSimpleNetlist) {
         ASSERT_TRUE(simple.count(net.Value("name"))) << net.Value("name");
         EXPECT_EQ(nodes, simple.at(net.Value("name"))) << net.Value("name");
     }
+}
+
+// The JSON result of the demo: as committed, and its nets, parts and findings as the
+// netlists and the parts list of the same run have them.
+TEST(JsonResult, TheDemoAsScriptsReadIt) {
+    support::TempDir dir;
+    const fs::path source = VORNEXTRACT_SOURCE_DIR;
+    fs::copy(source / "examples" / "amp", dir.Path() / "amp", fs::copy_options::recursive);
+    auto run = support::RunVornextract(
+        dir.Path(),
+        {"--batch", "--format", "json", "--parts", "amp.json", "--net", "amp.net", "amp/amp.ce2",
+         "amp/amp2.ce2"},
+        {.Env = {{"VORNEXTRACT_HOME", (dir.Path() / "amp" / "home").string()}}});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const std::string bytes = support::ReadBytesFile(dir / "amp.json");
+    EXPECT_EQ(bytes, support::ReadBytesFile((source / "tests/golden/expected/amp.json").string()));
+    const nlohmann::json result = nlohmann::json::parse(bytes);
+    EXPECT_EQ(result["schema_version"], output::kJsonSchemaVersion);
+    EXPECT_EQ(result["titles"]["list_number"], "DA4Z-1207");
+    const auto simple = SimpleNets(support::ReadBytesFile(dir / "amp.net"));
+    ASSERT_EQ(result["nets"].size(), simple.size());
+    for (const auto& net : result["nets"]) {
+        std::set<std::string> pins;
+        for (const auto& pin : net["pins"]) {
+            pins.insert(pin["reference"].get<std::string>() + "_" + pin["pin"].get<std::string>());
+        }
+        EXPECT_EQ(pins, simple.at(net["name"].get<std::string>()));
+    }
+    int listed = 0;
+    for (const auto& part : result["parts"]) {
+        listed += part["in_parts_list"].get<bool>() ? 1 : 0;
+    }
+    EXPECT_EQ(result["parts"].size(), 25u);  // the count the run prints
+    EXPECT_EQ(listed, 21);                   // the lines of the parts list
+    EXPECT_TRUE(result["shorted_nets"].empty());
+    EXPECT_TRUE(result["messages"].empty());
 }
 
 TEST(KicadNetlist, StringsAreEscapedAsKicadReadsThem) {
