@@ -124,6 +124,16 @@ void MainWindowState::FinishLoad() {
     ShowNets();
 }
 
+std::vector<std::pair<std::string, std::string>> MainWindowState::ShortedNets() const {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (int row = 0; row < ErrorNetView->RowCount(); ++row) {
+        if (!ErrorNetView->CellText(row, 1).empty()) {
+            pairs.emplace_back(ErrorNetView->CellText(row, 0), ErrorNetView->CellText(row, 1));
+        }
+    }
+    return pairs;
+}
+
 void MainWindowState::ShowEditedPart(const model::TPartRec& part) {
     partslist::ShowEditedPart(part, *PartsViewA, *PartsViewB, Lookups);
 }

@@ -65,6 +65,8 @@ class MainWindowState : public LoadServices {
     // Shows the net list in NetView and the net count; ErrorNetDispVisible tells whether
     // the shorts panel is to be shown.
     void ShowNets();
+    // The pairs of nets the shorts view names (CP932).
+    std::vector<std::pair<std::string, std::string>> ShortedNets() const;
     // Shows a part's corrected fields in its rows of the parts views.
     void ShowEditedPart(const model::TPartRec& part);
     // Empties the parts, comments and nets with their views before a replacing load.

@@ -214,18 +214,6 @@ void WriteWhenSound(app::MainWindowState& state, const CommandLine& command, con
     }
 }
 
-// The pairs of nets the shorts view names.
-std::vector<std::pair<std::string, std::string>> ShortedNets(const app::MainWindowState& state) {
-    std::vector<std::pair<std::string, std::string>> pairs;
-    const view::ListView& shorts = *state.ErrorNetView;
-    for (int row = 0; row < shorts.RowCount(); ++row) {
-        if (!shorts.CellText(row, 1).empty()) {
-            pairs.emplace_back(shorts.CellText(row, 0), shorts.CellText(row, 1));
-        }
-    }
-    return pairs;
-}
-
 // Shorts and parts that ended without pins, as the window would show them; returns how
 // many there were.
 int ReportFindings(const app::MainWindowState& state, std::ostream& err) {
@@ -456,7 +444,7 @@ int RunBatchCommand(const CommandLine& command, std::ostream& out, std::ostream&
     const OutputPlan plan = PlanOutputs(command, state, start, drawings.front(), format);
     // With an output on standard output, the report must not mix into it.
     std::ostream& report = plan.UsesStandardOutput() ? err : out;
-    const output::RunFindings result{ShortedNets(state), ui.Said()};
+    const output::RunFindings result{state.ShortedNets(), ui.Said()};
     WriteWhenSound(state, command, plan, format, result, ui.MessageCount() > 0 && !command.Force,
                    report, err);
 

@@ -26,6 +26,10 @@ struct TOptionValues {
     int PListType = 0;    // 0 NJP, 1 CSV, 2 TXT
     std::string NetSeparator = "_";
     bool PinCvtEnv = false;
+    // The export menu's grouped parts list and JSON result, kept per folder.
+    std::string ExportFields = "references,quantity,name,maker,footprint";
+    bool ExportRanges = true;
+    std::string ExportEncoding = "utf-8";
 
     bool SerialNetNames() const { return NetNameType == 0; }
 };

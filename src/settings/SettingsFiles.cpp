@@ -18,6 +18,7 @@ constexpr const char* kSystem = "System";
 constexpr const char* kOption = "Option";
 constexpr const char* kTitle = "Title";
 constexpr const char* kView = "View";
+constexpr const char* kExport = "Export";
 constexpr const char* kNameGroup = "NameGroup";
 
 constexpr int kNetNameTypeItems = 2;
@@ -66,6 +67,10 @@ void LoadFolderSettings(const TIniFile& ini, const TSettingsState& state) {
     state.Options.CR_SilkType =
         RadioIndex(ini.ReadInteger(kOption, "CRSilkType", 1), kCRSilkTypeItems, 1);
     LoadGroupChecks(ini, state.Options.NameGroup);
+    const TOptionValues defaults;
+    state.Options.ExportFields = ini.ReadString(kExport, "Fields", defaults.ExportFields);
+    state.Options.ExportRanges = ini.ReadBool(kExport, "Ranges", defaults.ExportRanges);
+    state.Options.ExportEncoding = ini.ReadString(kExport, "Encoding", defaults.ExportEncoding);
 }
 
 void WriteProgramSettings(TIniFile& ini, const TSettingsState& state) {
@@ -97,6 +102,9 @@ void WriteFolderSettings(TIniFile& ini, const TSettingsState& state) {
     ini.WriteString(kOption, "NetSeparator", state.Options.NetSeparator);
     ini.WriteInteger(kOption, "CRSilkType", state.Options.CR_SilkType);
     SaveGroupChecks(ini, state.Options.NameGroup);
+    ini.WriteString(kExport, "Fields", state.Options.ExportFields);
+    ini.WriteBool(kExport, "Ranges", state.Options.ExportRanges);
+    ini.WriteString(kExport, "Encoding", state.Options.ExportEncoding);
 }
 
 // A group's check mark is stored under the group's name. A name that a key line would not

@@ -58,6 +58,15 @@ std::optional<QString> QtDialogService::OpenFile(QWidget* parent, const QString&
     return file;
 }
 
+std::optional<QString> QtDialogService::SaveFile(QWidget* parent, const QString& proposed,
+                                                 const QString& filter) {
+    QString file = QFileDialog::getSaveFileName(parent, QString(), proposed, QtFileFilter(filter));
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    return file;
+}
+
 int QtDialogService::Exec(QDialog& dialog) {
     return dialog.exec();
 }

@@ -173,6 +173,15 @@ void TVornExtracts::BuildMenus() {
     QMenu* file = menuBar()->addMenu(U("ファイル(&F)"));
     OpenBtn = add(file, "開く(&R)", QKeySequence(Qt::CTRL | Qt::Key_R));
     SaveMnu = add(file, "データ保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S));
+    QMenu* exportMenu = file->addMenu(U("エクスポート(&X)"));
+    ExportBomMnu = add(exportMenu, "部品表 (部品ごとにまとめた CSV)(&B)...");
+    ExportJsonMnu = add(exportMenu, "集計結果 (JSON)(&J)...");
+    ExportKicadMnu = add(exportMenu, "KiCad ネットリスト(&K)...");
+    for (auto [item, kind] : {std::pair{ExportBomMnu, ExportKind::GroupedPartsList},
+                              std::pair{ExportJsonMnu, ExportKind::JsonResult},
+                              std::pair{ExportKicadMnu, ExportKind::KicadNetlist}}) {
+        connect(item, &QAction::triggered, this, [this, kind = kind] { ExportClick(kind); });
+    }
     CloseBtn = add(file, "終了(&Q)", QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu* find = menuBar()->addMenu(U("検索(&S)"));
     FindMnu = add(find, "検索(&F)", QKeySequence(Qt::CTRL | Qt::Key_F));

@@ -93,6 +93,9 @@ class TVornExtracts : public QMainWindow {
     // Opens the table's file in the editor of the options; the window stays disabled until
     // the editor has ended and the table is reloaded.
     void EditorMnuClick(app::EditedTable table);
+    // The export menu: a file for another tool, through the same writers and safe save.
+    enum class ExportKind { GroupedPartsList, JsonResult, KicadNetlist };
+    void ExportClick(ExportKind kind);
     // The same when the editor setting names no program here: the desktop's text editor.
     void EditInDesktopEditor(app::EditedTable table, const std::filesystem::path& file);
 
@@ -227,6 +230,9 @@ class TVornExtracts : public QMainWindow {
     QMenu* NameCvtPopup = nullptr;
     QAction* OpenBtn = nullptr;
     QAction* SaveMnu = nullptr;
+    QAction* ExportBomMnu = nullptr;
+    QAction* ExportJsonMnu = nullptr;
+    QAction* ExportKicadMnu = nullptr;
     QAction* CloseBtn = nullptr;
     QAction* FindMnu = nullptr;
     QAction* FindNextMnu = nullptr;

@@ -10,6 +10,8 @@
 #include <QTranslator>
 
 #include "UiFixture.h"
+#include "support/Bytes.h"
+#include "support/TableFiles.h"
 #include "ui/Application.h"
 
 namespace uitest {
@@ -90,6 +92,47 @@ TEST_F(WindowTest, DialogsAreWideEnoughForTheirCaption) {
     dialogs.DialogSteps.push_back(check);
     w.OpenBtnClick();  // parts are loaded: the replace-or-add question first
     EXPECT_EQ(checked, 2);
+}
+
+}  // namespace
+}  // namespace uitest
+
+namespace uitest {
+namespace {
+
+// The export menu proposes names beside the drawing, writes through the same writers, and
+// the folder keeps the grouped list's columns for the next time.
+TEST_F(WindowTest, ExportMenuWritesTheFilesForOtherTools) {
+    ui::TVornExtracts& w = Open({folder.Drawing("boards/one.ce2", {"R1", "R2", "R3"})});
+    const std::string out = folder / "out";
+    dialogs.PromptAnswers.push_back("quantity,references,name");
+    dialogs.SaveAnswers.push_back(QString::fromStdString(out + ".csv"));
+    w.ExportBomMnu->trigger();
+    EXPECT_EQ(dialogs.SaveProposals.back().toStdString(), folder / "boards/one_bom.csv");
+    // The resistors' silk names differ here, so each is a row of its own.
+    EXPECT_EQ(support::ReadBytesFile(out + ".csv"),
+              "Quantity,References,Name\r\n1,R1,R\r\n1,R2,R\r\n1,R3,R\r\n");
+
+    dialogs.SaveAnswers.push_back(QString::fromStdString(out + ".json"));
+    w.ExportJsonMnu->trigger();
+    EXPECT_NE(support::ReadBytesFile(out + ".json").find("\"schema_version\": 1"),
+              std::string::npos);
+    dialogs.SaveAnswers.push_back(QString::fromStdString(out + ".net"));
+    w.ExportKicadMnu->trigger();
+    EXPECT_EQ(support::ReadBytesFile(out + ".net").rfind("(export (version \"E\")", 0), 0u);
+    dialogs.SaveAnswers.push_back("");  // cancelled: nothing
+    w.ExportKicadMnu->trigger();
+
+    // An unknown column is told, and nothing is asked or written.
+    dialogs.PromptAnswers.push_back("name,price");
+    w.ExportBomMnu->trigger();
+    EXPECT_NE(dialogs.Messages.back().toStdString().find("\"price\""), std::string::npos);
+    EXPECT_EQ(dialogs.SaveProposals.size(), 4u);
+
+    w.State.SaveSettings();
+    EXPECT_NE(support::ReadBytesFile(folder / "boards/vornextract.INI")
+                  .find("Fields=quantity,references,name"),
+              std::string::npos);
 }
 
 }  // namespace

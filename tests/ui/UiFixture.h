@@ -52,6 +52,21 @@ class ScriptedDialogs : public ui::DialogService {
     // Each answers one prompt (stored in PromptShown with the value it opened with);
     // with none left the prompt is cancelled.
     std::deque<QString> PromptAnswers;
+    // Each answers one save dialog (an empty name cancels); the proposals are kept.
+    std::deque<QString> SaveAnswers;
+    std::vector<QString> SaveProposals;
+    std::optional<QString> SaveFile(QWidget*, const QString& proposed, const QString&) override {
+        SaveProposals.push_back(proposed);
+        if (SaveAnswers.empty() || SaveAnswers.front().isEmpty()) {
+            if (!SaveAnswers.empty()) {
+                SaveAnswers.pop_front();
+            }
+            return std::nullopt;
+        }
+        QString answer = SaveAnswers.front();
+        SaveAnswers.pop_front();
+        return answer;
+    }
     std::vector<QString> PromptShown;  // "caption|label|value"
     bool Prompt(QWidget*, const QString& caption, const QString& label, QString& value) override {
         PromptShown.push_back(caption + "|" + label + "|" + value);
