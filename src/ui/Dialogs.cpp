@@ -59,11 +59,15 @@ std::optional<QString> QtDialogService::OpenFile(QWidget* parent, const QString&
 }
 
 std::optional<QString> QtDialogService::SaveFile(QWidget* parent, const QString& proposed,
-                                                 const QString& filter) {
-    QString file = QFileDialog::getSaveFileName(parent, QString(), proposed, QtFileFilter(filter));
+                                                 const QString& filter, int& choice) {
+    const QString filters = QtFileFilter(filter);
+    const QStringList items = filters.split(QStringLiteral(";;"));
+    QString selected = items.value(choice);
+    QString file = QFileDialog::getSaveFileName(parent, QString(), proposed, filters, &selected);
     if (file.isEmpty()) {
         return std::nullopt;
     }
+    choice = std::max<int>(0, static_cast<int>(items.indexOf(selected)));
     return file;
 }
 

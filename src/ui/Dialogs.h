@@ -30,9 +30,9 @@ class DialogService {
                         QString& value) = 0;
     // One existing file, or none when cancelled. `filter` is in the "text|pattern" form.
     // The save dialog with a proposed file (folder and name) and its filter; none when
-    // cancelled.
+    // cancelled. `choice` is the filter item shown first and receives the one chosen.
     virtual std::optional<QString> SaveFile(QWidget* parent, const QString& proposed,
-                                            const QString& filter) = 0;
+                                            const QString& filter, int& choice) = 0;
     virtual std::optional<QString> OpenFile(QWidget* parent, const QString& folder,
                                             const QString& filter, const QString& proposed) = 0;
     // Shows one of the program's dialogs modally; the dialog's result code.
@@ -49,8 +49,8 @@ class QtDialogService : public DialogService {
     bool YesNo(QWidget* parent, const QString& caption, const QString& text) override;
     bool Prompt(QWidget* parent, const QString& caption, const QString& label,
                 QString& value) override;
-    std::optional<QString> SaveFile(QWidget* parent, const QString& proposed,
-                                    const QString& filter) override;
+    std::optional<QString> SaveFile(QWidget* parent, const QString& proposed, const QString& filter,
+                                    int& choice) override;
     std::optional<QString> OpenFile(QWidget* parent, const QString& folder, const QString& filter,
                                     const QString& proposed) override;
     int Exec(QDialog& dialog) override;

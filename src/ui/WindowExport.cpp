@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <filesystem>
+#include <iterator>
 
 #include "output/GroupedPartsList.h"
 #include "output/JsonResult.h"
@@ -12,6 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The grouped list and the JSON result offer their encodings as the save dialog's filters,
+// in the order of this table.
+constexpr output::TextEncoding kEncodings[] = {
+    output::TextEncoding::Utf8, output::TextEncoding::Utf8WithBom, output::TextEncoding::Cp932};
+
 struct ExportFile {
     const char* Suffix;  // after the drawing's name
     const char* Filter;
@@ -20,9 +26,13 @@ struct ExportFile {
 ExportFile FileOf(TVornExtracts::ExportKind kind) {
     switch (kind) {
         case TVornExtracts::ExportKind::GroupedPartsList:
-            return {"_bom.csv", "部品表 CSV (*.csv)|*.csv"};
+            return {"_bom.csv",
+                    "CSV UTF-8 (*.csv)|*.csv|CSV UTF-8 BOM 付き (*.csv)|*.csv|"
+                    "CSV Shift-JIS (*.csv)|*.csv"};
         case TVornExtracts::ExportKind::JsonResult:
-            return {".json", "JSON (*.json)|*.json"};
+            return {".json",
+                    "JSON UTF-8 (*.json)|*.json|JSON UTF-8 BOM 付き (*.json)|*.json|"
+                    "JSON Shift-JIS (*.json)|*.json"};
         case TVornExtracts::ExportKind::KicadNetlist:
             break;
     }
@@ -32,7 +42,8 @@ ExportFile FileOf(TVornExtracts::ExportKind kind) {
 }  // namespace
 
 // The name proposed lies beside the drawing read last, named after it; the columns of the
-// grouped list are asked each time, starting from the ones used last in this folder.
+// grouped list are asked each time and the encoding is the save dialog's filter, both
+// starting from the ones used last in this folder.
 void TVornExtracts::ExportClick(ExportKind kind) {
     if (State.PartsList.Count() == 0) {
         return;
@@ -64,10 +75,19 @@ void TVornExtracts::ExportClick(ExportKind kind) {
     const fs::path drawing = fs::path(text::Cp932ToUtf8(State.PreFile));
     const fs::path proposed =
         fs::path(text::Cp932ToUtf8(State.DataDir)) / (drawing.stem().string() + file.Suffix);
+    int choice = 0;
+    for (std::size_t i = 0; i < std::size(kEncodings); ++i) {
+        choice = kEncodings[i] == bom.Encoding ? static_cast<int>(i) : choice;
+    }
     std::optional<QString> chosen = dialogs_.SaveFile(
-        this, QString::fromStdString(proposed.string()), QString::fromUtf8(file.Filter));
+        this, QString::fromStdString(proposed.string()), QString::fromUtf8(file.Filter), choice);
     if (!chosen) {
         return;
+    }
+    if (kind != ExportKind::KicadNetlist && choice >= 0 &&
+        choice < static_cast<int>(std::size(kEncodings))) {
+        bom.Encoding = kEncodings[choice];
+        options.ExportEncoding = output::EncodingName(bom.Encoding);
     }
     const platform::OutputTarget target(fs::path(chosen->toStdString()));
     switch (kind) {

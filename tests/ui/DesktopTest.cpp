@@ -114,7 +114,9 @@ TEST_F(WindowTest, ExportMenuWritesTheFilesForOtherTools) {
               "Quantity,References,Name\r\n1,R1,R\r\n1,R2,R\r\n1,R3,R\r\n");
 
     dialogs.SaveAnswers.push_back(QString::fromStdString(out + ".json"));
+    dialogs.SaveChoices.push_back(1);  // UTF-8 with the byte order mark
     w.ExportJsonMnu->trigger();
+    EXPECT_EQ(support::ReadBytesFile(out + ".json").rfind("\xEF\xBB\xBF{", 0), 0u);
     EXPECT_NE(support::ReadBytesFile(out + ".json").find("\"schema_version\": 1"),
               std::string::npos);
     dialogs.SaveAnswers.push_back(QString::fromStdString(out + ".net"));
@@ -130,9 +132,13 @@ TEST_F(WindowTest, ExportMenuWritesTheFilesForOtherTools) {
     EXPECT_EQ(dialogs.SaveProposals.size(), 4u);
 
     w.State.SaveSettings();
-    EXPECT_NE(support::ReadBytesFile(folder / "boards/vornextract.INI")
-                  .find("Fields=quantity,references,name"),
-              std::string::npos);
+    const std::string kept = support::ReadBytesFile(folder / "boards/vornextract.INI");
+    EXPECT_NE(kept.find("Fields=quantity,references,name"), std::string::npos);
+    EXPECT_NE(kept.find("Encoding=utf-8-bom"), std::string::npos);
+    // The next export starts from the encoding chosen last.
+    dialogs.SaveAnswers.push_back("");
+    w.ExportJsonMnu->trigger();
+    EXPECT_EQ(dialogs.SaveChoicesShown.back(), 1);
 }
 
 }  // namespace

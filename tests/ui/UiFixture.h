@@ -55,8 +55,19 @@ class ScriptedDialogs : public ui::DialogService {
     // Each answers one save dialog (an empty name cancels); the proposals are kept.
     std::deque<QString> SaveAnswers;
     std::vector<QString> SaveProposals;
-    std::optional<QString> SaveFile(QWidget*, const QString& proposed, const QString&) override {
+    // The filter item each save dialog is answered with (-1 or none: the one shown first).
+    std::deque<int> SaveChoices;
+    std::vector<int> SaveChoicesShown;
+    std::optional<QString> SaveFile(QWidget*, const QString& proposed, const QString&,
+                                    int& choice) override {
         SaveProposals.push_back(proposed);
+        SaveChoicesShown.push_back(choice);
+        if (!SaveChoices.empty()) {
+            if (SaveChoices.front() >= 0) {
+                choice = SaveChoices.front();
+            }
+            SaveChoices.pop_front();
+        }
         if (SaveAnswers.empty() || SaveAnswers.front().isEmpty()) {
             if (!SaveAnswers.empty()) {
                 SaveAnswers.pop_front();
