@@ -303,7 +303,7 @@ bool QtUserInterface::Prompt(const std::string& caption, const std::string& labe
     bool lossy = false;
     value = Cp(answer, &lossy);
     if (lossy) {
-        ShowMessage(LossyTextWarning());
+        ShowWarning(LossyTextWarning());
     }
     return true;
 }

@@ -420,7 +420,7 @@ std::string TVornExtracts::Typed(const QString& text) {
     bool lossy = false;
     std::string bytes = Cp(text, &lossy);
     if (lossy) {
-        ui_.ShowMessage(LossyTextWarning());
+        ui_.ShowWarning(LossyTextWarning());
     }
     return bytes;
 }

@@ -60,7 +60,7 @@ void TVornExtracts::ConnectOptions() {
             Cp(edit->text(), &lossy);
             if (lossy && edit->isModified()) {
                 edit->setModified(false);
-                ui_.ShowMessage(LossyTextWarning());
+                ui_.ShowWarning(LossyTextWarning());
             }
         });
     };
