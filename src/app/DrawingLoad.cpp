@@ -8,6 +8,9 @@
 #include <memory>
 
 #include "model/CountTexts.h"
+#include "netlist/Connectivity.h"
+#include "netlist/DrawingLinks.h"
+#include "netlist/PinPlacement.h"
 #include "platform/FileBytes.h"
 #include "reader/DrawingParse.h"
 #include "text/Compare.h"
@@ -76,6 +79,10 @@ class DrawingLoad : private reader::DrawingRecordSink {
             FileError("\n\tが開けません。");
             return;
         }
+        if (t_.Drawings) {
+            drawing_ = std::make_unique<model::DrawingGeometry>();
+            drawing_->FileName = text::Utf8ToCp932(path_.filename().string());
+        }
         t_.Ui.SetProgressText("Read Start");
         FileByteSource source(file.get());
         LoadOpenFile(source);
@@ -124,6 +131,18 @@ class DrawingLoad : private reader::DrawingRecordSink {
         ShowWireCount();
         reader::FillTitleFields(t_.TitleBlock, t_.CommentList, t_.Titles);
         t_.Services.BuildConnectivity(wires_);
+        KeepDrawing();
+    }
+
+    // Linked while the pass's wires and the placed pins are still there to be asked.
+    void KeepDrawing() {
+        if (!drawing_) {
+            return;
+        }
+        netlist::LinkDrawing(*drawing_, wires_, capture_, t_.NetList);
+        capture_ = {};
+        drawing_->Wires.shrink_to_fit();
+        t_.Drawings->push_back(std::move(drawing_));
     }
 
     void ShowWireCount() {
@@ -147,19 +166,68 @@ class DrawingLoad : private reader::DrawingRecordSink {
         }
     }
 
-    void Junction(const std::uint8_t* record) override { wires_.AddJunction(record); }
+    void Junction(const std::uint8_t* record) override {
+        wires_.AddJunction(record);
+        if (drawing_) {
+            drawing_->Junctions.push_back({wires_.Junctions.back(), 0});
+        }
+    }
     void Wire(const std::uint8_t* record) override {
-        wires_.AddWire(record);
+        if (wires_.AddWire(record) && drawing_) {
+            const model::TWireRec& wire = *wires_.Items.back();
+            drawing_->Wires.push_back({wire.First(), wire.Second(), 0});
+            capture_.FileWires.push_back(&wire);
+        }
         ShowWireCount();
         t_.Ui.RepaintStatus();
     }
-    void Label(const std::uint8_t* record) override { wires_.AddLabel(record); }
+    void Label(const std::uint8_t* record) override {
+        wires_.AddLabel(record);
+        if (drawing_) {
+            const model::CCe2Label& label = wires_.Labels.back();
+            const bool tag = label.Kind == model::kKindLabelAlt;
+            drawing_->Labels.push_back(
+                {{label.X, label.Y},
+                 tag,
+                 label.Vertical(),
+                 static_cast<std::int16_t>(tag ? netlist::TagWidth(label.TextLen) : 0),
+                 0,
+                 std::string(label.LabelText())});
+        }
+    }
     void Comment(std::int16_t x, std::int16_t y, std::string_view text) override {
         t_.CommentList.AddComment(x, y, text);
+        if (drawing_) {
+            drawing_->Comments.push_back({{x, y}, t_.CommentList.Items.back().Text});
+        }
+    }
+
+    void KeepPart(const model::CCe2Part& record, const AddedPart& added) {
+        model::DrawingPart part;
+        part.At = {record.X, record.Y};
+        part.Dir = record.Dir;
+        if (auto size = t_.Services.SymbolSizeOf(record.LibNameText())) {
+            part.HasBody = true;
+            part.Body = netlist::BodyRect(size->Width, size->Height, record.Dir, part.At);
+        }
+        part.Head = added.Head;
+        part.Ref = std::string(record.RefText());
+        part.Name = std::string(added.Unit->PartNameText());
+        const auto index = static_cast<std::int32_t>(drawing_->Parts.size());
+        drawing_->Parts.push_back(std::move(part));
+        for (const model::TPinRec* pin : added.Pins) {
+            drawing_->Pins.push_back(
+                {{pin->X, pin->Y}, {pin->X, pin->Y}, 0, index, pin->PinNumber.str()});
+            capture_.PlacedPins.push_back(pin);
+        }
     }
 
     void Part(const model::CCe2Part& record) override {
-        model::TPartRec* part = t_.Services.AddPart(record);
+        const AddedPart added = t_.Services.AddPart(record);
+        model::TPartRec* part = added.Unit;
+        if (part && drawing_) {
+            KeepPart(record, added);
+        }
         if (part) {
             const std::string& prefix = t_.Options.PartsListPreFix;
             std::string_view cvtName = part->CvtNameText();
@@ -181,6 +249,8 @@ class DrawingLoad : private reader::DrawingRecordSink {
     std::string shown_;  // CP932
     fs::path path_;
     model::TWireList wires_;
+    std::unique_ptr<model::DrawingGeometry> drawing_;
+    netlist::DrawingCapture capture_;
 };
 
 }  // namespace

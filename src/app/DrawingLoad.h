@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Ce2Records.h"
 #include "model/CommentList.h"
+#include "model/DrawingGeometry.h"
 #include "model/NetList.h"
 #include "model/PartRec.h"
 #include "model/PartsList.h"
@@ -21,6 +23,14 @@
 // libraries, tables and settings of its folder brought in, its parts filed and its wires
 // joined, and every failure told to the user.
 namespace app {
+
+// A part record as filed: the new record, the head of its physical part (itself unless it
+// is a further unit) and the pins placed for it, which the head holds.
+struct AddedPart {
+    model::TPartRec* Unit = nullptr;
+    model::TPartRec* Head = nullptr;
+    std::vector<model::TPinRec*> Pins;
+};
 
 // What loading a drawing hands to the rest of the program: libraries, name tables,
 // settings, the parts list and connectivity. MainWindowState implements it; a test can
@@ -36,8 +46,8 @@ class LoadServices {
     virtual void LoadDrawingNameTable() = 0;
     virtual void LoadSettings() = 0;
     // Creates the part from its file record, converts its name, looks up its maker, files
-    // it into the parts list and places its pins; returns the new record.
-    virtual model::TPartRec* AddPart(const model::CCe2Part& record) = 0;
+    // it into the parts list and places its pins.
+    virtual AddedPart AddPart(const model::CCe2Part& record) = 0;
     // Joins the file's geometry with the parts' new pins into this file's nets.
     virtual void BuildConnectivity(model::TWireList& wires) = 0;
 };
@@ -58,6 +68,8 @@ struct DrawingLoadTarget {
     std::filesystem::path& Folder;
     view::UserInterface& Ui;
     LoadServices& Services;
+    // Where the drawing's geometry goes, linked to its nets; null when nothing will show it.
+    model::DrawingList* Drawings = nullptr;
 };
 
 // Loads one drawing file into the target, adding to what earlier files left there.

@@ -32,8 +32,19 @@ MainWindowState::~MainWindowState() {
 
 void MainWindowState::ReadDrawing(const fs::path& file, const std::string& shownName) {
     inputFiles_.Add(file);
-    DrawingLoadTarget target{PartsList, NetList, CommentList, Options, Titles, TitleBlock,
-                             DataDir,   PreFile, NotSaved,    folder_, ui_,    *this};
+    DrawingLoadTarget target{PartsList,
+                             NetList,
+                             CommentList,
+                             Options,
+                             Titles,
+                             TitleBlock,
+                             DataDir,
+                             PreFile,
+                             NotSaved,
+                             folder_,
+                             ui_,
+                             *this,
+                             KeepDrawings ? &Drawings : nullptr};
     const AlgorithmSet::DrawingScope drawing(algorithms_);
     LoadDrawing(file, target, shownName);
     std::error_code ec;
@@ -104,11 +115,18 @@ void MainWindowState::SaveSettings() {
     }
 }
 
-model::TPartRec* MainWindowState::AddPart(const model::CCe2Part& record) {
-    auto placePins = [this](model::TPartRec& head, model::TPartRec& unit) {
+AddedPart MainWindowState::AddPart(const model::CCe2Part& record) {
+    AddedPart added;
+    auto placePins = [this, &added](model::TPartRec& head, model::TPartRec& unit) {
+        const std::size_t before = head.Pins.size();
         netlist::PlacePins(unit, LibList, head);
+        added.Head = &head;
+        for (std::size_t i = before; i < head.Pins.size(); ++i) {
+            added.Pins.push_back(head.Pins[i].get());
+        }
     };
-    return algorithms_.AddPart(PartsList, record, Lookups, placePins);
+    added.Unit = algorithms_.AddPart(PartsList, record, Lookups, placePins);
+    return added;
 }
 
 void MainWindowState::BuildConnectivity(model::TWireList& wires) {
@@ -150,7 +168,8 @@ void MainWindowState::UseUnshownViews() {
 void MainWindowState::ClearAll() {
     ErrorNetView->Clear();
     ShortHeaderShown = false;
-    NetList.Clear();  // nets list pins of the parts: they go first
+    Drawings.clear();  // the drawings point at nets and parts
+    NetList.Clear();   // nets list pins of the parts: they go first
     partslist::ClearParts(PartsList, *PartsViewA, *PartsViewB, ui_);
     CommentList.Clear();
     NetView->Clear();

@@ -98,6 +98,10 @@ class MainWindowState : public LoadServices {
     library::TLibList LibList;
     model::TNetList NetList;
     model::TCommentList CommentList;
+    // The geometry of each drawing read, in reading order, linked to the nets and parts.
+    model::DrawingList Drawings;
+    // Whether drawings keep their geometry: the batch command asks for it only for pictures.
+    bool KeepDrawings = true;
     settings::TOptionValues Options;
     settings::TWindowLayout Layout;
     tables::TConversionTables Tables;
@@ -126,7 +130,7 @@ class MainWindowState : public LoadServices {
     std::optional<reader::SymbolSize> SymbolSizeOf(std::string_view libName) override;
     void LoadDrawingNameTable() override;
     void LoadSettings() override;
-    model::TPartRec* AddPart(const model::CCe2Part& record) override;
+    AddedPart AddPart(const model::CCe2Part& record) override;
     void BuildConnectivity(model::TWireList& wires) override;
 
   private:

@@ -132,6 +132,43 @@ std::string Lb3PinNumber(const model::TPartRec& part, std::string_view pinText) 
 
 }  // namespace
 
+namespace {
+
+// A point of a symbol (grid units, relative to the part's position) turned by the part's
+// quarter turns and then mirrored. Pins and the body go through the same steps, so a pin
+// always stays on the side of the body it was drawn on.
+void TurnAndMirror(long& x, long& y, long w, long h, std::uint8_t dir) {
+    const int rotation = dir & 3;
+    const long x0 = x;
+    const long y0 = y;
+    switch (rotation) {
+        case 1:
+            x = -h - y0;
+            y = x0;
+            break;
+        case 2:
+            x = -w - x0;
+            y = -h - y0;
+            break;
+        case 3:
+            x = y0;
+            y = -w - x0;
+            break;
+        default:
+            break;
+    }
+    if ((dir & 4) != 0) {
+        const long flip = (rotation == 0 || rotation == 2) ? w : h;
+        x = -flip - x;
+    }
+}
+
+std::int16_t ToDrawing(long grid, std::int16_t origin) {
+    return static_cast<std::int16_t>(10 * grid + origin);
+}
+
+}  // namespace
+
 model::TPoint PinPosition(PinSide side, int offset, int width, int height, std::uint8_t dir,
                           model::TPoint partPosition) {
     const long w = width;
@@ -157,31 +194,18 @@ model::TPoint PinPosition(PinSide side, int offset, int width, int height, std::
             y = 1;
             break;
     }
-    const int rotation = dir & 3;
-    const long x0 = x;
-    const long y0 = y;
-    switch (rotation) {
-        case 1:
-            x = -h - y0;
-            y = x0;
-            break;
-        case 2:
-            x = -w - x0;
-            y = -h - y0;
-            break;
-        case 3:
-            x = y0;
-            y = -w - x0;
-            break;
-        default:
-            break;
-    }
-    if ((dir & 4) != 0) {
-        const long flip = (rotation == 0 || rotation == 2) ? w : h;
-        x = -flip - x;
-    }
-    return {static_cast<std::int16_t>(10 * x + partPosition.X),
-            static_cast<std::int16_t>(10 * y + partPosition.Y)};
+    TurnAndMirror(x, y, w, h, dir);
+    return {ToDrawing(x, partPosition.X), ToDrawing(y, partPosition.Y)};
+}
+
+model::DrawingRect BodyRect(int width, int height, std::uint8_t dir, model::TPoint partPosition) {
+    long x1 = -width, y1 = -height, x2 = 0, y2 = 0;
+    TurnAndMirror(x1, y1, width, height, dir);
+    TurnAndMirror(x2, y2, width, height, dir);
+    model::DrawingRect body = model::DrawingRect::Nothing();
+    body.Include(model::TPoint{ToDrawing(x1, partPosition.X), ToDrawing(y1, partPosition.Y)});
+    body.Include(model::TPoint{ToDrawing(x2, partPosition.X), ToDrawing(y2, partPosition.Y)});
+    return body;
 }
 
 std::string PinNumberText(std::uint16_t pinNoWord) {

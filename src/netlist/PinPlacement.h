@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "library/LibList.h"
+#include "model/DrawingGeometry.h"
 #include "model/PartRec.h"
 #include "model/Point.h"
 
@@ -18,6 +19,10 @@ enum class PinSide { Left = 0, Top = 1, Right = 2, Bottom = 3 };
 // the part's position (16-bit results, as the drawing stores them).
 model::TPoint PinPosition(PinSide side, int offset, int width, int height, std::uint8_t dir,
                           model::TPoint partPosition);
+
+// The body of a symbol of `width` x `height` grid units, turned and mirrored as its pins
+// are, in drawing units: the pins stand one grid unit outside it.
+model::DrawingRect BodyRect(int width, int height, std::uint8_t dir, model::TPoint partPosition);
 
 // A binary library's pin number word as text: "A12" for letter code 1 and number 12, "7"
 // without a letter.

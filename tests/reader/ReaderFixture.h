@@ -52,10 +52,10 @@ class RecordingServices : public app::LoadServices {
         FolderAtNameTable = Folder->string();
     }
     void LoadSettings() override { Calls.push_back("LoadSettings"); }
-    model::TPartRec* AddPart(const model::CCe2Part& record) override {
+    app::AddedPart AddPart(const model::CCe2Part& record) override {
         Calls.push_back("AddPart");
         Parts->Items.push_back(std::make_unique<model::TPartRec>(record));
-        return Parts->Items.back().get();
+        return {Parts->Items.back().get(), Parts->Items.back().get(), {}};
     }
     void BuildConnectivity(model::TWireList& wires) override {
         Calls.push_back("BuildConnectivity");

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "netlist/DrawingLinks.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+
+#include "text/Compare.h"
+
+namespace netlist {
+namespace {
+
+using model::GroupNo;
+
+// The wires of the pass along one line, for the labels: a vertical label names the
+// vertical wires through its anchor, a horizontal one the horizontal wires. A stub is both.
+class WiresOnLines {
+  public:
+    explicit WiresOnLines(const model::TWireList& wires) {
+        for (const auto& w : wires.Items) {
+            if (w->X1 == w->X2) {
+                vertical_.push_back(w.get());
+            }
+            if (w->Y1 == w->Y2) {
+                horizontal_.push_back(w.get());
+            }
+        }
+        std::sort(vertical_.begin(), vertical_.end(),
+                  [](auto* a, auto* b) { return a->X1 < b->X1; });
+        std::sort(horizontal_.begin(), horizontal_.end(),
+                  [](auto* a, auto* b) { return a->Y1 < b->Y1; });
+    }
+
+    GroupNo GroupAt(model::TPoint at, bool vertical) const {
+        const auto& line = vertical ? vertical_ : horizontal_;
+        const std::int16_t key = vertical ? at.X : at.Y;
+        const std::int16_t along = vertical ? at.Y : at.X;
+        auto first = std::lower_bound(line.begin(), line.end(), key, [vertical](auto* w, auto k) {
+            return (vertical ? w->X1 : w->Y1) < k;
+        });
+        for (auto it = first; it != line.end() && (vertical ? (*it)->X1 : (*it)->Y1) == key; ++it) {
+            const std::int16_t from = vertical ? (*it)->Y1 : (*it)->X1;
+            const std::int16_t to = vertical ? (*it)->Y2 : (*it)->X2;
+            if (from <= along && along <= to) {
+                return (*it)->NetNo;
+            }
+        }
+        return 0;
+    }
+
+  private:
+    std::vector<const model::TWireRec*> vertical_;
+    std::vector<const model::TWireRec*> horizontal_;
+};
+
+// The group of every wire end of the pass. Ends that meet are joined, so a point has one.
+class GroupsAtEnds {
+  public:
+    explicit GroupsAtEnds(const model::TWireList& wires) {
+        ends_.reserve(wires.Items.size() * 2);
+        for (const auto& w : wires.Items) {
+            ends_.emplace(w->First().Packed(), w->NetNo);
+            ends_.emplace(w->Second().Packed(), w->NetNo);
+        }
+    }
+    GroupNo At(model::TPoint p) const {
+        auto it = ends_.find(p.Packed());
+        return it == ends_.end() ? 0 : it->second;
+    }
+
+  private:
+    std::unordered_map<std::uint32_t, GroupNo> ends_;
+};
+
+// The net named `name` in the sorted list, or null.
+model::TNetRec* NetNamed(const model::TNetList& nets, std::string_view name) {
+    auto at = std::lower_bound(nets.Items.begin(), nets.Items.end(), name,
+                               [](const auto& net, std::string_view n) {
+                                   return text::CompareAsciiNoCase(net->NetName, n) < 0;
+                               });
+    return at != nets.Items.end() && text::EqualAsciiNoCase((*at)->NetName, name) ? at->get()
+                                                                                  : nullptr;
+}
+
+// Groups named as the nets are: by the first named wire of the group in list order, the
+// group shorted when a later one carries another name.
+void NameGroups(model::DrawingGeometry& drawing, const model::TWireList& wires,
+                const model::TNetList& nets) {
+    std::vector<std::string_view> names(drawing.Groups.size());
+    for (const auto& w : wires.Items) {
+        if (w->LabelName.empty() || w->NetNo <= 0) {
+            continue;
+        }
+        std::string_view& name = names[static_cast<std::size_t>(w->NetNo)];
+        if (name.empty()) {
+            name = w->LabelName.View();
+        } else if (!text::EqualAsciiNoCase(name, w->LabelName.View())) {
+            drawing.Groups[static_cast<std::size_t>(w->NetNo)].Shorted = true;
+        }
+    }
+    for (std::size_t g = 1; g < names.size(); ++g) {
+        if (!drawing.Groups[g].Net && !names[g].empty()) {
+            drawing.Groups[g].Net = NetNamed(nets, names[g]);
+        }
+    }
+}
+
+// The point of the body's outline nearest to a pin outside it: where the pin's line ends.
+model::TPoint EdgeToward(const model::DrawingRect& body, model::TPoint pin) {
+    auto clamp = [](std::int32_t v, std::int32_t lo, std::int32_t hi) {
+        return static_cast<std::int16_t>(std::clamp(v, lo, hi));
+    };
+    return {clamp(pin.X, body.Left, body.Right), clamp(pin.Y, body.Top, body.Bottom)};
+}
+
+}  // namespace
+
+void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
+                 const DrawingCapture& capture, const model::TNetList& nets) {
+    GroupNo groups = 0;
+    for (const auto& w : wires.Items) {
+        groups = std::max(groups, w->NetNo);
+    }
+    drawing.Groups.assign(static_cast<std::size_t>(groups) + 1, model::DrawingGroup{});
+    const GroupsAtEnds ends(wires);
+
+    for (std::size_t i = 0; i < drawing.Pins.size() && i < capture.PlacedPins.size(); ++i) {
+        model::DrawingPin& pin = drawing.Pins[i];
+        const model::TPinRec& placed = *capture.PlacedPins[i];
+        pin.Group = placed.Stubbed ? ends.At(pin.At) : 0;
+        if (placed.Net && pin.Group > 0) {
+            drawing.Groups[static_cast<std::size_t>(pin.Group)].Net = placed.Net;
+        }
+        const model::DrawingPart& part = drawing.Parts[static_cast<std::size_t>(pin.Part)];
+        pin.BodyEdge = part.HasBody ? EdgeToward(part.Body, pin.At) : pin.At;
+    }
+    NameGroups(drawing, wires, nets);
+
+    for (std::size_t i = 0; i < drawing.Wires.size() && i < capture.FileWires.size(); ++i) {
+        drawing.Wires[i].Group = capture.FileWires[i]->NetNo;
+    }
+    for (model::DrawingJunction& j : drawing.Junctions) {
+        j.Group = ends.At(j.At);
+    }
+    const WiresOnLines lines(wires);
+    for (model::DrawingLabel& label : drawing.Labels) {
+        if (label.IsTag) {
+            label.Group = ends.At(label.At);
+            if (label.Group == 0) {
+                label.Group =
+                    ends.At({static_cast<std::int16_t>(label.At.X + label.Width), label.At.Y});
+            }
+        } else {
+            label.Group = lines.GroupAt(label.At, label.Vertical);
+        }
+    }
+}
+
+void DrawingMarks::FindShorts(const model::DrawingList& drawings) {
+    ShortedNets.clear();
+    for (const auto& drawing : drawings) {
+        for (const model::DrawingGroup& group : drawing->Groups) {
+            if (group.Shorted && group.Net) {
+                ShortedNets.insert(group.Net);
+            }
+        }
+    }
+}
+
+ItemLook DrawingMarks::GroupLook(const model::DrawingGeometry& drawing,
+                                 model::GroupNo group) const {
+    const model::TNetRec* net = drawing.NetOf(group);
+    if (net && HighlightedNets.count(net)) {
+        return ItemLook::Highlighted;
+    }
+    if (drawing.ShortedGroup(group) || (net && ShortedNets.count(net))) {
+        return ItemLook::Shorted;
+    }
+    return ItemLook::Plain;
+}
+
+ItemLook DrawingMarks::PinLook(const model::DrawingGeometry& drawing,
+                               const model::DrawingPin& pin) const {
+    ItemLook look = GroupLook(drawing, pin.Group);
+    if (look == ItemLook::Plain && !drawing.NetOf(pin.Group)) {
+        return ItemLook::Unconnected;
+    }
+    return look;
+}
+
+ItemLook DrawingMarks::PartLook(const model::DrawingPart& part) const {
+    return part.Head && part.Head == HighlightedPart ? ItemLook::Highlighted : ItemLook::Plain;
+}
+
+}  // namespace netlist
