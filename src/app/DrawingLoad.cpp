@@ -81,6 +81,7 @@ class DrawingLoad : private reader::DrawingRecordSink {
         }
         if (t_.Drawings) {
             drawing_ = std::make_unique<model::DrawingGeometry>();
+            drawing_->Path = path_;
             drawing_->FileName = text::Utf8ToCp932(path_.filename().string());
         }
         t_.Ui.SetProgressText("Read Start");

@@ -7,6 +7,7 @@
 #include "netlist/Connectivity.h"
 #include "netlist/NetBuilder.h"
 #include "netlist/PinPlacement.h"
+#include "output/DrawingSvg.h"
 #include "output/KicadNetlist.h"
 #include "output/NetlistFiles.h"
 #include "partslist/PartsListBuilder.h"
@@ -204,7 +205,8 @@ bool MainWindowState::MayTakeOutput(const platform::OutputTarget& target) {
 }
 
 bool MainWindowState::SaveOutput(const platform::OutputTarget& target,
-                                 const std::function<void(output::ByteSink&)>& write) {
+                                 const std::function<void(output::ByteSink&)>& write,
+                                 bool savesData) {
     if (!MayTakeOutput(target)) {
         return false;
     }
@@ -218,7 +220,7 @@ bool MainWindowState::SaveOutput(const platform::OutputTarget& target,
     WarnOfReplacedTexts();
     switch (result) {
         case platform::SaveResult::Saved:
-            NotSaved = false;
+            NotSaved = NotSaved && !savesData;
             return true;
         case platform::SaveResult::CannotCreate:
             ui_.ShowMessage(shown + text::Sj("\n\tが作成出来ません。"));
@@ -268,6 +270,14 @@ bool MainWindowState::WriteSimpleNetFile(const platform::OutputTarget& target) {
     return SaveOutput(target, [&](output::ByteSink& out) {
         output::WriteSimpleNet(out, PartsList, NetList, pinName, &replacedTexts_);
     });
+}
+
+bool MainWindowState::WriteDrawingPicture(const platform::OutputTarget& target,
+                                          const model::DrawingGeometry& drawing,
+                                          const netlist::DrawingMarks& marks) {
+    return SaveOutput(
+        target, [&](output::ByteSink& out) { output::WriteDrawingSvg(out, drawing, marks); },
+        false);
 }
 
 bool MainWindowState::WriteKicadNetFile(const platform::OutputTarget& target) {

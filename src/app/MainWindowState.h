@@ -13,6 +13,7 @@
 #include "model/NetList.h"
 #include "model/PartsList.h"
 #include "model/TitleFields.h"
+#include "netlist/DrawingLinks.h"
 #include "netlist/PinConversion.h"
 #include "output/ByteSink.h"
 #include "output/GroupedPartsList.h"
@@ -87,6 +88,11 @@ class MainWindowState : public LoadServices {
     bool WriteJsonResultFile(const platform::OutputTarget& target,
                              const output::RunFindings& findings, output::TextEncoding encoding);
     bool WriteProtelNetFile(const platform::OutputTarget& target);
+    // A picture of one drawing (SVG) with the marks given; it leaves the not-saved flag as
+    // it was, since it saves none of the data.
+    bool WriteDrawingPicture(const platform::OutputTarget& target,
+                             const model::DrawingGeometry& drawing,
+                             const netlist::DrawingMarks& marks);
     // False, and the user told, when the target is one of the files this run read (a
     // drawing, a library, a conversion table), under whatever name: an output must never
     // replace what it was made from.
@@ -138,7 +144,7 @@ class MainWindowState : public LoadServices {
     platform::OutputTarget InDrawingFolder(const platform::OutputTarget& target) const;
     // Writes an output file as its bytes are made.
     bool SaveOutput(const platform::OutputTarget& target,
-                    const std::function<void(output::ByteSink&)>& write);
+                    const std::function<void(output::ByteSink&)>& write, bool savesData = true);
     // The conversion tables just loaded, as inputs of the run.
     void NoteTableFiles();
     // Warns of the parts and nets whose control bytes the last output replaced.

@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <new>
+#include <set>
 #include <string_view>
 
 #include "app/MainWindowState.h"
 #include "app/ProgramVersion.h"
 #include "cli/ConsoleUserInterface.h"
 #include "model/CountTexts.h"
+#include "netlist/DrawingLinks.h"
 #include "output/OutputNames.h"
 #include "partslist/PartsViews.h"
 #include "platform/KeyStore.h"
@@ -71,6 +73,7 @@ fs::path Absolute(const std::string& name, const fs::path& base) {
 struct PlannedOutput {
     platform::OutputTarget Target;
     bool Derived = false;
+    std::size_t Drawing = 0;  // a picture's drawing, in reading order
 };
 
 // What the outputs are called and where they go.
@@ -79,6 +82,9 @@ struct OutputPlan {
     std::optional<PlannedOutput> Net;
     std::optional<PlannedOutput> Protel;
     std::optional<PlannedOutput> Kicad;
+    // One picture per drawing, and what they mark.
+    std::vector<PlannedOutput> Pictures;
+    netlist::DrawingMarks Marks;
 
     std::vector<const PlannedOutput*> All() const {
         std::vector<const PlannedOutput*> all;
@@ -86,6 +92,9 @@ struct OutputPlan {
             if (*output) {
                 all.push_back(&**output);
             }
+        }
+        for (const PlannedOutput& picture : Pictures) {
+            all.push_back(&picture);
         }
         return all;
     }
@@ -183,15 +192,57 @@ void WriteOutputs(app::MainWindowState& state, const CommandLine& command, const
     if (plan.Kicad) {
         list(state.WriteKicadNetFile(plan.Kicad->Target), *plan.Kicad);
     }
+    for (const PlannedOutput& picture : plan.Pictures) {
+        std::error_code ec;
+        fs::create_directories(picture.Target.Path.parent_path(), ec);  // a failure is told below
+        list(
+            state.WriteDrawingPicture(picture.Target, *state.Drawings[picture.Drawing], plan.Marks),
+            picture);
+    }
 }
 
-// The files named on the command line, else the names the save dialog would propose.
+// A picture per drawing in the --svg folder, named after the drawing; a name met before
+// gets "-2", "-3", ... The marks: the shorts, and the nets --highlight names; a name that
+// is no net is warned of and counted as a finding.
+void PlanPictures(OutputPlan& plan, const CommandLine& command, const app::MainWindowState& state,
+                  const fs::path& start, std::ostream& err, int& findings) {
+    if (!command.SvgFolder) {
+        return;
+    }
+    const fs::path folder = Absolute(*command.SvgFolder, start);
+    std::set<std::string> taken;
+    for (std::size_t i = 0; i < state.Drawings.size(); ++i) {
+        const std::string stem = state.Drawings[i]->Path.stem().string();
+        std::string name = stem + ".svg";
+        for (int n = 2; !taken.insert(name).second; ++n) {
+            name = stem + "-" + std::to_string(n) + ".svg";
+        }
+        plan.Pictures.push_back({folder / name, true, i});
+    }
+    plan.Marks.FindShorts(state.Drawings);
+    for (const std::string& name : command.Highlights) {
+        if (const model::TNetRec* net = netlist::NetNamed(state.NetList, text::Utf8ToCp932(name))) {
+            plan.Marks.HighlightedNets.insert(net);
+        } else {
+            err << "警告: ネット " << name << " はありません (--highlight)\n";
+            ++findings;
+        }
+    }
+}
+
+// The files named on the command line, else the names the save dialog would propose. A
+// run asking for pictures only writes pictures only.
 OutputPlan PlanOutputs(const CommandLine& command, const app::MainWindowState& state,
                        const fs::path& start, const fs::path& firstDrawing,
                        output::PartsListFormat format) {
-    if (command.PartsFile || command.NetFile || command.ProtelFile || command.KicadFile) {
-        return {GivenOutput(command.PartsFile, start), GivenOutput(command.NetFile, start),
-                GivenOutput(command.ProtelFile, start), GivenOutput(command.KicadFile, start)};
+    if (command.PartsFile || command.NetFile || command.ProtelFile || command.KicadFile ||
+        command.SvgFolder) {
+        OutputPlan plan;
+        plan.Parts = GivenOutput(command.PartsFile, start);
+        plan.Net = GivenOutput(command.NetFile, start);
+        plan.Protel = GivenOutput(command.ProtelFile, start);
+        plan.Kicad = GivenOutput(command.KicadFile, start);
+        return plan;
     }
     return ProposedOutputs(state, firstDrawing, format);
 }
@@ -287,6 +338,10 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         } else if (arg == "--no-ranges") {
             command.BomOptionGiven = true;
             command.Bom.Ranges = false;
+        } else if (TakeValue(arg, "--svg", i, argc, argv, value, error)) {
+            command.SvgFolder = value;
+        } else if (TakeValue(arg, "--highlight", i, argc, argv, value, error)) {
+            command.Highlights.push_back(value);
         } else if (TakeValue(arg, "--encoding", i, argc, argv, value, error)) {
             command.EncodingGiven = true;
             if (auto encoding = output::EncodingNamed(value)) {
@@ -303,6 +358,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     }
     if (command.BomOptionGiven && !command.GroupedList) {
         SetError(command, "--fields and --no-ranges go with --format bom");
+    }
+    if (!command.Highlights.empty() && !command.SvgFolder) {
+        SetError(command, "--highlight goes with --svg");
     }
     if (command.EncodingGiven && !command.GroupedList && !command.JsonResult) {
         SetError(command, "--encoding goes with --format bom or json");
@@ -363,6 +421,9 @@ std::string UsageText() {
            "  --format json    the whole result for scripts (title fields, parts with pins\n"
            "                   and nets, nets, shorted nets, parts without pins, messages;\n"
            "                   \"schema_version\" 1) in place of the parts list\n"
+           "  --svg FOLDER     write a picture of each drawing to FOLDER/DRAWING.svg: shorted\n"
+           "                   nets in red, unconnected pins ringed in orange\n"
+           "  --highlight NET  with --svg: draw the net NET in blue above the rest (repeatable)\n"
            "  --strict         exit with 3 when nets are shorted or parts have no pins\n"
            "  --force          write the files even when a drawing or library failed to read\n"
            "  -v, --verbose    print the reading progress on standard error\n"
@@ -370,8 +431,8 @@ std::string UsageText() {
            "  -V, --version    show the version and exit\n"
            "  --               treat every later argument as a drawing\n"
            "\n"
-           "Without --parts, --net, --protel and --kicad the first three are written under the "
-           "names\n"
+           "Without --parts, --net, --protel, --kicad and --svg the first three are written "
+           "under the names\n"
            "the save dialog proposes: the parts list number (from the drawing) or the first\n"
            "drawing's name with the layout's extension, DRAWING.net and DRAWING_Protel.net.\n"
            "A FILE of - is standard output (the list and counts then go to standard error).\n"
@@ -387,6 +448,8 @@ std::string UsageText() {
            "  vornextract --batch --format bom --fields references,quantity,name,note \\\n"
            "      --no-ranges --encoding utf-8-bom --parts - board.ce2\n"
            "  vornextract --batch --format json --parts - board.ce2 | jq '.nets | length'\n"
+           "  vornextract --batch --svg pictures --highlight VCC --highlight GND board.ce2\n"
+           "      pictures/board.svg\n"
            "  vornextract --batch --kicad board.kicad.net board.ce2\n"
            "      (export (version \"E\") ... (comp (ref \"R1\") (value \"RK73B1JT103J\")\n"
            "      (footprint \"Resistor_SMD:R_0603_1608Metric\") ...)\n"
@@ -439,6 +502,7 @@ int RunBatchCommand(const CommandLine& command, std::ostream& out, std::ostream&
     ConsoleUserInterface ui(err, command.Verbose);
     app::MainWindowState state(ui, app::AlgorithmSet::Kind::Indexed, start);
     state.UseUnshownViews();
+    state.KeepDrawings = command.SvgFolder.has_value();
     state.LoadSettings();
     state.CreateTables();
     for (std::size_t i = 0; i < drawings.size(); ++i) {
@@ -452,14 +516,16 @@ int RunBatchCommand(const CommandLine& command, std::ostream& out, std::ostream&
             ? output::PartsListFormat::Csv
             : command.Format.value_or(
                   static_cast<output::PartsListFormat>(std::clamp(state.Options.PListType, 0, 2)));
-    const OutputPlan plan = PlanOutputs(command, state, start, drawings.front(), format);
+    OutputPlan plan = PlanOutputs(command, state, start, drawings.front(), format);
+    int findings = 0;
+    PlanPictures(plan, command, state, start, err, findings);
     // With an output on standard output, the report must not mix into it.
     std::ostream& report = plan.UsesStandardOutput() ? err : out;
     const output::RunFindings result{state.ShortedNets(), ui.Said()};
     WriteWhenSound(state, command, plan, format, result, ui.MessageCount() > 0 && !command.Force,
                    report, err);
 
-    int findings = ReportFindings(state, err);
+    findings += ReportFindings(state, err);
     if (state.PartsList.Count() == 0) {
         err << "警告: 部品がないため、ファイルは書き込んでいません\n";
         ++findings;

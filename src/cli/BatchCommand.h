@@ -38,6 +38,9 @@ struct CommandLine {
     // --format json: the whole result as JSON in place of the parts list.
     bool JsonResult = false;
     bool EncodingGiven = false;
+    // --svg: a picture of each drawing into this folder, the --highlight nets marked.
+    std::optional<std::string> SvgFolder;
+    std::vector<std::string> Highlights;  // as typed (UTF-8)
     std::vector<std::string> Drawings;
     std::string Error;  // set when the command line is not understood
 };

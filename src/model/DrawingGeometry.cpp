@@ -2,6 +2,7 @@
 #include "model/DrawingGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace model {
 
@@ -48,10 +49,7 @@ DrawingRect DrawingGeometry::Bounds() const {
         r.Include(l.At);
     }
     for (const DrawingPart& p : Parts) {
-        r.Include(p.At);
-        if (p.HasBody) {
-            r.Include(p.Body);
-        }
+        r.Include(p.Outline());
     }
     for (const DrawingPin& p : Pins) {
         r.Include(p.At);
@@ -89,6 +87,131 @@ std::size_t DrawingGeometry::MemoryBytes() const {
         bytes += heap(c.Text);
     }
     return bytes;
+}
+
+namespace {
+
+double DistanceToSegment(double x, double y, TPoint a, TPoint b) {
+    const double dx = b.X - a.X;
+    const double dy = b.Y - a.Y;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0 ? ((x - a.X) * dx + (y - a.Y) * dy) / length2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(x - (a.X + t * dx), y - (a.Y + t * dy));
+}
+
+// The nearest of `items` within `reach`, by the distance `distance` gives.
+template <class Items, class Distance>
+bool Nearest(const Items& items, double reach, Distance distance, std::size_t& index) {
+    double best = reach;
+    bool found = false;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const double d = distance(items[i]);
+        if (d <= best) {
+            best = d;
+            index = i;
+            found = true;
+        }
+    }
+    return found;
+}
+
+// A label's text box, estimated: a character is about two thirds of the text height.
+DrawingRect LabelBox(const DrawingLabel& label) {
+    const std::int32_t length = static_cast<std::int32_t>(label.Text.size()) * 6;
+    if (label.IsTag) {
+        return {label.At.X, label.At.Y - 6, label.At.X + label.Width, label.At.Y + 6};
+    }
+    if (label.Vertical) {
+        return {label.At.X - 9, label.At.Y - length, label.At.X, label.At.Y};
+    }
+    return {label.At.X, label.At.Y - 9, label.At.X + length, label.At.Y};
+}
+
+bool Near(const DrawingRect& r, double x, double y, double reach) {
+    return x >= r.Left - reach && x <= r.Right + reach && y >= r.Top - reach &&
+           y <= r.Bottom + reach;
+}
+
+}  // namespace
+
+DrawingHit HitAt(const DrawingGeometry& drawing, double x, double y, double reach) {
+    using Kind = DrawingHit::Kind;
+    std::size_t index = 0;
+    if (Nearest(
+            drawing.Pins, reach,
+            [&](const DrawingPin& p) { return DistanceToSegment(x, y, p.BodyEdge, p.At); },
+            index)) {
+        return {Kind::Pin, index};
+    }
+    if (Nearest(
+            drawing.Junctions, reach,
+            [&](const DrawingJunction& j) { return std::hypot(x - j.At.X, y - j.At.Y); }, index)) {
+        return {Kind::Junction, index};
+    }
+    if (Nearest(
+            drawing.Wires, reach,
+            [&](const DrawingWire& w) { return DistanceToSegment(x, y, w.A, w.B); }, index)) {
+        return {Kind::Wire, index};
+    }
+    for (std::size_t i = 0; i < drawing.Labels.size(); ++i) {
+        if (Near(LabelBox(drawing.Labels[i]), x, y, reach)) {
+            return {Kind::Label, i};
+        }
+    }
+    for (std::size_t i = drawing.Parts.size(); i-- > 0;) {
+        if (Near(drawing.Parts[i].Outline(), x, y, reach)) {
+            return {Kind::Part, i};
+        }
+    }
+    return {};
+}
+
+DrawingRect NetBounds(const DrawingGeometry& drawing, const TNetRec* net) {
+    DrawingRect r = DrawingRect::Nothing();
+    if (!net) {
+        return r;
+    }
+    auto ofNet = [&](GroupNo group) { return drawing.NetOf(group) == net; };
+    for (const DrawingWire& w : drawing.Wires) {
+        if (ofNet(w.Group)) {
+            r.Include(w.A);
+            r.Include(w.B);
+        }
+    }
+    for (const DrawingJunction& j : drawing.Junctions) {
+        if (ofNet(j.Group)) {
+            r.Include(j.At);
+        }
+    }
+    for (const DrawingPin& p : drawing.Pins) {
+        if (ofNet(p.Group)) {
+            r.Include(p.At);
+        }
+    }
+    for (const DrawingLabel& l : drawing.Labels) {
+        if (ofNet(l.Group)) {
+            r.Include(LabelBox(l));
+        }
+    }
+    return r;
+}
+
+DrawingRect PartBounds(const DrawingGeometry& drawing, const TPartRec* part) {
+    DrawingRect r = DrawingRect::Nothing();
+    for (std::size_t i = 0; part && i < drawing.Parts.size(); ++i) {
+        const DrawingPart& unit = drawing.Parts[i];
+        if (unit.Head != part) {
+            continue;
+        }
+        r.Include(unit.Outline());
+        for (const DrawingPin& pin : drawing.Pins) {
+            if (pin.Part == static_cast<std::int32_t>(i)) {
+                r.Include(pin.At);
+            }
+        }
+    }
+    return r;
 }
 
 }  // namespace model

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,6 +73,11 @@ struct DrawingPart {
     const TPartRec* Head = nullptr;  // the parts list's record of the physical part
     std::string Ref;
     std::string Name;
+
+    // The body, or for a symbol the libraries lack a small square ending at the position.
+    DrawingRect Outline() const {
+        return HasBody ? Body : DrawingRect{At.X - 20, At.Y - 20, At.X, At.Y};
+    }
 };
 
 struct DrawingComment {
@@ -90,7 +96,8 @@ struct DrawingGroup {
 // net. Nets and parts are the run's; the geometry is emptied with them.
 class DrawingGeometry {
   public:
-    std::string FileName;  // CP932, without the folder
+    std::filesystem::path Path;  // the drawing file
+    std::string FileName;        // CP932, without the folder
     std::vector<DrawingWire> Wires;
     std::vector<DrawingJunction> Junctions;
     std::vector<DrawingLabel> Labels;
@@ -117,5 +124,23 @@ class DrawingGeometry {
 };
 
 using DrawingList = std::vector<std::unique_ptr<DrawingGeometry>>;
+
+// What lies under a point of a drawing.
+struct DrawingHit {
+    enum class Kind { None, Pin, Junction, Wire, Label, Part };
+    Kind What = Kind::None;
+    std::size_t Index = 0;  // in the drawing's list of that kind
+};
+
+// The item nearest to (x, y) within `reach` drawing units, pins before junctions, wires,
+// labels and then the part whose body holds the point: the small things a click aims at
+// win over the large ones around them.
+DrawingHit HitAt(const DrawingGeometry& drawing, double x, double y, double reach);
+
+// The extent of the items of `net` (wires, junctions, pins, labels and tags); Nothing()
+// when the drawing has none.
+DrawingRect NetBounds(const DrawingGeometry& drawing, const TNetRec* net);
+// The extent of the units of `part` (body or position, and pins).
+DrawingRect PartBounds(const DrawingGeometry& drawing, const TPartRec* part);
 
 }  // namespace model

@@ -72,7 +72,8 @@ class GroupsAtEnds {
     std::unordered_map<std::uint32_t, GroupNo> ends_;
 };
 
-// The net named `name` in the sorted list, or null.
+}  // namespace
+
 model::TNetRec* NetNamed(const model::TNetList& nets, std::string_view name) {
     auto at = std::lower_bound(nets.Items.begin(), nets.Items.end(), name,
                                [](const auto& net, std::string_view n) {
@@ -81,6 +82,8 @@ model::TNetRec* NetNamed(const model::TNetList& nets, std::string_view name) {
     return at != nets.Items.end() && text::EqualAsciiNoCase((*at)->NetName, name) ? at->get()
                                                                                   : nullptr;
 }
+
+namespace {
 
 // Groups named as the nets are: by the first named wire of the group in list order, the
 // group shorted when a later one carries another name.

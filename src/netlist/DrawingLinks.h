@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -27,6 +28,9 @@ struct DrawingCapture {
 // part's body.
 void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
                  const DrawingCapture& capture, const model::TNetList& nets);
+
+// The net named `name` (ASCII letters in either case) in the sorted list, or null.
+model::TNetRec* NetNamed(const model::TNetList& nets, std::string_view name);
 
 // How an item is drawn. A highlighted net outranks a short; an unconnected pin is marked
 // unless it is part of a highlight.
