@@ -331,4 +331,24 @@ TEST_F(BatchOutputsTest, StandardOutputPipesAndDevicesAreWrittenDirectly) {
     EXPECT_EQ(full.Err, "/dev/full\n\t書き込みが出来ません。\n");
 }
 
+// Pictures only when only pictures are asked for, one per drawing even when two drawings
+// share a name, and a highlight naming no net warned of.
+TEST_F(BatchOutputsTest, PicturesOfEveryDrawingAndTheirHighlights) {
+    folder.Drawing("one/board.ce2", {"R1", "R2"});
+    folder.Drawing("two/board.ce2", {"R3", "R4"});
+    auto run = Run({"--svg", "pics", "--highlight", "N010001", "--highlight", "NOSUCH", "--strict",
+                    "one/board.ce2", "two/board.ce2"});
+    EXPECT_EQ(run.Status, 3) << run.Err;
+    EXPECT_NE(run.Err.find("警告: ネット NOSUCH はありません"), std::string::npos) << run.Err;
+    EXPECT_EQ(run.Out.substr(0, run.Out.find("部品数")),
+              Real("pics/board.svg") + "\n" + Real("pics/board-2.svg") + "\n");
+    EXPECT_NE(Bytes("pics/board.svg").find("class=\"w hl\""), std::string::npos);
+    EXPECT_EQ(Bytes("pics/board-2.svg").find("class=\"w hl\""), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "one/board.net"));
+
+    auto alone = Run({"--highlight", "GND", "one/board.ce2"});
+    EXPECT_EQ(alone.Status, 2);
+    EXPECT_NE(alone.Err.find("--highlight goes with --svg"), std::string::npos);
+}
+
 }  // namespace
