@@ -37,6 +37,7 @@
 #include "text/Cp932.h"
 #include "ui/CvtViewWidget.h"
 #include "ui/Dialogs.h"
+#include "ui/DrawingPage.h"
 #include "ui/Help.h"
 #include "ui/HelpContexts.h"
 #include "ui/OpenConfirm.h"
@@ -160,6 +161,7 @@ void TVornExtracts::BuildPages() {
     Pages->addTab(new QWidget, QString());
     // Hidden before the stored page is applied, so a stored index of it shows the first page.
     Pages->setTabVisible(MemoTabSheet, false);
+    Pages->addTab(BuildDrawingPage(), U("図面(&Z)"));
     connect(Pages, &QTabWidget::currentChanged, this, &TVornExtracts::PageChanged);
     Pages->tabBar()->installEventFilter(this);
 }
@@ -187,6 +189,9 @@ void TVornExtracts::BuildMenus() {
     FindMnu = add(find, "検索(&F)", QKeySequence(Qt::CTRL | Qt::Key_F));
     FindNextMnu = add(find, "次を検索(&S)", QKeySequence(Qt::Key_F3));
     FindBeforeMnu = add(find, "前を検索(&R)", QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    find->addSeparator();
+    ShowOnDrawingMnu = add(find, "図面で表示(&D)", QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(ShowOnDrawingMnu, &QAction::triggered, this, &TVornExtracts::ShowOnDrawingMnuClick);
     QMenu* edit = menuBar()->addMenu(U("編集(&E)"));
     EachCvtEditMnu = add(edit, "個別　変換リストの編集(&A)");
     CommonCvtEditMnu = add(edit, "共通　変換リストの編集(&V)");
@@ -385,9 +390,11 @@ void TVornExtracts::FormShow() {
     drawings_.clear();
     ShowShortsPanel();
     ShowNameGroups();
+    ShowDrawings();
 }
 
 void TVornExtracts::OpenBtnClick() {
+    DrawingView->Release();  // a replacing load frees the drawings it shows
     LoadHost host(*this);
     std::optional<fs::path> file = app::OpenCommand(State, host);
     if (file) {
@@ -395,6 +402,7 @@ void TVornExtracts::OpenBtnClick() {
     }
     ShowShortsPanel();
     ShowNameGroups();
+    ShowDrawings();
 }
 
 void TVornExtracts::SaveDlgClick() {

@@ -35,6 +35,7 @@ class QWidget;
 namespace ui {
 
 class CvtViewWidget;
+class DrawingPage;
 class DialogService;
 
 // The main window: the pages of results, the tables and the options, the menus, and the
@@ -59,6 +60,7 @@ class TVornExtracts : public QMainWindow {
         PinCvtTab,
         OptionPage,
         MemoTabSheet,
+        DrawingTab,  // after the stored ones, so the stored page numbers keep their pages
     };
 
     // Handlers, named after their control and event.
@@ -83,6 +85,11 @@ class TVornExtracts : public QMainWindow {
     void NameCvtViewDragDrop(QTreeWidget* source, QTreeWidget* target, int row);
     void MakerViewSelectItem();
     void FootViewSelectItem();
+    // The drawing page: the selection of the parts or net page shown on the drawing.
+    void ShowOnDrawingMnuClick();
+    // A net or part clicked on a drawing, chosen in the lists.
+    void DrawingNetClicked(const model::TNetRec* net);
+    void DrawingPartClicked(const model::TPartRec* part);
     // The search commands of the active page.
     void FindMnuClick();
     void FindNextMnuClick();
@@ -146,6 +153,13 @@ class TVornExtracts : public QMainWindow {
     QWidget* BuildFootPage();
     QWidget* BuildPinPage();
     QWidget* BuildOptionPage();
+    QWidget* BuildDrawingPage();
+    // The drawings of the state on the drawing page, after every load.
+    void ShowDrawings();
+    // The net chosen in the net view or the shorts view, the part chosen in parts view A or
+    // B; null for none.
+    const model::TNetRec* SelectedNet(bool inShorts) const;
+    const model::TPartRec* SelectedPart(bool detailView) const;
     void BuildMenus();
     void BuildStatusBar();
     void SetHelpContexts();
@@ -188,6 +202,7 @@ class TVornExtracts : public QMainWindow {
     QTreeWidget* PartsViewB = nullptr;
     QTreeWidget* NetView = nullptr;
     QTreeWidget* ErrorNetView = nullptr;
+    DrawingPage* DrawingView = nullptr;
     QWidget* ErrorNetDisp = nullptr;
     CvtViewWidget* EachCvtView = nullptr;
     CvtViewWidget* NameCvtView = nullptr;
@@ -237,6 +252,7 @@ class TVornExtracts : public QMainWindow {
     QAction* FindMnu = nullptr;
     QAction* FindNextMnu = nullptr;
     QAction* FindBeforeMnu = nullptr;
+    QAction* ShowOnDrawingMnu = nullptr;
     QAction* EachCvtEditMnu = nullptr;
     QAction* CommonCvtEditMnu = nullptr;
     QAction* MakerListEditMnu = nullptr;
@@ -273,6 +289,8 @@ class TVornExtracts : public QMainWindow {
     bool tableEditRunning_ = false;
     int currentPage_ = 0;
     bool shownOnce_ = false;
+    // A list row chosen from the drawing: the drawing's view then stays where it is.
+    bool choosingFromDrawing_ = false;
     bool closed_ = false;
 };
 

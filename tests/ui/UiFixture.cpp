@@ -3,8 +3,13 @@
 
 #include "UiFixture.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QTreeWidget>
+
+#include "ui/OpenConfirm.h"
 
 namespace uitest {
 
@@ -77,6 +82,15 @@ ui::TVornExtracts& WindowTest::Open(const std::vector<std::string>& drawings) {
 
 bool WindowTest::Close() {
     return window->close();
+}
+
+std::function<int(QDialog&)> Confirm(int readStyle) {
+    return [readStyle](QDialog& dialog) {
+        auto& form = dynamic_cast<ui::TOpenConfirmForm&>(dialog);
+        form.ReadStyle->button(readStyle)->click();
+        form.ReadBtn->click();
+        return form.result();
+    };
 }
 
 std::string Cell(QTreeWidget* view, int row, int column) {

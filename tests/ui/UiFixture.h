@@ -112,6 +112,9 @@ class WindowTest : public ::testing::Test {
     std::unique_ptr<ui::TVornExtracts> window;
 };
 
+// The open-confirm dialog answered with one choice (0 replace, 1 add) and the button.
+std::function<int(QDialog&)> Confirm(int readStyle);
+
 // A cell of a widget list as UTF-8.
 std::string Cell(QTreeWidget* view, int row, int column);
 std::vector<std::string> Column(QTreeWidget* view, int column);

@@ -45,16 +45,6 @@ std::string Panel(ui::TVornExtracts& w, int panel) {
     return w.StatusPanels[static_cast<std::size_t>(panel)]->text().toStdString();
 }
 
-// The open-confirm dialog answered with one choice and the button.
-std::function<int(QDialog&)> Confirm(int readStyle) {
-    return [readStyle](QDialog& dialog) {
-        auto& form = dynamic_cast<ui::TOpenConfirmForm&>(dialog);
-        form.ReadStyle->button(readStyle)->click();
-        form.ReadBtn->click();
-        return form.result();
-    };
-}
-
 TEST_F(WindowTest, StartsWithTwoDrawingsAndShowsEveryResult) {
     std::string one = folder.Drawing("one.ce2", {"R1", "R2"});
     std::string two = folder.Drawing("two.ce2", {"R3"});
@@ -76,8 +66,9 @@ TEST_F(WindowTest, StartsWithTwoDrawingsAndShowsEveryResult) {
     EXPECT_TRUE(w.SaveMnu->isEnabled());
     EXPECT_FALSE(w.ErrorNetDisp->isVisible());
     EXPECT_EQ(w.OpenFileName(), fs::path(two));
-    // Two pages never show a tab; the stored page index still counts them.
-    EXPECT_EQ(w.Pages->count(), 9);
+    // Two pages never show a tab; the stored page index still counts them. The drawing
+    // page comes after them.
+    EXPECT_EQ(w.Pages->count(), 10);
     EXPECT_FALSE(w.Pages->isTabVisible(ui::TVornExtracts::WireListTab));
     EXPECT_FALSE(w.Pages->isTabVisible(ui::TVornExtracts::MemoTabSheet));
     EXPECT_EQ(w.Pages->tabText(ui::TVornExtracts::MakerListTab).toStdString(),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the main window with the drawings of the command line and saves a picture of
-// every page that has a tab, then of the parts page's second view and the save dialog.
+// every page that has a tab, then of the parts page's second view, the drawing page with
+// a net chosen, and the save dialog.
 // Run under a display (tools/screenshot starts one).
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "netlist/DrawingLinks.h"
 #include "ui/Dialogs.h"
 #include "ui/SaveDlg.h"
 #include "ui/VornExtra01.h"
@@ -67,7 +69,7 @@ int main(int argc, char** argv) {
     window.FormShow();
     bool ok = true;
     const char* names[] = {"0-parts",      "1-nets", "2-name-conversion", "3-wires", "4-makers",
-                           "5-footprints", "6-pins", "7-options",         "8-memo"};
+                           "5-footprints", "6-pins", "7-options",         "8-memo",  "9-drawing"};
     for (int page = 0; page < window.Pages->count(); ++page) {
         if (!window.Pages->isTabVisible(page)) {
             continue;
@@ -79,6 +81,12 @@ int main(int argc, char** argv) {
             ok = Save(window, folder, "0-parts-detail") && ok;
             window.PartsListViews->setCurrentIndex(0);
         }
+    }
+    // The drawing with a net chosen in the net list, as a designer checks where it runs.
+    if (const model::TNetRec* net = netlist::NetNamed(window.State.NetList, "VREF")) {
+        window.DrawingNetClicked(net);
+        window.ShowOnDrawingMnuClick();
+        ok = Save(window, folder, "9-drawing-net") && ok;
     }
     window.Pages->setCurrentIndex(0);
     if (window.State.PartsList.Count() > 0) {
