@@ -45,6 +45,7 @@
 #include "support/Ce2Builder.h"
 #include "support/LibBuilder.h"
 #include "support/RecordingViews.h"
+#include "support/ResistorField.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
@@ -53,24 +54,12 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kPartsPerRow = 250;
-constexpr int kPitch = 100;   // drawing units from one resistor to the next
-constexpr int kRowStep = 30;  // drawing units between rows (a million wires fit the 16-bit space)
-constexpr int kOrigin = -30000;
-// The run of wire from one part to the next is cut into this many wires. Two is the
-// densest drawing, parts packed end to end; schematics usually draw four to six.
-constexpr int kFewestWiresPerPart = 2;
-constexpr int kMostWiresPerPart = 6;
+using Drawing = support::ResistorField;
+using support::kFewestWiresPerPart;
+using support::kMostWiresPerPart;
 constexpr const char* kChildMode = "--run-child";
 // The plain algorithms' first run is small enough to take well under the limit.
 constexpr int kFirstReferenceWires = 10000;
-
-struct Drawing {
-    int Wires = 0;
-    int Parts = 0;
-    int Labels = 0;
-    long FileBytes = 0;
-};
 
 struct Run {
     double Seconds = 0;
@@ -78,60 +67,6 @@ struct Run {
     double PeakMiB = 0;
     std::string Outputs;  // the three files' bytes, to compare the two runs
 };
-
-// A resistor's pins sit 50 units left and 10 units right of its position, 10 units up.
-Drawing WriteDrawing(int wires, int wiresPerPart, const fs::path& path) {
-    support::Ce2Builder ce2;
-    Drawing d;
-    const int parts = wires / wiresPerPart;
-    std::vector<int> order(static_cast<std::size_t>(parts));
-    for (int i = 0; i < parts; ++i) {
-        order[static_cast<std::size_t>(i)] = i;
-    }
-    std::shuffle(order.begin(), order.end(), std::mt19937(20261208));
-    for (int i : order) {
-        const int row = i / kPartsPerRow;
-        const int column = i % kPartsPerRow;
-        // References stay below 10000, as on a real drawing: R1..R9999, then RA1.., RB1..
-        const int block = i / 9999;
-        const std::string ref = "R" +
-                                (block ? std::string(1, static_cast<char>('A' + block - 1)) : "") +
-                                std::to_string(i % 9999 + 1);
-        ce2.Part({.X = kOrigin + column * kPitch + 50,
-                  .Y = kOrigin + row * kRowStep + 10,
-                  .Name = "10k",
-                  .Ref = ref,
-                  .LibName = "R"});
-        ++d.Parts;
-    }
-    for (int i = 0; i < parts; ++i) {
-        const int row = i / kPartsPerRow;
-        const int column = i % kPartsPerRow;
-        const int pinY = kOrigin + row * kRowStep;
-        const int right = kOrigin + column * kPitch + 60;
-        const bool lastInRow = column == kPartsPerRow - 1 || i == parts - 1;
-        const int next = right + (lastInRow ? 30 : kPitch - 60);
-        for (int piece = 0; piece < wiresPerPart; ++piece) {
-            ce2.Wire(right + (next - right) * piece / wiresPerPart, pinY,
-                     right + (next - right) * (piece + 1) / wiresPerPart, pinY);
-            ++d.Wires;
-        }
-        if (lastInRow) {
-            ce2.Label("ROW" + std::to_string(row + 1), next - 5, pinY);
-            ++d.Labels;
-        }
-    }
-    ce2.WriteTo(path.string());
-    d.FileBytes = static_cast<long>(fs::file_size(path));
-    return d;
-}
-
-void WriteLibrary(const fs::path& folder) {
-    support::LibBuilder()
-        .Symbol({"R", 4, 2, 1, {{1, 0, {support::PinNoWord(1)}}, {1, 2, {support::PinNoWord(2)}}}})
-        .WriteTo((folder / "bench.lib").string());
-    support::WriteFileBytes((folder / "vorn.ini").string(), support::VornIni({"bench.lib"}));
-}
 
 double Seconds(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double>(to - from).count();
@@ -229,13 +164,13 @@ int main(int argc, char** argv) {
     if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--write-drawing") {
         const fs::path folder = argv[2];
         fs::create_directories(folder);
-        WriteLibrary(folder);
+        support::WriteResistorLibrary(folder);
         const int perPart = argc == 5 ? std::atoi(argv[4]) : kFewestWiresPerPart;
         if (perPart < kFewestWiresPerPart || perPart > kMostWiresPerPart) {
             std::fprintf(stderr, "pipeline_bench: WIRES-PER-PART is 2 to 6\n");
             return 2;
         }
-        Drawing d = WriteDrawing(std::atoi(argv[3]), perPart, folder / "bench.ce2");
+        Drawing d = support::WriteResistorField(std::atoi(argv[3]), perPart, folder / "bench.ce2");
         std::printf("%s: %d wires, %d parts, %d labels\n", (folder / "bench.ce2").c_str(), d.Wires,
                     d.Parts, d.Labels);
         return 0;
@@ -279,9 +214,9 @@ int main(int argc, char** argv) {
         support::ScopedEnv home("VORNEXTRACT_HOME", dir.Path().string());
         support::ScopedEnv registry("VORNEXTRACT_REGISTRY", dir / "registry.reg");
         support::ScopedEnv wine("WINEPREFIX", dir / "wine");
-        WriteLibrary(dir.Path());
+        support::WriteResistorLibrary(dir.Path());
         const fs::path drawing = dir.Path() / "bench.ce2";
-        const Drawing d = WriteDrawing(wires, wiresPerPart, drawing);
+        const Drawing d = support::WriteResistorField(wires, wiresPerPart, drawing);
         const auto lead = [&d](const char* algorithm) {
             std::printf("%8d %7d %6d %8.1f %-9s", d.Wires, d.Parts, d.Labels,
                         static_cast<double>(d.FileBytes) / (1024.0 * 1024.0), algorithm);

@@ -179,22 +179,27 @@ void DrawingCanvas::paintEvent(QPaintEvent*) {
                                      static_cast<std::int32_t>(std::ceil(bottomRight.x())) + 1,
                                      static_cast<std::int32_t>(std::ceil(bottomRight.y())) + 1};
     painter.setTransform(QTransform(s, 0, 0, s, -view_.Left * s, -view_.Top * s));
-    // Smoothing costs more than it gives while the drawing is a small picture.
-    painter.setRenderHint(QPainter::Antialiasing, s >= 0.5);
 
+    // Thin lines take the rasterizer's fast path; wider ones are only worth it up close.
+    const bool fine = s >= 0.5;
+    // Smoothing costs more than it gives while the drawing is a small picture.
+    painter.setRenderHint(QPainter::Antialiasing, fine);
     painter.setBrush(Qt::NoBrush);
+    std::vector<QRectF> bodies[3];  // plain, highlighted, of no symbol
     for (const model::DrawingPart& part : drawing_.Parts) {
         const model::DrawingRect outline = part.Outline();
-        if (Outside(visible, outline.Left, outline.Top, outline.Right, outline.Bottom)) {
-            continue;
+        if (!Outside(visible, outline.Left, outline.Top, outline.Right, outline.Bottom)) {
+            const bool marked = marks_.PartLook(part) == ItemLook::Highlighted;
+            bodies[marked ? 1 : part.HasBody ? 0 : 2].push_back(RectOf(outline));
         }
-        const bool marked = marks_.PartLook(part) == ItemLook::Highlighted;
-        QPen pen = marked ? Pen(Palette::Highlight, 3) : Pen(Palette::Body, 1.5);
-        if (!part.HasBody) {
-            pen.setStyle(Qt::DashLine);
-        }
-        painter.setPen(pen);
-        painter.drawRect(RectOf(outline));
+    }
+    QPen dashed = Pen(Palette::Body, fine ? 1.5 : 0);
+    dashed.setStyle(Qt::DashLine);
+    const QPen bodyPens[3] = {Pen(Palette::Body, fine ? 1.5 : 0), Pen(Palette::Highlight, 3),
+                              dashed};
+    for (int kind = 0; kind < 3; ++kind) {
+        painter.setPen(bodyPens[kind]);
+        painter.drawRects(bodies[kind].data(), static_cast<int>(bodies[kind].size()));
     }
 
     for (auto& set : lines_) {
@@ -207,17 +212,25 @@ void DrawingCanvas::paintEvent(QPaintEvent*) {
                 wire.A.X, wire.A.Y, wire.B.X, wire.B.Y);
         }
     }
+    // A plain pin shorter than a pixel shows nothing its body does not.
+    const bool pinsShow = s * 10 >= 1;
     for (const model::DrawingPin& pin : drawing_.Pins) {
         if (Outside(visible, pin.At, pin.BodyEdge)) {
             continue;
         }
         const ItemLook look = marks_.PinLook(drawing_, pin);
+        if (!pinsShow && (look == ItemLook::Plain || look == ItemLook::Unconnected)) {
+            if (look == ItemLook::Unconnected) {
+                unconnected.emplace_back(pin.At.X, pin.At.Y);
+            }
+            continue;
+        }
         lines_[SetOf(look, true)].emplace_back(pin.BodyEdge.X, pin.BodyEdge.Y, pin.At.X, pin.At.Y);
         if (look == ItemLook::Unconnected) {
             unconnected.emplace_back(pin.At.X, pin.At.Y);
         }
     }
-    const QPen linePens[kLineSets] = {Pen(Palette::Wire, 1.5), Pen(Palette::Body, 1),
+    const QPen linePens[kLineSets] = {Pen(Palette::Wire, fine ? 1.5 : 0), Pen(Palette::Body, 1),
                                       Pen(Palette::Shorted, 2.5), Pen(Palette::Highlight, 3.5)};
     for (int set = 0; set < kLineSets; ++set) {
         painter.setPen(linePens[set]);
@@ -226,21 +239,17 @@ void DrawingCanvas::paintEvent(QPaintEvent*) {
 
     painter.setPen(Qt::NoPen);
     const double dot = std::max(3.0, 2.5 / s);
+    std::vector<QPointF> dots[kLineSets];
     for (const model::DrawingJunction& j : drawing_.Junctions) {
-        if (Outside(visible, j.At, j.At)) {
-            continue;
+        if (!Outside(visible, j.At, j.At)) {
+            dots[SetOf(marks_.GroupLook(drawing_, j.Group), false)].emplace_back(j.At.X, j.At.Y);
         }
-        switch (marks_.GroupLook(drawing_, j.Group)) {
-            case ItemLook::Highlighted:
-                painter.setBrush(Colour(Palette::Highlight));
-                break;
-            case ItemLook::Shorted:
-                painter.setBrush(Colour(Palette::Shorted));
-                break;
-            default:
-                painter.setBrush(Colour(Palette::Wire));
+    }
+    for (int set : {kPlainWires, kShorted, kHighlighted}) {
+        painter.setBrush(linePens[set].color());
+        for (const QPointF& at : dots[set]) {
+            painter.drawEllipse(at, dot, dot);
         }
-        painter.drawEllipse(QPointF(j.At.X, j.At.Y), dot, dot);
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(Pen(Palette::Unconnected, 1.5));
