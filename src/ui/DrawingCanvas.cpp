@@ -150,6 +150,12 @@ void DrawingCanvas::ShowArea(const model::DrawingRect& area) {
     CentreOn(area, std::min(view_.Scale, FitScale(roomy)));
 }
 
+void DrawingCanvas::ZoomTo(const model::DrawingRect& area) {
+    if (!area.Empty()) {
+        CentreOn(area, FitScale(area));
+    }
+}
+
 QPointF DrawingCanvas::ToWidget(double x, double y) const {
     return QPointF((x - view_.Left) * view_.Scale, (y - view_.Top) * view_.Scale);
 }

@@ -43,6 +43,8 @@ class DrawingCanvas : public QWidget {
     // Brings `area` whole into view around its middle, zooming out only when it does not fit
     // and leaving the view alone when it is in view already.
     void ShowArea(const model::DrawingRect& area);
+    // Fills the window with `area`.
+    void ZoomTo(const model::DrawingRect& area);
 
     QPointF ToWidget(double x, double y) const;
     QPointF ToDrawing(QPointF widgetPoint) const;

@@ -32,6 +32,8 @@ const char* SectionOf(int context) {
             return "pins";
         case kHelpOptionPage:
             return "options";
+        case kHelpDrawingPage:
+            return "drawing";
         case kHelpPartEdit:
             return "part-edit";
         case kHelpFootEdit:

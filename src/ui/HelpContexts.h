@@ -16,6 +16,7 @@ enum HelpContext : int {
     kHelpFootPage = 2170,
     kHelpPinCvtPage = 2180,
     kHelpOptionPage = 2190,
+    kHelpDrawingPage = 2200,
     kHelpPartEdit = 2400,
     kHelpFootEdit = 2410,
     kHelpSave = 2420,  // the save command and dialog

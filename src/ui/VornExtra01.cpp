@@ -266,7 +266,8 @@ void TVornExtracts::SetHelpContexts() {
                                                     {MakerListTab, kHelpMakerPage},
                                                     {FootPrintTab, kHelpFootPage},
                                                     {PinCvtTab, kHelpPinCvtPage},
-                                                    {OptionPage, kHelpOptionPage}}) {
+                                                    {OptionPage, kHelpOptionPage},
+                                                    {DrawingTab, kHelpDrawingPage}}) {
         SetHelpContext(Pages->widget(page), context);
     }
     SetHelpContext(PartsViewB, kHelpPartsDetail);

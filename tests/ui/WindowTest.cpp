@@ -27,6 +27,7 @@
 #include "support/Bytes.h"
 #include "support/TableFiles.h"
 #include "ui/CvtViewWidget.h"
+#include "ui/DrawingPage.h"
 #include "ui/OpenConfirm.h"
 #include "ui/SaveDlg.h"
 #include "ui/VornCvtEdit.h"
@@ -363,6 +364,9 @@ TEST_F(WindowTest, F1OpensTheTopicOfTheFocusedElement) {
     w.Pages->setCurrentIndex(ui::TVornExtracts::MakerListTab);
     w.ShowHelp(w.MakerPnameEdit);
     EXPECT_EQ(lastContext(), "makers");
+    w.ShowHelp(w.DrawingView->Tabs);
+    EXPECT_EQ(lastContext(), "drawing");
+    EXPECT_NE(page.find("id=\"drawing\""), std::string::npos);
     w.ShowHelp(w.Pages->tabBar());
     EXPECT_EQ(lastContext(), "pages");
     w.ShowHelp(w.StatusPanels[0]);

@@ -17,6 +17,7 @@
 
 #include "netlist/DrawingLinks.h"
 #include "ui/Dialogs.h"
+#include "ui/DrawingPage.h"
 #include "ui/SaveDlg.h"
 #include "ui/VornExtra01.h"
 
@@ -86,6 +87,11 @@ int main(int argc, char** argv) {
     if (const model::TNetRec* net = netlist::NetNamed(window.State.NetList, "VREF")) {
         window.DrawingNetClicked(net);
         window.ShowOnDrawingMnuClick();
+        if (ui::DrawingCanvas* canvas = window.DrawingView->CurrentCanvas()) {
+            model::DrawingRect area = model::NetBounds(canvas->Drawing(), net);
+            area = {area.Left - 150, area.Top - 100, area.Right + 150, area.Bottom + 100};
+            canvas->ZoomTo(area);
+        }
         ok = Save(window, folder, "9-drawing-net") && ok;
     }
     window.Pages->setCurrentIndex(0);
