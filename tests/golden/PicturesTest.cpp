@@ -32,12 +32,9 @@ std::string Attribute(const std::string& line, const std::string& name) {
 TEST(DrawingPictures, TheDemoWithOneNetHighlighted) {
     support::TempDir dir;
     const fs::path source = VORNEXTRACT_SOURCE_DIR;
-    fs::copy(source / "examples" / "amp", dir.Path() / "amp", fs::copy_options::recursive);
-    auto run = support::RunVornextract(
-        dir.Path(),
-        {"--batch", "--svg", "pictures", "--highlight", "gnd", "--net", "amp.net", "amp/amp.ce2",
-         "amp/amp2.ce2"},
-        {.Env = {{"VORNEXTRACT_HOME", (dir.Path() / "amp" / "home").string()}}});
+    auto run = support::RunOnDemoCopy((source / "examples" / "amp").string(), dir.Path(),
+                                      {"--batch", "--svg", "pictures", "--highlight", "gnd",
+                                       "--net", "amp.net", "amp/amp.ce2", "amp/amp2.ce2"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_NE(run.Out.find("pictures/amp2.svg\n"), std::string::npos) << run.Out;
 

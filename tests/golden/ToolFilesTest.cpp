@@ -123,11 +123,9 @@ std::map<std::string, std::set<std::string>> SimpleNets(const std::string& cp932
 TEST(KicadNetlist, TheDemoReadsBackWithTheNetsOfTheSimpleNetlist) {
     support::TempDir dir;
     const fs::path demo = fs::path(VORNEXTRACT_SOURCE_DIR) / "examples" / "amp";
-    fs::copy(demo, dir.Path() / "amp", fs::copy_options::recursive);
-    auto run = support::RunVornextract(
-        dir.Path(),
-        {"--batch", "--kicad", "amp.kicad.net", "--net", "amp.net", "amp/amp.ce2", "amp/amp2.ce2"},
-        {.Env = {{"VORNEXTRACT_HOME", (dir.Path() / "amp" / "home").string()}}});
+    auto run = support::RunOnDemoCopy(
+        demo.string(), dir.Path(),
+        {"--batch", "--kicad", "amp.kicad.net", "--net", "amp.net", "amp/amp.ce2", "amp/amp2.ce2"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const std::string kicad = support::ReadBytesFile(dir / "amp.kicad.net");
     EXPECT_EQ(kicad, support::ReadBytesFile((fs::path(VORNEXTRACT_SOURCE_DIR) / "tests" / "golden" /
@@ -168,12 +166,9 @@ TEST(KicadNetlist, TheDemoReadsBackWithTheNetsOfTheSimpleNetlist) {
 TEST(JsonResult, TheDemoAsScriptsReadIt) {
     support::TempDir dir;
     const fs::path source = VORNEXTRACT_SOURCE_DIR;
-    fs::copy(source / "examples" / "amp", dir.Path() / "amp", fs::copy_options::recursive);
-    auto run = support::RunVornextract(
-        dir.Path(),
-        {"--batch", "--format", "json", "--parts", "amp.json", "--net", "amp.net", "amp/amp.ce2",
-         "amp/amp2.ce2"},
-        {.Env = {{"VORNEXTRACT_HOME", (dir.Path() / "amp" / "home").string()}}});
+    auto run = support::RunOnDemoCopy((source / "examples" / "amp").string(), dir.Path(),
+                                      {"--batch", "--format", "json", "--parts", "amp.json",
+                                       "--net", "amp.net", "amp/amp.ce2", "amp/amp2.ce2"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const std::string bytes = support::ReadBytesFile(dir / "amp.json");
     EXPECT_EQ(bytes, support::ReadBytesFile((source / "tests/golden/expected/amp.json").string()));

@@ -7,7 +7,6 @@
 
 #include "app/MainWindowState.h"
 #include "netlist/DrawingLinks.h"
-#include "netlist/PinPlacement.h"
 #include "support/Ce2Builder.h"
 #include "support/LibBuilder.h"
 #include "support/RecordingViews.h"
@@ -17,53 +16,9 @@
 namespace {
 
 using netlist::ItemLook;
-using netlist::PinSide;
 using support::Ce2Builder;
 using support::LibSymbol;
 using support::PinNoWord;
-
-model::TPoint At(int x, int y) {
-    return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)};
-}
-
-// Every turn and mirror: the body keeps its corner at the part's position, keeps its size
-// (turned a quarter, width and height swap), and each pin stands one grid unit straight
-// out from the middle of an edge it faces, no two sides on one edge.
-TEST(BodyRect, PinsStayOneGridOutsideTheirSideForAllEightSettings) {
-    const int w = 4, h = 3;
-    const model::TPoint part = At(1000, 2000);
-    const std::vector<std::pair<PinSide, int>> pins{
-        {PinSide::Left, 1}, {PinSide::Top, 2}, {PinSide::Right, 2}, {PinSide::Bottom, 3}};
-    for (std::uint8_t dir = 0; dir < 8; ++dir) {
-        SCOPED_TRACE(static_cast<int>(dir));
-        const model::DrawingRect body = netlist::BodyRect(w, h, dir, part);
-        EXPECT_EQ(body.Right, part.X);
-        EXPECT_EQ(body.Bottom, part.Y);
-        const bool turned = (dir & 1) != 0;
-        EXPECT_EQ(body.Right - body.Left, 10 * (turned ? h : w));
-        EXPECT_EQ(body.Bottom - body.Top, 10 * (turned ? w : h));
-        std::vector<std::string> edges;
-        for (auto [side, offset] : pins) {
-            const model::TPoint p = netlist::PinPosition(side, offset, w, h, dir, part);
-            const bool inX = p.X > body.Left && p.X < body.Right;
-            const bool inY = p.Y > body.Top && p.Y < body.Bottom;
-            if (p.X == body.Left - 10 && inY) {
-                edges.push_back("left");
-            } else if (p.X == body.Right + 10 && inY) {
-                edges.push_back("right");
-            } else if (p.Y == body.Top - 10 && inX) {
-                edges.push_back("top");
-            } else if (p.Y == body.Bottom + 10 && inX) {
-                edges.push_back("bottom");
-            } else {
-                ADD_FAILURE() << "pin " << static_cast<int>(side) << " at " << p.X << "," << p.Y
-                              << " is not beside the body";
-            }
-        }
-        std::sort(edges.begin(), edges.end());
-        EXPECT_EQ(std::unique(edges.begin(), edges.end()), edges.end());
-    }
-}
 
 // Two drawings read the whole way, and the geometry each keeps. A resistor R (pin 1 left,
 // pin 2 right, 4 x 2 grid) and the power symbols VCC and GND (one pin on top).
@@ -189,8 +144,8 @@ TEST_F(DrawingLinks, EveryItemIsLinkedToTheNetTheNetlistsGiveIt) {
     EXPECT_EQ(r1.Body.Top, -10);
     EXPECT_EQ(r1.Body.Right, -10);
     EXPECT_EQ(r1.Body.Bottom, 10);
-    EXPECT_EQ(da.Pins[0].BodyEdge, At(-50, 0));
-    EXPECT_EQ(da.Pins[1].BodyEdge, At(-10, 0));
+    EXPECT_EQ(da.Pins[0].BodyEdge, (model::TPoint{-50, 0}));
+    EXPECT_EQ(da.Pins[1].BodyEdge, (model::TPoint{-10, 0}));
     EXPECT_EQ(r1.Head->RefText(), "R1");
 
     // Looks: the short's wires warn; a highlighted net outranks it, in every drawing.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "library/LibList.h"
 #include "library/LibraryFiles.h"
 #include "model/PartRec.h"
@@ -41,6 +43,45 @@ TEST(PinPosition, SidesTurnsAndMirrors) {
     EXPECT_EQ(netlist::PinPosition(PinSide::Bottom, 2, 4, 3, 0, At(0, 0)), At(-20, 10));
     // Results are 16-bit, as the drawing stores positions.
     EXPECT_EQ(netlist::PinPosition(PinSide::Right, 0, 0, 0, 0, At(32760, 0)).X, -32766);
+}
+
+// Every turn and mirror: the body keeps its corner at the part's position, keeps its size
+// (turned a quarter, width and height swap), and each pin stands one grid unit straight
+// out from the middle of an edge it faces, no two sides on one edge.
+TEST(BodyRect, PinsStayOneGridOutsideTheirSideForAllEightSettings) {
+    const int w = 4, h = 3;
+    const model::TPoint part = At(1000, 2000);
+    const std::vector<std::pair<PinSide, int>> pins{
+        {PinSide::Left, 1}, {PinSide::Top, 2}, {PinSide::Right, 2}, {PinSide::Bottom, 3}};
+    for (std::uint8_t dir = 0; dir < 8; ++dir) {
+        SCOPED_TRACE(static_cast<int>(dir));
+        const model::DrawingRect body = netlist::BodyRect(w, h, dir, part);
+        EXPECT_EQ(body.Right, part.X);
+        EXPECT_EQ(body.Bottom, part.Y);
+        const bool turned = (dir & 1) != 0;
+        EXPECT_EQ(body.Right - body.Left, 10 * (turned ? h : w));
+        EXPECT_EQ(body.Bottom - body.Top, 10 * (turned ? w : h));
+        std::vector<std::string> edges;
+        for (auto [side, offset] : pins) {
+            const model::TPoint p = netlist::PinPosition(side, offset, w, h, dir, part);
+            const bool inX = p.X > body.Left && p.X < body.Right;
+            const bool inY = p.Y > body.Top && p.Y < body.Bottom;
+            if (p.X == body.Left - 10 && inY) {
+                edges.push_back("left");
+            } else if (p.X == body.Right + 10 && inY) {
+                edges.push_back("right");
+            } else if (p.Y == body.Top - 10 && inX) {
+                edges.push_back("top");
+            } else if (p.Y == body.Bottom + 10 && inX) {
+                edges.push_back("bottom");
+            } else {
+                ADD_FAILURE() << "pin " << static_cast<int>(side) << " at " << p.X << "," << p.Y
+                              << " is not beside the body";
+            }
+        }
+        std::sort(edges.begin(), edges.end());
+        EXPECT_EQ(std::unique(edges.begin(), edges.end()), edges.end());
+    }
 }
 
 TEST(PinPosition, NumberWords) {

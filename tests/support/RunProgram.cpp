@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/RunProgram.h"
 
+#include <filesystem>
+
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -110,6 +112,13 @@ ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::
     ::unlink(outPath.c_str());
     ::unlink(errPath.c_str());
     return result;
+}
+
+ProgramResult RunOnDemoCopy(const std::string& demo, const std::string& workDir,
+                            const std::vector<std::string>& args) {
+    const std::filesystem::path copy = std::filesystem::path(workDir) / "amp";
+    std::filesystem::copy(demo, copy, std::filesystem::copy_options::recursive);
+    return RunVornextract(workDir, args, {.Env = {{"VORNEXTRACT_HOME", (copy / "home").string()}}});
 }
 
 }  // namespace support

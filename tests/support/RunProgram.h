@@ -34,4 +34,9 @@ struct RunOptions {
 ProgramResult RunVornextract(const std::string& workDir, const std::vector<std::string>& args,
                              const RunOptions& options = {});
 
+// Copies the demo folder `demo` into `workDir` as "amp" and runs the program there with the
+// demo's own conversion tables as its home; `args` name the drawings as amp/amp.ce2.
+ProgramResult RunOnDemoCopy(const std::string& demo, const std::string& workDir,
+                            const std::vector<std::string>& args);
+
 }  // namespace support
