@@ -23,15 +23,26 @@ void AlgorithmSet::BuildConnectivity(model::TWireList& wires, model::TPartsList&
                                      const netlist::NetSettings& settings,
                                      netlist::ShortsReporter& shorts) {
     LayOutFiled();  // connectivity reads the parts by position
-    (kind_ == Kind::Reference ? netlist::BuildConnectivity : netlist::indexed::BuildConnectivity)(
-        wires, parts, nets, pinCvt, settings, shorts);
+    if (kind_ == Kind::Reference) {
+        netlist::BuildConnectivity(wires, parts, nets, pinCvt, settings, shorts);
+        return;
+    }
+    netlist::indexed::ConnectWires(wires, parts, pinCvt);
+    if (!netFiling_) {
+        netFiling_.emplace(nets);
+    }
+    netlist::indexed::BuildNets(*netFiling_, nets, wires, settings, shorts);
 }
 
 void AlgorithmSet::LayOutFiled() {
     if (filing_) {
         filing_->Finish();
-        filing_.reset();
     }
+}
+
+void AlgorithmSet::EndLoad() {
+    filing_.reset();
+    netFiling_.reset();
 }
 
 }  // namespace app

@@ -15,8 +15,8 @@ namespace app {
 
 // The algorithms a run files parts and joins wires with, chosen once when the run starts:
 // the indexed ones, or the plain walks and nested loops they are checked against (only the
-// benchmark that compares the two asks for those). The set owns the filing of the drawing
-// being read and lays the parts list out itself before connectivity or the end of the
+// benchmark that compares the two asks for those). The set owns the filings of the load
+// being read and lays the parts list out itself before connectivity or the end of each
 // drawing reads it by position.
 class AlgorithmSet {
   public:
@@ -33,9 +33,13 @@ class AlgorithmSet {
                            const netlist::PinConversion& pinCvt,
                            const netlist::NetSettings& settings, netlist::ShortsReporter& shorts);
 
+    // The end of a load: the lists may be changed by others from now on (edits, a
+    // replacing load), so the filings made for the load's drawings are dropped.
+    void EndLoad();
+
     // Kept for the length of one drawing's read; at its end, however the read ends, the parts
     // filed are laid out. Laying out needs memory too: when the read is ending because there
-    // was none, the filing is dropped rather than ending the program from a destructor.
+    // was none, the filings are dropped rather than ending the program from a destructor.
     class DrawingScope {
       public:
         explicit DrawingScope(AlgorithmSet& set) : set_(set) {}
@@ -43,7 +47,7 @@ class AlgorithmSet {
             try {
                 set_.LayOutFiled();
             } catch (...) {
-                set_.filing_.reset();
+                set_.EndLoad();
             }
         }
         DrawingScope(const DrawingScope&) = delete;
@@ -57,7 +61,10 @@ class AlgorithmSet {
     void LayOutFiled();
 
     Kind kind_;
+    // The indexes of the parts and nets, kept over the drawings of one load so that each
+    // drawing costs what it brings.
     std::optional<partslist::indexed::PartsFiling> filing_;
+    std::optional<netlist::indexed::NetFiling> netFiling_;
 };
 
 }  // namespace app

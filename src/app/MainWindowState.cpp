@@ -138,6 +138,7 @@ void MainWindowState::BuildConnectivity(model::TWireList& wires) {
 }
 
 void MainWindowState::FinishLoad() {
+    algorithms_.EndLoad();
     partslist::FinishParts(PartsList, Options.CR_SilkType, Lookups);
     partslist::ShowParts(PartsList, *PartsViewA, *PartsViewB, ui_, Lookups);
     ShowNets();
@@ -167,6 +168,7 @@ void MainWindowState::UseUnshownViews() {
 }
 
 void MainWindowState::ClearAll() {
+    algorithms_.EndLoad();
     ErrorNetView->Clear();
     ShortHeaderShown = false;
     Drawings.clear();  // the drawings point at nets and parts

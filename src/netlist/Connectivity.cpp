@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "netlist/Connectivity.h"
 
+#include <iterator>
+
 #include <memory>
 #include <utility>
 
@@ -105,13 +107,21 @@ void AddPinStubs(model::TWireList& wires, const model::TPartsList& parts,
                  const PinConversion& pinCvt) {
     for (int p = 0; p < parts.Count(); ++p) {
         const model::TPartRec& part = *parts[p];
+        // Pins are only ever appended, and every pass stubs all it finds: the pins still
+        // without a stub are the last ones. Parts of earlier drawings, and the earlier units
+        // of a part, are passed over without a look at each pin.
+        auto first = part.Pins.end();
+        while (first != part.Pins.begin() && !(*std::prev(first))->Stubbed) {
+            --first;
+        }
+        if (first == part.Pins.end()) {
+            continue;
+        }
         const std::string ref(part.RefText());
         const std::string stubName =
             IsPowerPart(part, parts.PowerNames) ? std::string(part.CvtNameText()) : "";
-        for (const auto& pin : part.Pins) {
-            if (pin->Stubbed) {
-                continue;
-            }
+        for (auto next = first; next != part.Pins.end(); ++next) {
+            const auto& pin = *next;
             const model::TPoint at{pin->X, pin->Y};
             auto stub = std::make_unique<model::TWireRec>(at, at);
             stub->LabelName = stubName;

@@ -2,12 +2,12 @@
 #include "netlist/NetBuilder.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "model/CountTexts.h"
-#include "model/OwnedList.h"
 #include "text/Compare.h"
 #include "text/Cp932.h"
 #include "text/Padding.h"
@@ -62,54 +62,6 @@ bool NameNet(model::TNetList& nets, model::TNetRec& net, const NetSettings& sett
     }
     return true;
 }
-
-// The nets of one drawing filed into the list as FileNet does, found in an ordered index
-// of the names instead of by a walk; a new net waits at the end of the list until Finish
-// puts the list in order. The names in the list differ beyond case, so the order is whole.
-class NetFiling {
-  public:
-    explicit NetFiling(model::TNetList& nets) : nets_(nets), sorted_(nets.Items.size()) {
-        for (const auto& net : nets.Items) {
-            names_.insert(names_.end(), net.get());
-        }
-    }
-
-    void File(std::unique_ptr<model::TNetRec> net) {
-        const auto at = names_.lower_bound(net.get());
-        if (at != names_.end() && text::CompareAsciiNoCase((*at)->NetName, net->NetName) == 0) {
-            MovePins(*net, **at);
-            return;
-        }
-        MovePins(*net, *net);
-        names_.insert(at, net.get());
-        nets_.Items.push_back(std::move(net));
-    }
-
-    // The index holds every net of the list in order, so the list is laid out anew from it.
-    void Finish() {
-        auto& items = nets_.Items;
-        if (sorted_ == items.size()) {
-            return;
-        }
-        model::ReorderOwned(items, [this](auto take) {
-            for (model::TNetRec* net : names_) {
-                take(net);
-            }
-        });
-        sorted_ = items.size();
-    }
-
-  private:
-    struct NameLess {
-        bool operator()(const model::TNetRec* a, const model::TNetRec* b) const {
-            return text::CompareAsciiNoCase(a->NetName, b->NetName) < 0;
-        }
-    };
-
-    model::TNetList& nets_;
-    std::set<model::TNetRec*, NameLess> names_;
-    std::size_t sorted_;
-};
 
 // The groups of the numbered wire list, each handed to `file` as a new net.
 template <class FileFn>
@@ -189,9 +141,65 @@ void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings
     });
 }
 
+indexed::NetFiling::NetFiling(model::TNetList& nets) : nets_(nets), sorted_(nets.Items.size()) {
+    for (const auto& net : nets.Items) {
+        names_.insert(names_.end(), net.get());
+    }
+}
+
+void indexed::NetFiling::File(std::unique_ptr<model::TNetRec> net) {
+    const auto at = names_.lower_bound(net.get());
+    if (at != names_.end() && text::CompareAsciiNoCase((*at)->NetName, net->NetName) == 0) {
+        MovePins(*net, **at);
+        return;
+    }
+    MovePins(*net, *net);
+    names_.insert(at, net.get());
+    nets_.Items.push_back(std::move(net));
+}
+
+// The new nets wait behind the ones in order. They are sorted among themselves and each
+// is placed by a binary search of the older ones, which move over as whole runs: a
+// drawing's few nets cost a few comparisons each, not one for every net already listed.
+// The names differ beyond case, so the order is whole.
+void indexed::NetFiling::Finish() {
+    auto& items = nets_.Items;
+    if (sorted_ == items.size()) {
+        return;
+    }
+    auto less = [](const std::unique_ptr<model::TNetRec>& a,
+                   const std::unique_ptr<model::TNetRec>& b) {
+        return NameLess()(a.get(), b.get());
+    };
+    const auto middle = items.begin() + static_cast<std::ptrdiff_t>(sorted_);
+    std::sort(middle, items.end(), less);
+    std::vector<std::unique_ptr<model::TNetRec>> merged;
+    merged.reserve(items.size());
+    auto older = items.begin();
+    for (auto added = middle; added != items.end(); ++added) {
+        const auto at = std::lower_bound(older, middle, *added, less);
+        std::move(older, at, std::back_inserter(merged));
+        merged.push_back(std::move(*added));
+        older = at;
+    }
+    std::move(older, middle, std::back_inserter(merged));
+    items = std::move(merged);
+    sorted_ = items.size();
+}
+
+bool indexed::NetFiling::NameLess::operator()(const model::TNetRec* a,
+                                              const model::TNetRec* b) const {
+    return text::CompareAsciiNoCase(a->NetName, b->NetName) < 0;
+}
+
 void indexed::BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
                         ShortsReporter& shorts) {
     NetFiling filing(nets);
+    BuildNets(filing, nets, wires, settings, shorts);
+}
+
+void indexed::BuildNets(NetFiling& filing, model::TNetList& nets, model::TWireList& wires,
+                        const NetSettings& settings, ShortsReporter& shorts) {
     BuildNetsWith(wires, shorts, [&](std::unique_ptr<model::TNetRec> net) {
         if (NameNet(nets, *net, settings)) {
             filing.File(std::move(net));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -53,10 +54,38 @@ void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings
                ShortsReporter& shorts);
 
 namespace indexed {
-// The same, the nets of the drawing filed through an ordered index of the names and the
-// list sorted once at the end, instead of a walk and a shift of the list for each net.
+
+// The nets of a drawing filed into the list as FinishNet files them, found in an ordered
+// index of the names instead of by a walk; a new net waits at the end of the list until
+// Finish puts the list in order. The names in the list differ beyond case, so the order is
+// whole. Kept from one drawing to the next of a load, filing a drawing costs what the
+// drawing brings, not what the list already holds; nothing else may change the list
+// meanwhile.
+class NetFiling {
+  public:
+    explicit NetFiling(model::TNetList& nets);
+    NetFiling(const NetFiling&) = delete;
+    NetFiling& operator=(const NetFiling&) = delete;
+
+    void File(std::unique_ptr<model::TNetRec> net);
+    void Finish();
+
+  private:
+    struct NameLess {
+        bool operator()(const model::TNetRec* a, const model::TNetRec* b) const;
+    };
+
+    model::TNetList& nets_;
+    std::set<model::TNetRec*, NameLess> names_;
+    std::size_t sorted_;
+};
+
+// The same as BuildNets, the nets filed through a filing of their own, or `filing`.
 void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
                ShortsReporter& shorts);
+void BuildNets(NetFiling& filing, model::TNetList& nets, model::TWireList& wires,
+               const NetSettings& settings, ShortsReporter& shorts);
+
 }  // namespace indexed
 
 // Fills the net view (five pins a row) and the net count; returns whether the shorts

@@ -85,6 +85,8 @@ const std::vector<RandomShape> kShapes = {
     {.Wires = 25, .GridPoints = 7, .Parts = 5, .Labels = 5, .Junctions = 6, .Drawings = 1},
     {.Wires = 40, .GridPoints = 3, .Parts = 2, .Labels = 2, .Junctions = 4, .Drawings = 1},
     {.Wires = 30, .GridPoints = 12, .Parts = 8, .Labels = 6, .Junctions = 8, .Drawings = 2},
+    // Many drawings into one load: the indexes are kept from one to the next.
+    {.Wires = 12, .GridPoints = 6, .Parts = 4, .Labels = 4, .Junctions = 3, .Drawings = 6},
     {.Wires = 20, .GridPoints = 8, .Parts = 4, .Labels = 6, .Junctions = 5, .Origin = 32720},
     // Piles on one line (copies, nested, chained), with junctions, labels and pins on them.
     {.Wires = 10, .GridPoints = 10, .Parts = 4, .Labels = 4, .Junctions = 6, .Piles = 14},

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "netlist/NetBuilder.h"
 #include "partslist/PartsListBuilder.h"
@@ -280,17 +281,25 @@ std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
     const IcPinNumbers pinCvt;
     const netlist::NetSettings settings{"-", false};
     std::string out;
+    // The indexes live over all the drawings, as over the drawings of one load.
+    std::optional<partslist::indexed::PartsFiling> partsFiling;
+    std::optional<netlist::indexed::NetFiling> netFiling;
+    if (variant.IndexedParts) {
+        partsFiling.emplace(parts);
+    }
+    if (variant.IndexedNets) {
+        netFiling.emplace(nets);
+    }
     for (std::size_t d = 0; d < drawings.size(); ++d) {
         const RandomDrawing& drawing = drawings[d];
         nets.NetCounter = !drawing.SerialNames  ? -1
                           : nets.NetCounter < 0 ? 10000
                                                 : (nets.NetCounter / 10000 + 1) * 10000;
-        if (variant.IndexedParts) {
-            partslist::indexed::PartsFiling filing(parts);
+        if (partsFiling) {
             for (const model::CCe2Part& record : drawing.Parts) {
-                filing.Add(record, lookups, PlaceRandomPins);
+                partsFiling->Add(record, lookups, PlaceRandomPins);
             }
-            filing.Finish();
+            partsFiling->Finish();
         } else {
             for (const model::CCe2Part& record : drawing.Parts) {
                 partslist::AddPart(parts, record, lookups, PlaceRandomPins);
@@ -308,8 +317,11 @@ std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
                                 w.Pin ? w.Pin->PinOrder : 0);
         }
         netlist::ShortsReporter shorts(&shortRows, headerShown, text::Format("d%zu.ce2", d));
-        (variant.IndexedNets ? netlist::indexed::BuildNets : netlist::BuildNets)(nets, wires,
-                                                                                 settings, shorts);
+        if (netFiling) {
+            netlist::indexed::BuildNets(*netFiling, nets, wires, settings, shorts);
+        } else {
+            netlist::BuildNets(nets, wires, settings, shorts);
+        }
     }
     netCount = nets.Count();
     if (!describe) {
