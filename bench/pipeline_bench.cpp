@@ -2,7 +2,8 @@
 // Time and peak memory of the whole pipeline (read + connectivity + nets + parts list +
 // writing the three outputs) on generated drawings of growing size, with the indexed
 // filing and connectivity and with the plain walks and nested loops they replace, side by
-// side.
+// side; and, where the window is built, of the window (offscreen) opening the same drawing
+// until its pages show the result ("read+nets" and "total" are that time there).
 //
 //   pipeline_bench [--reference-limit SECONDS] [--wires-per-part N] [WIRES...]
 //   pipeline_bench --write-drawing FOLDER WIRES [WIRES-PER-PART]
@@ -12,10 +13,7 @@
 //
 // Each run happens in a fresh program of its own (the benchmark runs itself), so the peak resident
 // size the kernel reports for that child belongs to that run alone. The drawing is a field of
-// resistors in rows, each joined to the next by a run of wires meeting end to end (two wires a
-// part unless --wires-per-part says more); the last part of a row ends in such a run under a
-// label. The part records come
-// in a shuffled order, as parts placed and renumbered over a drawing's life do.
+// resistors of support/ResistorField.h (two wires a part unless --wires-per-part says more).
 //
 // Columns: the drawing (wires, parts, labels, file size); the algorithms; the seconds of
 // reading with connectivity and nets, of finishing the parts list (pins, footprints, both
@@ -42,6 +40,12 @@
 #include <vector>
 
 #include "app/MainWindowState.h"
+#ifdef VORNEXTRACT_HAVE_UI
+#include <QApplication>
+
+#include "ui/Dialogs.h"
+#include "ui/VornExtra01.h"
+#endif
 #include "support/Ce2Builder.h"
 #include "support/LibBuilder.h"
 #include "support/RecordingViews.h"
@@ -100,13 +104,53 @@ int RunPipeline(const fs::path& folder, const fs::path& drawing, bool reference)
     return 0;
 }
 
+#ifdef VORNEXTRACT_HAVE_UI
+// Messages are printed: nobody is there to press OK.
+class PrintingDialogs : public ui::QtDialogService {
+  public:
+    void Message(QWidget*, const QString&, const QString& text, Kind) override {
+        std::fprintf(stderr, "pipeline_bench: %s\n", text.toStdString().c_str());
+        failed = true;
+    }
+    bool failed = false;
+};
+
+// The child of a window run: the window opened on the drawing (offscreen) until its pages
+// show the result, as a user waits for it.
+int RunWindow(const fs::path& drawing) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The offscreen platform's notes would break the table's lines.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int argc = 1;
+    char name[] = "pipeline_bench";
+    char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    auto start = Clock::now();
+    PrintingDialogs dialogs;
+    ui::TVornExtracts window(dialogs, {drawing.string()});
+    window.show();
+    window.FormShow();
+    QApplication::processEvents();
+    auto end = Clock::now();
+    window.State.NotSaved = false;  // nothing to ask on the way out
+    if (dialogs.failed || window.State.PartsList.Count() == 0) {
+        return 1;
+    }
+    std::printf(" %10.3f %8s %8s %8.3f", Seconds(start, end), "-", "-", Seconds(start, end));
+    std::fflush(stdout);
+    return 0;
+}
+#endif
+
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // One run in a fresh child; nothing when it failed.
-std::optional<Run> RunChild(const fs::path& folder, const fs::path& drawing, bool reference) {
+enum class Face { Indexed, Plain, Window };
+
+std::optional<Run> RunChild(const fs::path& folder, const fs::path& drawing, Face face) {
     for (const char* name : {"bench.njp", "bench.net", "bench_Protel.net"}) {
         fs::remove(folder / name);
     }
@@ -121,8 +165,11 @@ std::optional<Run> RunChild(const fs::path& folder, const fs::path& drawing, boo
         // A fresh program, so the child's peak holds nothing of the parent's pages.
         const std::string folderText = folder.string();
         const std::string drawingText = drawing.string();
+        const char* faceText = face == Face::Plain    ? "plain"
+                               : face == Face::Window ? "window"
+                                                      : "indexed";
         ::execl("/proc/self/exe", "pipeline_bench", kChildMode, folderText.c_str(),
-                drawingText.c_str(), reference ? "plain" : "indexed", static_cast<char*>(nullptr));
+                drawingText.c_str(), faceText, static_cast<char*>(nullptr));
         std::perror("exec");
         std::_Exit(1);
     }
@@ -159,6 +206,11 @@ int main(int argc, char** argv) {
     double referenceLimit = 60;
     int wiresPerPart = kFewestWiresPerPart;
     if (argc == 5 && std::string(argv[1]) == kChildMode) {
+#ifdef VORNEXTRACT_HAVE_UI
+        if (std::string(argv[4]) == "window") {
+            return RunWindow(argv[3]);
+        }
+#endif
         return RunPipeline(argv[2], argv[3], std::string(argv[4]) == "plain");
     }
     if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--write-drawing") {
@@ -222,8 +274,8 @@ int main(int argc, char** argv) {
                         static_cast<double>(d.FileBytes) / (1024.0 * 1024.0), algorithm);
         };
 
-        const auto runAndPrint = [&](bool reference) {
-            std::optional<Run> run = RunChild(dir.Path(), drawing, reference);
+        const auto runAndPrint = [&](Face face) {
+            std::optional<Run> run = RunChild(dir.Path(), drawing, face);
             if (run) {
                 PrintRun(d, *run);
             } else {
@@ -234,10 +286,17 @@ int main(int argc, char** argv) {
         };
 
         lead("indexed");
-        std::optional<Run> indexed = runAndPrint(false);
+        std::optional<Run> indexed = runAndPrint(Face::Indexed);
         if (!indexed) {
             continue;
         }
+#ifdef VORNEXTRACT_HAVE_UI
+        lead("window");
+        if (std::optional<Run> window = runAndPrint(Face::Window)) {
+            std::printf("%8d  window / batch: time %.2f, peak %.2f\n", wires,
+                        window->Seconds / indexed->Seconds, window->PeakMiB / indexed->PeakMiB);
+        }
+#endif
 
         lead("plain");
         const double scale = referenceWires ? static_cast<double>(wires) / referenceWires : 0;
@@ -250,7 +309,7 @@ int main(int argc, char** argv) {
             std::printf("  not run: no smaller run to tell its time from\n");
             continue;
         }
-        std::optional<Run> reference = runAndPrint(true);
+        std::optional<Run> reference = runAndPrint(Face::Plain);
         if (!reference) {
             continue;
         }
