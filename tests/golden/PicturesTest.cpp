@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -78,7 +77,9 @@ TEST(DrawingPictures, TheDemoWithOneNetHighlighted) {
             highlightedWires += highlighted && cls[0] == 'w';
             const std::string pin = Attribute(line, "data-pin");
             if (highlighted && cls[0] == 'p' && pin[0] != '-') {  // power pins have no reference
-                drawnPins.insert(std::regex_replace(pin, std::regex("-([^-]*)$"), "_$1"));
+                std::string listedForm = pin;  // "R9-2" as the netlist writes it, "R9_2"
+                listedForm[listedForm.rfind('-')] = '_';
+                drawnPins.insert(listedForm);
             }
         }
     }
