@@ -72,19 +72,6 @@ class GroupsAtEnds {
     std::unordered_map<std::uint32_t, GroupNo> ends_;
 };
 
-}  // namespace
-
-model::TNetRec* NetNamed(const model::TNetList& nets, std::string_view name) {
-    auto at = std::lower_bound(nets.Items.begin(), nets.Items.end(), name,
-                               [](const auto& net, std::string_view n) {
-                                   return text::CompareAsciiNoCase(net->NetName, n) < 0;
-                               });
-    return at != nets.Items.end() && text::EqualAsciiNoCase((*at)->NetName, name) ? at->get()
-                                                                                  : nullptr;
-}
-
-namespace {
-
 // Groups named as the nets are: by the first named wire of the group in list order, the
 // group shorted when a later one carries another name.
 void NameGroups(model::DrawingGeometry& drawing, const model::TWireList& wires,
@@ -118,6 +105,15 @@ model::TPoint EdgeToward(const model::DrawingRect& body, model::TPoint pin) {
 
 }  // namespace
 
+model::TNetRec* NetNamed(const model::TNetList& nets, std::string_view name) {
+    auto at = std::lower_bound(nets.Items.begin(), nets.Items.end(), name,
+                               [](const auto& net, std::string_view n) {
+                                   return text::CompareAsciiNoCase(net->NetName, n) < 0;
+                               });
+    return at != nets.Items.end() && text::EqualAsciiNoCase((*at)->NetName, name) ? at->get()
+                                                                                  : nullptr;
+}
+
 void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
                  const DrawingCapture& capture, const model::TNetList& nets) {
     GroupNo groups = 0;
@@ -144,6 +140,9 @@ void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
     }
     for (model::DrawingJunction& j : drawing.Junctions) {
         j.Group = ends.At(j.At);
+    }
+    if (drawing.Labels.empty()) {
+        return;
     }
     const WiresOnLines lines(wires);
     for (model::DrawingLabel& label : drawing.Labels) {

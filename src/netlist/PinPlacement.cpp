@@ -14,6 +14,39 @@ namespace {
 constexpr std::size_t kLibRecordHead = 12;
 constexpr std::size_t kPinNumberField = 256;
 
+// A point of a symbol (grid units, relative to the part's position) turned by the part's
+// quarter turns and then mirrored. Pins and the body go through the same steps, so a pin
+// always stays on the side of the body it was drawn on.
+void TurnAndMirror(long& x, long& y, long w, long h, std::uint8_t dir) {
+    const int rotation = dir & 3;
+    const long x0 = x;
+    const long y0 = y;
+    switch (rotation) {
+        case 1:
+            x = -h - y0;
+            y = x0;
+            break;
+        case 2:
+            x = -w - x0;
+            y = -h - y0;
+            break;
+        case 3:
+            x = y0;
+            y = -w - x0;
+            break;
+        default:
+            break;
+    }
+    if ((dir & 4) != 0) {
+        const long flip = (rotation == 0 || rotation == 2) ? w : h;
+        x = -flip - x;
+    }
+}
+
+std::int16_t ToDrawing(long grid, std::int16_t origin) {
+    return static_cast<std::int16_t>(10 * grid + origin);
+}
+
 std::uint16_t U16At(std::span<const std::uint8_t> data, std::size_t at) {
     return static_cast<std::uint16_t>(data[at] | (data[at + 1] << 8));
 }
@@ -128,43 +161,6 @@ std::string Lb3PinNumber(const model::TPartRec& part, std::string_view pinText) 
         return std::string();
     }
     return text::FitField(TagValueText(pinText.substr(value)), kPinNumberField);
-}
-
-}  // namespace
-
-namespace {
-
-// A point of a symbol (grid units, relative to the part's position) turned by the part's
-// quarter turns and then mirrored. Pins and the body go through the same steps, so a pin
-// always stays on the side of the body it was drawn on.
-void TurnAndMirror(long& x, long& y, long w, long h, std::uint8_t dir) {
-    const int rotation = dir & 3;
-    const long x0 = x;
-    const long y0 = y;
-    switch (rotation) {
-        case 1:
-            x = -h - y0;
-            y = x0;
-            break;
-        case 2:
-            x = -w - x0;
-            y = -h - y0;
-            break;
-        case 3:
-            x = y0;
-            y = -w - x0;
-            break;
-        default:
-            break;
-    }
-    if ((dir & 4) != 0) {
-        const long flip = (rotation == 0 || rotation == 2) ? w : h;
-        x = -flip - x;
-    }
-}
-
-std::int16_t ToDrawing(long grid, std::int16_t origin) {
-    return static_cast<std::int16_t>(10 * grid + origin);
 }
 
 }  // namespace

@@ -105,19 +105,30 @@ double DrawingCanvas::FitScale(const model::DrawingRect& area) const {
 }
 
 void DrawingCanvas::CentreOn(const model::DrawingRect& area, double scale) {
-    view_.Scale = scale;
-    view_.Left = (area.Left + area.Right) / 2.0 - width() / (2 * scale);
-    view_.Top = (area.Top + area.Bottom) / 2.0 - height() / (2 * scale);
+    SetCentre(area, scale);
     update();
     emit ViewChanged();
 }
 
-void DrawingCanvas::FitToWindow() {
+void DrawingCanvas::SetCentre(const model::DrawingRect& area, double scale) {
+    view_.Scale = scale;
+    view_.Left = (area.Left + area.Right) / 2.0 - width() / (2 * scale);
+    view_.Top = (area.Top + area.Bottom) / 2.0 - height() / (2 * scale);
+}
+
+// The fitted view, set without a repaint: the paint that finds none pending uses it.
+void DrawingCanvas::FitView() {
     model::DrawingRect bounds = drawing_.Bounds();
     if (bounds.Empty()) {
         bounds = {0, 0, 100, 100};
     }
-    CentreOn(bounds, FitScale(bounds));
+    SetCentre(bounds, FitScale(bounds));
+}
+
+void DrawingCanvas::FitToWindow() {
+    FitView();
+    update();
+    emit ViewChanged();
 }
 
 void DrawingCanvas::ZoomBy(double factor, QPointF around) {
@@ -173,7 +184,7 @@ void DrawingCanvas::PanBy(QPointF pixels) {
 
 void DrawingCanvas::paintEvent(QPaintEvent*) {
     if (view_.Scale <= 0) {
-        FitToWindow();
+        FitView();
     }
     QPainter painter(this);
     painter.fillRect(rect(), Colour(Palette::Background));

@@ -65,7 +65,9 @@ class DrawingCanvas : public QWidget {
 
   private:
     double FitScale(const model::DrawingRect& area) const;
+    void SetCentre(const model::DrawingRect& area, double scale);
     void CentreOn(const model::DrawingRect& area, double scale);
+    void FitView();
     void PanBy(QPointF pixels);
     void PaintTexts(QPainter& painter, const model::DrawingRect& visible);
 
