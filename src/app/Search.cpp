@@ -11,19 +11,40 @@ namespace app {
 
 namespace {
 
-// ASCII letters raised, double-byte characters stepped over whole (their second byte may
-// fall among the letters). `starts` receives the offset of every character.
-std::string Raise(std::string_view text, std::vector<std::size_t>* starts = nullptr) {
-    std::string raised(text);
-    text::AsciiFolder fold;
-    for (std::size_t i = 0; i < raised.size(); ++i) {
-        if (starts && !fold.AtTrailByte()) {
-            starts->push_back(i);
+// A search text raised once, matched against many items without a copy of its own for each:
+// a search walks every cell of lists of half a million rows.
+class RaisedSearch {
+  public:
+    explicit RaisedSearch(std::string_view text) : text_(text::FoldAscii(text)) {}
+
+    // ASCII letters raised, double-byte characters stepped over whole (their second byte may
+    // fall among the letters): the text may start on any character of the item.
+    bool In(std::string_view item) const {
+        if (item.size() < text_.size()) {
+            return false;
         }
-        raised[i] = fold(raised[i]);
+        item_.assign(item);
+        starts_.clear();
+        text::AsciiFolder fold;
+        for (char& c : item_) {
+            if (!fold.AtTrailByte()) {
+                starts_.push_back(static_cast<std::size_t>(&c - item_.data()));
+            }
+            c = fold(c);
+        }
+        for (std::size_t start : starts_) {
+            if (item_.compare(start, text_.size(), text_) == 0) {
+                return true;
+            }
+        }
+        return false;
     }
-    return raised;
-}
+
+  private:
+    std::string text_;
+    mutable std::string item_;
+    mutable std::vector<std::size_t> starts_;
+};
 
 void NotFound(view::UserInterface& ui, std::string_view text) {
     ui.ShowMessage(std::string(text) + text::Sj("\nは見つかりません"));
@@ -40,9 +61,9 @@ int Scan(int start, int step, int count, const std::function<bool(int)>& matches
     return -1;
 }
 
-bool RowMatches(const view::ListView& view, int row, std::string_view text) {
+bool RowMatches(const view::ListView& view, int row, const RaisedSearch& text) {
     for (int column = 0; column < std::max(1, view.ColumnCount()); ++column) {
-        if (SearchMatches(view.CellText(row, column), text)) {
+        if (text.In(view.CellText(row, column))) {
             return true;
         }
     }
@@ -54,8 +75,9 @@ bool FindRow(view::ListView& view, view::UserInterface& ui, std::string_view tex
     if (text.empty()) {
         return false;
     }
+    const RaisedSearch raised(text);
     int found =
-        Scan(start, step, view.RowCount(), [&](int row) { return RowMatches(view, row, text); });
+        Scan(start, step, view.RowCount(), [&](int row) { return RowMatches(view, row, raised); });
     if (found < 0) {
         NotFound(ui, text);
         return false;
@@ -99,8 +121,9 @@ bool FindNode(view::TreeView& view, view::UserInterface& ui, std::string_view te
     }
     int start = backward ? (selected < 0 ? count - 1 : selected - 1)
                          : (selected < 0 ? 0 : selected + skipOrStep);
+    const RaisedSearch raised(text);
     int found = Scan(start, backward ? -1 : 1, count, [&](int at) {
-        return SearchMatches(view.NodeText(nodes[static_cast<std::size_t>(at)]), text);
+        return raised.In(view.NodeText(nodes[static_cast<std::size_t>(at)]));
     });
     if (found < 0) {
         NotFound(ui, text);
@@ -117,15 +140,7 @@ bool FindNode(view::TreeView& view, view::UserInterface& ui, std::string_view te
 }  // namespace
 
 bool SearchMatches(std::string_view item, std::string_view text) {
-    std::vector<std::size_t> starts;
-    const std::string raisedItem = Raise(item, &starts);
-    const std::string raisedText = Raise(text);
-    for (std::size_t start : starts) {
-        if (raisedItem.compare(start, raisedText.size(), raisedText) == 0) {
-            return true;
-        }
-    }
-    return false;
+    return RaisedSearch(text).In(item);
 }
 
 bool FindInList(view::ListView& view, view::UserInterface& ui, std::string_view text,

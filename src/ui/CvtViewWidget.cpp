@@ -5,18 +5,19 @@
 #include <QDropEvent>
 #include <QMouseEvent>
 
+#include "ui/ItemModels.h"
+
 namespace ui {
 
-int CvtViewWidget::RowAt(const QPoint& pos) const {
-    QTreeWidgetItem* item = itemAt(pos);
-    return item ? indexOfTopLevelItem(item) : -1;
+CvtViewWidget::CvtViewWidget(QWidget* parent) : ListWidget(parent) {
+    Rows().SetDraggable(true);
 }
 
 void CvtViewWidget::mousePressEvent(QMouseEvent* event) {
     if (OnMouseDown) {
         OnMouseDown(RowAt(event->position().toPoint()));
     }
-    QTreeWidget::mousePressEvent(event);
+    ListWidget::mousePressEvent(event);
 }
 
 void CvtViewWidget::dragEnterEvent(QDragEnterEvent* event) {

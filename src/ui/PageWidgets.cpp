@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "ui/QtViews.h"
@@ -23,9 +22,8 @@ std::vector<view::ListView::Column> Columns(const std::vector<std::string>& capt
     return columns;
 }
 
-QTreeWidget* NewListWidget(QWidget* parent) {
-    auto* widget = new QTreeWidget(parent);
-    return widget;
+ListWidget* NewListWidget(QWidget* parent) {
+    return new ListWidget(parent);
 }
 
 QLineEdit* LabelledEdit(QGridLayout* grid, int row, int column, const char* label) {

@@ -2,22 +2,18 @@
 #include "ui/QtViews.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QLabel>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "tables/TableFile.h"
 #include "text/Cp932.h"
 #include "ui/Dialogs.h"
+#include "ui/ItemModels.h"
+#include "ui/ListWidget.h"
 
 namespace ui {
 
 namespace {
-
-// Each cell keeps its CP932 bytes under a role of its own, beside the text shown.
-constexpr int kBytesRole = Qt::UserRole;
-constexpr int kDataRole = Qt::UserRole + 1;
-constexpr int kStateRole = Qt::UserRole + 2;
 
 QString Shown(const std::string& cp932) {
     return QString::fromStdString(text::Cp932ToUtf8(cp932));
@@ -37,24 +33,9 @@ std::string LossyTextWarning() {
     return text::Sj("シフトJISで表せない文字を ? に置き換えました");
 }
 
-QtListView::QtListView(QTreeWidget& widget, std::vector<QIcon> stateImages)
-    : widget_(widget), stateImages_(std::move(stateImages)) {
-    widget_.setRootIsDecorated(false);
-    widget_.setUniformRowHeights(true);
-    widget_.setSelectionBehavior(QAbstractItemView::SelectRows);
-    widget_.setSelectionMode(QAbstractItemView::SingleSelection);
-    widget_.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    widget_.setAllColumnsShowFocus(true);
-    widget_.header()->setStretchLastSection(false);
-    widget_.header()->setSectionsMovable(false);
-}
-
-int QtListView::RowOf(const QTreeWidgetItem* item) const {
-    return item ? widget_.indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item)) : -1;
-}
-
-QTreeWidgetItem* QtListView::Item(int row) const {
-    return row >= 0 && row < widget_.topLevelItemCount() ? widget_.topLevelItem(row) : nullptr;
+QtListView::QtListView(ListWidget& widget, std::vector<QIcon> stateImages)
+    : widget_(widget), rows_(widget.Rows()) {
+    rows_.SetStateImages(std::move(stateImages));
 }
 
 void QtListView::SetColumns(const std::vector<Column>& columns) {
@@ -62,23 +43,22 @@ void QtListView::SetColumns(const std::vector<Column>& columns) {
     for (const Column& column : columns) {
         captions << Shown(column.caption);
     }
-    widget_.setColumnCount(static_cast<int>(columns.size()));
-    widget_.setHeaderLabels(captions);
+    rows_.SetCaptions(captions);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         widget_.setColumnWidth(static_cast<int>(i), columns[i].width);
     }
 }
 
 int QtListView::ColumnCount() const {
-    return widget_.columnCount();
+    return rows_.columnCount();
 }
 
 int QtListView::ColumnWidth(int column) const {
-    return column >= 0 && column < widget_.columnCount() ? widget_.columnWidth(column) : 0;
+    return column >= 0 && column < ColumnCount() ? widget_.columnWidth(column) : 0;
 }
 
 void QtListView::SetColumnWidth(int column, int width) {
-    if (column >= 0 && column < widget_.columnCount()) {
+    if (column >= 0 && column < ColumnCount()) {
         widget_.setColumnWidth(column, width);
     }
 }
@@ -86,21 +66,49 @@ void QtListView::SetColumnWidth(int column, int width) {
 void QtListView::BeginUpdate() {
     if (updateDepth_++ == 0) {
         widget_.setUpdatesEnabled(false);
+        pendingSelect_.reset();
+        pendingScroll_ = -1;
     }
+    rows_.Hold();
 }
 
+// A selection or scroll asked for while the rows were being replaced is made once the view
+// has them.
 void QtListView::EndUpdate() {
-    if (updateDepth_ > 0 && --updateDepth_ == 0) {
+    if (updateDepth_ == 0) {
+        return;
+    }
+    rows_.Release();
+    if (--updateDepth_ == 0) {
+        if (pendingSelect_) {
+            widget_.SelectRow(*pendingSelect_);
+        }
+        if (pendingScroll_ >= 0) {
+            ScrollIntoView(pendingScroll_);
+        }
+        pendingSelect_.reset();
+        pendingScroll_ = -1;
         widget_.setUpdatesEnabled(true);
     }
 }
 
+bool QtListView::Deferred() const {
+    return updateDepth_ > 0 && rows_.Resetting();
+}
+
 void QtListView::Clear() {
-    widget_.clear();
+    rows_.Clear();
+    if (Deferred() && !pendingSelect_) {
+        pendingSelect_ = -1;
+    }
 }
 
 int QtListView::RowCount() const {
-    return widget_.topLevelItemCount();
+    return rows_.Rows().RowCount();
+}
+
+bool QtListView::HasRow(int row) const {
+    return row >= 0 && row < RowCount();
 }
 
 int QtListView::AddRow(const std::vector<std::string>& cells, void* data) {
@@ -108,166 +116,130 @@ int QtListView::AddRow(const std::vector<std::string>& cells, void* data) {
 }
 
 int QtListView::InsertRow(int row, const std::vector<std::string>& cells, void* data) {
-    row = std::clamp(row, 0, RowCount());
-    auto* item = new QTreeWidgetItem();
-    item->setData(0, kDataRole, QVariant::fromValue(reinterpret_cast<quintptr>(data)));
-    item->setData(0, kStateRole, -1);
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        int column = static_cast<int>(i);
-        item->setText(column, Shown(cells[i]));
-        item->setData(column, kBytesRole, QByteArray::fromStdString(cells[i]));
+    int selected = Selected();
+    row = rows_.Insert(row, cells, data);
+    if (Deferred()) {
+        pendingSelect_ = selected >= row ? selected + 1 : selected;
     }
-    widget_.insertTopLevelItem(row, item);
     return row;
 }
 
 void QtListView::DeleteRow(int row) {
-    delete Item(row);
+    int selected = Selected();
+    rows_.Delete(row);
+    if (Deferred()) {
+        pendingSelect_ = selected == row ? -1 : (selected > row ? selected - 1 : selected);
+    }
 }
 
 std::string QtListView::CellText(int row, int column) const {
-    QTreeWidgetItem* item = Item(row);
-    if (!item || column < 0) {
-        return {};
-    }
-    return item->data(column, kBytesRole).toByteArray().toStdString();
+    return HasRow(row) && column >= 0 ? rows_.Rows().CellText(row, column) : std::string();
 }
 
 void QtListView::SetCellText(int row, int column, const std::string& text) {
-    if (QTreeWidgetItem* item = Item(row); item && column >= 0) {
-        item->setText(column, Shown(text));
-        item->setData(column, kBytesRole, QByteArray::fromStdString(text));
-    }
+    rows_.SetCell(row, column, text);
 }
 
 void* QtListView::RowData(int row) const {
-    QTreeWidgetItem* item = Item(row);
-    return item ? reinterpret_cast<void*>(item->data(0, kDataRole).value<quintptr>()) : nullptr;
+    return HasRow(row) ? rows_.Rows().RowData(row) : nullptr;
 }
 
 void QtListView::SetRowData(int row, void* data) {
-    if (QTreeWidgetItem* item = Item(row)) {
-        item->setData(0, kDataRole, QVariant::fromValue(reinterpret_cast<quintptr>(data)));
+    if (HasRow(row)) {
+        rows_.SetRowData(row, data);
     }
 }
 
 int QtListView::StateImage(int row) const {
-    QTreeWidgetItem* item = Item(row);
-    return item ? item->data(0, kStateRole).toInt() : -1;
+    return HasRow(row) ? rows_.Rows().StateImage(row) : -1;
 }
 
 void QtListView::SetStateImage(int row, int image) {
-    QTreeWidgetItem* item = Item(row);
-    if (!item) {
-        return;
-    }
-    item->setData(0, kStateRole, image);
-    bool known = image >= 0 && static_cast<std::size_t>(image) < stateImages_.size();
-    item->setIcon(0, known ? stateImages_[static_cast<std::size_t>(image)] : QIcon());
+    rows_.SetStateImage(row, image);
 }
 
 int QtListView::Selected() const {
-    const QList<QTreeWidgetItem*> items = widget_.selectedItems();
-    return items.isEmpty() ? -1 : RowOf(items.first());
+    if (pendingSelect_) {
+        return *pendingSelect_;
+    }
+    return Deferred() ? -1 : widget_.SelectedRow();
 }
 
 void QtListView::Select(int row) {
-    QTreeWidgetItem* item = Item(row);
-    widget_.clearSelection();
-    if (item) {
-        widget_.setCurrentItem(item);
-        item->setSelected(true);
+    row = HasRow(row) ? row : -1;
+    if (Deferred()) {
+        pendingSelect_ = row;
     } else {
-        widget_.setCurrentItem(nullptr);
+        widget_.SelectRow(row);
     }
 }
 
 void QtListView::ScrollIntoView(int row) {
-    if (QTreeWidgetItem* item = Item(row)) {
-        widget_.scrollToItem(item);
+    if (Deferred()) {
+        pendingScroll_ = row;
+    } else if (HasRow(row)) {
+        widget_.scrollTo(rows_.index(row, 0));
     }
+}
+
+QtTreeView::QtTreeView(QTreeView& widget) : widget_(widget), nodes_(new TreeNodesModel(&widget)) {
+    widget_.setModel(nodes_);
+}
+
+bool QtTreeView::HasNode(Node node) const {
+    return node >= 0 && static_cast<std::size_t>(node) < nodes_->Nodes().Items.size();
 }
 
 void QtTreeView::BeginUpdate() {
     widget_.setUpdatesEnabled(false);
+    nodes_->Hold();
 }
 
 void QtTreeView::EndUpdate() {
+    nodes_->Release();
     widget_.setUpdatesEnabled(true);
 }
 
 void QtTreeView::Clear() {
-    widget_.clear();
-    nodes_.clear();
-    texts_.clear();
-}
-
-QTreeWidgetItem* QtTreeView::At(Node node) const {
-    return node >= 0 && static_cast<std::size_t>(node) < nodes_.size()
-               ? nodes_[static_cast<std::size_t>(node)]
-               : nullptr;
-}
-
-view::TreeView::Node QtTreeView::HandleOf(const QTreeWidgetItem* item) const {
-    return item ? item->data(0, kDataRole).toInt() : kNone;
+    nodes_->Clear();
 }
 
 view::TreeView::Node QtTreeView::AddNode(Node parent, const std::string& text) {
-    auto* item = new QTreeWidgetItem(QStringList{Shown(text)});
-    Node node = static_cast<Node>(nodes_.size());
-    item->setData(0, kDataRole, node);
-    if (QTreeWidgetItem* owner = At(parent)) {
-        owner->addChild(item);
-    } else {
-        widget_.addTopLevelItem(item);
-    }
-    nodes_.push_back(item);
-    texts_.push_back(text);
-    return node;
+    return nodes_->Add(parent, text);
 }
 
 std::string QtTreeView::NodeText(Node node) const {
-    return At(node) ? texts_[static_cast<std::size_t>(node)] : std::string();
+    return HasNode(node) ? nodes_->Nodes().NodeText(node) : std::string();
 }
 
 view::TreeView::Node QtTreeView::Parent(Node node) const {
-    QTreeWidgetItem* item = At(node);
-    return item ? HandleOf(item->parent()) : kNone;
+    return HasNode(node) ? nodes_->Nodes().Parent(node) : kNone;
 }
 
 int QtTreeView::ChildCount(Node parent) const {
-    if (parent == kNone) {
-        return widget_.topLevelItemCount();
-    }
-    QTreeWidgetItem* item = At(parent);
-    return item ? item->childCount() : 0;
+    return parent == kNone || HasNode(parent) ? nodes_->Nodes().ChildCount(parent) : 0;
 }
 
 view::TreeView::Node QtTreeView::Child(Node parent, int index) const {
-    if (parent == kNone) {
-        return HandleOf(widget_.topLevelItem(index));
-    }
-    QTreeWidgetItem* item = At(parent);
-    return item ? HandleOf(item->child(index)) : kNone;
+    return index >= 0 && index < ChildCount(parent) ? nodes_->Nodes().Child(parent, index) : kNone;
 }
 
 view::TreeView::Node QtTreeView::Selected() const {
-    const QList<QTreeWidgetItem*> items = widget_.selectedItems();
-    return items.isEmpty() ? kNone : HandleOf(items.first());
+    const QModelIndexList selected = widget_.selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? kNone : TreeNodesModel::NodeOf(selected.first());
 }
 
 void QtTreeView::Select(Node node) {
-    widget_.clearSelection();
-    if (QTreeWidgetItem* item = At(node)) {
-        widget_.setCurrentItem(item);
-        item->setSelected(true);
+    QModelIndex index = nodes_->IndexOf(node);
+    if (index.isValid()) {
+        widget_.selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    } else {
+        widget_.selectionModel()->clear();
     }
 }
 
 void QtTreeView::Expand(Node node) {
-    if (QTreeWidgetItem* item = At(node)) {
-        item->setExpanded(true);
-    }
+    widget_.expand(nodes_->IndexOf(node));
 }
 
 QtUserInterface::QtUserInterface(DialogService& dialogs, QWidget& owner)

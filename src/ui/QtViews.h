@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,13 +14,15 @@
 
 class QAction;
 class QLabel;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class QWidget;
 
 namespace ui {
 
 class DialogService;
+class ListRowsModel;
+class ListWidget;
+class TreeNodesModel;
 
 QString Qs(const std::string& cp932);  // CP932 to a Qt text
 // A fixed text of the window, written in the source as UTF-8.
@@ -31,16 +34,14 @@ std::string Cp(const QString& text, bool* lossy = nullptr);
 // The warning shown when typed text had characters CP932 lacks.
 std::string LossyTextWarning();
 
-// A report-style list view on a QTreeWidget: cells are kept as the CP932 bytes the core
-// gave, so what it reads back is exactly what it wrote.
+// The core's list view on a ListWidget: the rows live in the widget's model, packed as the
+// CP932 bytes the core gave, so what it reads back is exactly what it wrote.
 class QtListView : public view::ListView {
   public:
     // `stateImages` are the pictures of the state image indexes (may be empty).
-    explicit QtListView(QTreeWidget& widget, std::vector<QIcon> stateImages = {});
+    explicit QtListView(ListWidget& widget, std::vector<QIcon> stateImages = {});
 
-    QTreeWidget& Widget() { return widget_; }
-    // The row of an item of the widget, -1 for none.
-    int RowOf(const QTreeWidgetItem* item) const;
+    ListWidget& Widget() { return widget_; }
 
     void SetColumns(const std::vector<Column>& columns) override;
     int ColumnCount() const override;
@@ -64,16 +65,20 @@ class QtListView : public view::ListView {
     void ScrollIntoView(int row) override;
 
   private:
-    QTreeWidgetItem* Item(int row) const;
+    bool HasRow(int row) const;
+    // Whether the rows changed inside an update the view has not been told of yet.
+    bool Deferred() const;
 
-    QTreeWidget& widget_;
-    std::vector<QIcon> stateImages_;
+    ListWidget& widget_;
+    ListRowsModel& rows_;
     int updateDepth_ = 0;
+    std::optional<int> pendingSelect_;
+    int pendingScroll_ = -1;
 };
 
 class QtTreeView : public view::TreeView {
   public:
-    explicit QtTreeView(QTreeWidget& widget) : widget_(widget) {}
+    explicit QtTreeView(QTreeView& widget);
 
     void BeginUpdate() override;
     void EndUpdate() override;
@@ -88,12 +93,10 @@ class QtTreeView : public view::TreeView {
     void Expand(Node node) override;
 
   private:
-    QTreeWidgetItem* At(Node node) const;
-    Node HandleOf(const QTreeWidgetItem* item) const;
+    bool HasNode(Node node) const;
 
-    QTreeWidget& widget_;
-    std::vector<QTreeWidgetItem*> nodes_;
-    std::vector<std::string> texts_;
+    QTreeView& widget_;
+    TreeNodesModel* nodes_;
 };
 
 // The window's labels, status bar and save command as the core sees them.

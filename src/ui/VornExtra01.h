@@ -29,12 +29,13 @@ class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QTimer;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 
 namespace ui {
 
 class CvtViewWidget;
+class ListWidget;
 class DrawingPage;
 class DialogService;
 
@@ -79,10 +80,10 @@ class TVornExtracts : public QMainWindow {
     void FootReplaceBtnClick();
     void FootDeleteBtnClick();
     // The row under the pointer at a press in a conversion view (-1: none).
-    void NameCvtViewMouseDown(QTreeWidget* view, int row);
-    bool NameCvtViewDragOver(const QObject* source, QTreeWidget* target, int row);
+    void NameCvtViewMouseDown(ListWidget* view, int row);
+    bool NameCvtViewDragOver(const QObject* source, ListWidget* target, int row);
     // A row of one conversion view dropped on `row` of the other (or the same) view.
-    void NameCvtViewDragDrop(QTreeWidget* source, QTreeWidget* target, int row);
+    void NameCvtViewDragDrop(ListWidget* source, ListWidget* target, int row);
     void MakerViewSelectItem();
     void FootViewSelectItem();
     // The drawing page: the selection of the parts or net page shown on the drawing.
@@ -146,7 +147,7 @@ class TVornExtracts : public QMainWindow {
         QPushButton** Replace;
         QPushButton** Delete;
         std::vector<QLineEdit**> Edits;
-        QTreeWidget** View;
+        ListWidget** View;
     };
     QWidget* BuildTablePage(TablePageControls controls, std::initializer_list<const char*> labels);
     QWidget* BuildMakerPage();
@@ -198,19 +199,19 @@ class TVornExtracts : public QMainWindow {
     // The parts page's two views (printed layout, detail data) and the buttons choosing one.
     QStackedWidget* PartsListViews = nullptr;
     QButtonGroup* PartsListViewButtons = nullptr;
-    QTreeWidget* PartsViewA = nullptr;
-    QTreeWidget* PartsViewB = nullptr;
-    QTreeWidget* NetView = nullptr;
-    QTreeWidget* ErrorNetView = nullptr;
+    ListWidget* PartsViewA = nullptr;
+    ListWidget* PartsViewB = nullptr;
+    ListWidget* NetView = nullptr;
+    ListWidget* ErrorNetView = nullptr;
     DrawingPage* DrawingView = nullptr;
     QWidget* ErrorNetDisp = nullptr;
     CvtViewWidget* EachCvtView = nullptr;
     CvtViewWidget* NameCvtView = nullptr;
     QSplitter* CvtSplitter = nullptr;
     QWidget* LocalCvtPanel = nullptr;
-    QTreeWidget* MakerView = nullptr;
-    QTreeWidget* FootView = nullptr;
-    QTreeWidget* PinCvtView = nullptr;
+    ListWidget* MakerView = nullptr;
+    ListWidget* FootView = nullptr;
+    QTreeView* PinCvtView = nullptr;
     QLineEdit* MakerPnameEdit = nullptr;
     QLineEdit* MakerNameEdit = nullptr;
     QPushButton* MakerAddBtn = nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include "ui/ListWidget.h"
 
 #include "netlist/DrawingLinks.h"
 #include "ui/DrawingPage.h"
@@ -14,17 +14,17 @@ QWidget* TVornExtracts::BuildDrawingPage() {
     connect(DrawingView, &DrawingPage::NetClicked, this, &TVornExtracts::DrawingNetClicked);
     connect(DrawingView, &DrawingPage::PartClicked, this, &TVornExtracts::DrawingPartClicked);
     // Choosing in a list highlights on the drawing; a double-click on a net goes there.
-    connect(NetView, &QTreeWidget::itemSelectionChanged, this,
+    connect(NetView, &ListWidget::SelectionChanged, this,
             [this] { DrawingView->ShowNet(SelectedNet(false), !choosingFromDrawing_); });
-    connect(ErrorNetView, &QTreeWidget::itemSelectionChanged, this,
+    connect(ErrorNetView, &ListWidget::SelectionChanged, this,
             [this] { DrawingView->ShowNet(SelectedNet(true), !choosingFromDrawing_); });
-    for (QTreeWidget* view : {PartsViewA, PartsViewB}) {
-        connect(view, &QTreeWidget::itemSelectionChanged, this, [this, view] {
+    for (ListWidget* view : {PartsViewA, PartsViewB}) {
+        connect(view, &ListWidget::SelectionChanged, this, [this, view] {
             DrawingView->ShowPart(SelectedPart(view == PartsViewB), !choosingFromDrawing_);
         });
     }
-    for (QTreeWidget* view : {NetView, ErrorNetView}) {
-        connect(view, &QTreeWidget::itemDoubleClicked, this,
+    for (ListWidget* view : {NetView, ErrorNetView}) {
+        connect(view, &ListWidget::RowDoubleClicked, this,
                 [this] { Pages->setCurrentIndex(DrawingTab); });
     }
     return DrawingView;

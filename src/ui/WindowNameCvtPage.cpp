@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSplitter>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "ui/CvtViewWidget.h"
@@ -55,13 +54,12 @@ QWidget* TVornExtracts::BuildNameCvtPage() {
             return NameCvtViewDragOver(source, view, row);
         };
         view->OnDrop = [this, view](QObject* source, int row) {
-            NameCvtViewDragDrop(qobject_cast<QTreeWidget*>(source), view, row);
+            NameCvtViewDragDrop(qobject_cast<ListWidget*>(source), view, row);
         };
         connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& pos) {
             NameCvtPopup->popup(view->viewport()->mapToGlobal(pos));
         });
-        connect(view, &QTreeWidget::itemDoubleClicked, this,
-                [this] { NameCvtEditMnuClick(false); });
+        connect(view, &ListWidget::RowDoubleClicked, this, [this] { NameCvtEditMnuClick(false); });
     }
     return CvtSplitter;
 }
@@ -115,18 +113,18 @@ std::optional<tables::NameList> TVornExtracts::CvtListOf(const QObject* widget) 
     return std::nullopt;
 }
 
-void TVornExtracts::NameCvtViewMouseDown(QTreeWidget* view, int row) {
+void TVornExtracts::NameCvtViewMouseDown(ListWidget* view, int row) {
     std::optional<tables::NameList> which = CvtListOf(view);
     if (which && State.Tables.NameLists) {
         State.Tables.NameLists->MouseDown(*which, row);
     }
 }
 
-bool TVornExtracts::NameCvtViewDragOver(const QObject* source, QTreeWidget* target, int row) {
+bool TVornExtracts::NameCvtViewDragOver(const QObject* source, ListWidget* target, int row) {
     return tables::TNameLists::DragOverAccepted(CvtListOf(source), CvtListOf(target), row);
 }
 
-void TVornExtracts::NameCvtViewDragDrop(QTreeWidget* source, QTreeWidget* target, int row) {
+void TVornExtracts::NameCvtViewDragDrop(ListWidget* source, ListWidget* target, int row) {
     std::optional<tables::NameList> from = CvtListOf(source);
     std::optional<tables::NameList> to = CvtListOf(target);
     if (from && to && State.Tables.NameLists) {

@@ -5,8 +5,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTreeWidget>
 #include <QVBoxLayout>
+#include "ui/ListWidget.h"
 
 #include "ui/PageWidgets.h"
 
@@ -34,7 +34,7 @@ QWidget* TVornExtracts::BuildNetPage() {
     ErrorNetView->header()->setStretchLastSection(true);
     layout->addWidget(ErrorNetDisp);
     layout->addWidget(NetView, 1);
-    for (QTreeWidget* view : {PartsViewA, NetView, ErrorNetView}) {
+    for (ListWidget* view : {PartsViewA, NetView, ErrorNetView}) {
         view->installEventFilter(this);
     }
     return page;

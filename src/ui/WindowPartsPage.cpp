@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
+#include "ui/ListWidget.h"
 
 #include "ui/PageWidgets.h"
 
@@ -79,10 +79,8 @@ QWidget* TVornExtracts::BuildPartsPage() {
     PartsListViews->addWidget(PartsViewA);
     PartsListViews->addWidget(PartsViewB);
     PartsListViewButtons->button(0)->setChecked(true);
-    connect(PartsViewA, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { emit PartsViewADblClick(partsViewA_->RowOf(item)); });
-    connect(PartsViewB, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { emit PartsViewBDblClick(partsViewB_->RowOf(item)); });
+    connect(PartsViewA, &ListWidget::RowDoubleClicked, this, &TVornExtracts::PartsViewADblClick);
+    connect(PartsViewB, &ListWidget::RowDoubleClicked, this, &TVornExtracts::PartsViewBDblClick);
     layout->addLayout(buttons);
     layout->addWidget(PartsListViews, 1);
 

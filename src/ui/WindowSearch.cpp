@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/Search.h"
 #include "tables/TableFile.h"

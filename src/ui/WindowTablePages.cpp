@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "ui/PageWidgets.h"
@@ -64,8 +64,7 @@ QWidget* TVornExtracts::BuildMakerPage() {
     connect(MakerAddBtn, &QPushButton::clicked, this, &TVornExtracts::MakerAddBtnClick);
     connect(MakerReplaceBtn, &QPushButton::clicked, this, &TVornExtracts::MakerReplaceBtnClick);
     connect(MakerDeleteBtn, &QPushButton::clicked, this, &TVornExtracts::MakerDeleteBtnClick);
-    connect(MakerView, &QTreeWidget::itemSelectionChanged, this,
-            &TVornExtracts::MakerViewSelectItem);
+    connect(MakerView, &ListWidget::SelectionChanged, this, &TVornExtracts::MakerViewSelectItem);
     return page;
 }
 
@@ -80,12 +79,12 @@ QWidget* TVornExtracts::BuildFootPage() {
     connect(FootAddBtn, &QPushButton::clicked, this, &TVornExtracts::FootAddBtnClick);
     connect(FootReplaceBtn, &QPushButton::clicked, this, &TVornExtracts::FootReplaceBtnClick);
     connect(FootDeleteBtn, &QPushButton::clicked, this, &TVornExtracts::FootDeleteBtnClick);
-    connect(FootView, &QTreeWidget::itemSelectionChanged, this, &TVornExtracts::FootViewSelectItem);
+    connect(FootView, &ListWidget::SelectionChanged, this, &TVornExtracts::FootViewSelectItem);
     return page;
 }
 
 QWidget* TVornExtracts::BuildPinPage() {
-    PinCvtView = new QTreeWidget;
+    PinCvtView = new QTreeView;
     PinCvtView->setHeaderHidden(true);
     PinCvtView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     pinCvtView_ = std::make_unique<QtTreeView>(*PinCvtView);

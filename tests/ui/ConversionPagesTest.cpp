@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include "ui/ListWidget.h"
 
 #include "UiFixture.h"
 #include "support/TableFiles.h"
@@ -36,8 +38,8 @@ class ConversionPagesTest : public WindowTest {
 
     // A left-button press on a row of a conversion view (-1: below the last row).
     void Press(ui::CvtViewWidget* view, int row) {
-        QPoint at = row >= 0 ? view->visualItemRect(view->topLevelItem(row)).center()
-                             : QPoint(5, view->viewport()->height() - 3);
+        QPoint at =
+            row >= 0 ? view->RowRect(row).center() : QPoint(5, view->viewport()->height() - 3);
         QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at),
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(view->viewport(), &press);
@@ -57,15 +59,15 @@ class ConversionPagesTest : public WindowTest {
         command->trigger();
     }
 
-    Strings Row(QTreeWidget* view, int row) {
+    Strings Row(ui::ListWidget* view, int row) {
         return {Cell(view, row, 0), Cell(view, row, 1), Cell(view, row, 2)};
     }
 };
 
 TEST_F(ConversionPagesTest, EntryDialogUpdatesInsertsOrLeavesAsItWas) {
     ui::TVornExtracts& w = *window;
-    ASSERT_EQ(w.EachCvtView->topLevelItemCount(), 1);
-    ASSERT_EQ(w.NameCvtView->topLevelItemCount(), 2);
+    ASSERT_EQ(w.EachCvtView->RowCount(), 1);
+    ASSERT_EQ(w.NameCvtView->RowCount(), 2);
     tables::TNameLists& lists = *w.State.Tables.NameLists;
 
     // Only the letter case changed: nothing is updated or marked.
@@ -132,18 +134,18 @@ TEST_F(ConversionPagesTest, EnterInTheInputsMovesToTheButton) {
 
 TEST_F(ConversionPagesTest, DropCopiesBetweenViewsAndDeleteAsksFirst) {
     ui::TVornExtracts& w = *window;
-    w.EachCvtView->setCurrentItem(w.EachCvtView->topLevelItem(0));
+    w.EachCvtView->SelectRow(0);
     EXPECT_FALSE(w.NameCvtViewDragOver(w.MakerView, w.NameCvtView, 0));
     EXPECT_FALSE(w.NameCvtViewDragOver(w.EachCvtView, w.NameCvtView, -1));
     EXPECT_TRUE(w.NameCvtViewDragOver(w.EachCvtView, w.NameCvtView, 0));
     w.NameCvtViewDragDrop(w.EachCvtView, w.NameCvtView, 0);
     EXPECT_EQ(Column(w.NameCvtView, 1), (Strings{"C1u", "LM358", "C2u"}));
-    EXPECT_EQ(w.EachCvtView->topLevelItemCount(), 1);
+    EXPECT_EQ(w.EachCvtView->RowCount(), 1);
 
     Press(w.NameCvtView, 0);
     dialogs.YesNoAnswers = {false, true};
     w.NameCvtDelMnu->trigger();
-    EXPECT_EQ(w.NameCvtView->topLevelItemCount(), 3);
+    EXPECT_EQ(w.NameCvtView->RowCount(), 3);
     w.NameCvtDelMnu->trigger();
     EXPECT_EQ(Column(w.NameCvtView, 1), (Strings{"LM358", "C2u"}));
     ASSERT_EQ(dialogs.Questions.size(), 2u);
@@ -155,13 +157,13 @@ TEST_F(ConversionPagesTest, MakerAndFootprintPagesEditThroughTheirBoxes) {
     w.MakerPnameEdit->setText("LM358-X");
     w.MakerNameEdit->setText("テキサス");
     w.MakerAddBtn->click();
-    ASSERT_EQ(w.MakerView->topLevelItemCount(), 1);
+    ASSERT_EQ(w.MakerView->RowCount(), 1);
     EXPECT_EQ(Cell(w.MakerView, 0, 1), "テキサス");
     EXPECT_NE(support::ReadCp932FileAsUtf8(folder / "MakerTable.Txt").find("テキサス"),
               std::string::npos);
     w.MakerPnameEdit->clear();
     w.MakerView->clearSelection();
-    w.MakerView->topLevelItem(0)->setSelected(true);
+    w.MakerView->SelectRow(0);
     EXPECT_EQ(w.MakerPnameEdit->text().toStdString(), "LM358-X");
 
     // A character CP932 lacks becomes "?" with a warning, never dropped in silence.
@@ -176,14 +178,14 @@ TEST_F(ConversionPagesTest, MakerAndFootprintPagesEditThroughTheirBoxes) {
     w.FootNameEdit->setText("C1608");
     w.FootSilkEdit->setText("C");
     w.FootAddBtn->click();
-    ASSERT_EQ(w.FootView->topLevelItemCount(), 1);
+    ASSERT_EQ(w.FootView->RowCount(), 1);
     EXPECT_EQ(Column(w.FootView, 2), (Strings{"C"}));
     w.FootSilkEdit->setText("CAP");
     w.FootReplaceBtn->click();
     EXPECT_EQ(Column(w.FootView, 2), (Strings{"CAP"}));
     dialogs.YesNoAnswers = {true};
     w.FootDeleteBtn->click();
-    EXPECT_EQ(w.FootView->topLevelItemCount(), 0);
+    EXPECT_EQ(w.FootView->RowCount(), 0);
 }
 
 }  // namespace

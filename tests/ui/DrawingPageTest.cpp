@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include "ui/ListWidget.h"
 
 #include "UiFixture.h"
 #include "output/DrawingSvg.h"
@@ -44,7 +46,7 @@ class DrawingPageTest : public WindowTest {
     }
     // The net view's row of the net named `name`.
     static int NetRow(ui::TVornExtracts& w, const std::string& name) {
-        for (int row = 0; row < w.NetView->topLevelItemCount(); ++row) {
+        for (int row = 0; row < w.NetView->RowCount(); ++row) {
             if (uitest::Cell(w.NetView, row, 1) == name) {
                 return row;
             }
@@ -52,9 +54,8 @@ class DrawingPageTest : public WindowTest {
         return -1;
     }
     static const model::TNetRec* SelectedNet(ui::TVornExtracts& w) {
-        QTreeWidgetItem* item = w.NetView->currentItem();
-        return item && item->isSelected() ? w.State.NetList[w.NetView->indexOfTopLevelItem(item)]
-                                          : nullptr;
+        int row = w.NetView->SelectedRow();
+        return row >= 0 ? w.State.NetList[row] : nullptr;
     }
 
     std::string one_, two_;
@@ -68,7 +69,7 @@ TEST_F(DrawingPageTest, ChoosingANetHighlightsExactlyItsWiresAndPins) {
 
     const int row = NetRow(w, "N020001");
     ASSERT_GE(row, 0);
-    w.NetView->setCurrentItem(w.NetView->topLevelItem(row));
+    w.NetView->SelectRow(row);
     const model::TNetRec* net = w.State.NetList[row];
     EXPECT_EQ(page.CurrentCanvas(), page.Canvas(1));  // the drawing that holds it
     EXPECT_EQ(page.Marks().HighlightedNets, std::unordered_set<const model::TNetRec*>{net});
@@ -93,7 +94,7 @@ TEST_F(DrawingPageTest, ChoosingANetHighlightsExactlyItsWiresAndPins) {
 
     // Ctrl+G on the parts page shows the chosen part on its drawing.
     w.Pages->setCurrentIndex(ui::TVornExtracts::PartsListTab);
-    w.PartsViewA->setCurrentItem(w.PartsViewA->topLevelItem(1));  // R2
+    w.PartsViewA->SelectRow(1);  // R2
     page.Tabs->setCurrentIndex(1);
     EXPECT_EQ(w.ShowOnDrawingMnu->shortcut(), QKeySequence("Ctrl+G"));
     w.ShowOnDrawingMnu->trigger();
@@ -125,11 +126,11 @@ TEST_F(DrawingPageTest, ClickingAnItemChoosesItsNetOrPartAndKeepsTheView) {
     EXPECT_EQ(SelectedNet(w)->NetName, "N010002");
 
     click(230, 0);  // the body of R3
-    ASSERT_NE(w.PartsViewA->currentItem(), nullptr);
-    EXPECT_EQ(w.PartsViewA->currentItem()->text(0).toStdString(), "R3");
+    ASSERT_GE(w.PartsViewA->SelectedRow(), 0);
+    EXPECT_EQ(uitest::Cell(w.PartsViewA, w.PartsViewA->SelectedRow(), 0), "R3");
     EXPECT_EQ(w.DrawingView->Marks().HighlightedPart->RefText(), "R3");
     click(5, 0);  // R1's pin 1 is on no net: its part is chosen
-    EXPECT_EQ(w.PartsViewA->currentItem()->text(0).toStdString(), "R1");
+    EXPECT_EQ(uitest::Cell(w.PartsViewA, w.PartsViewA->SelectedRow(), 0), "R1");
 
     const ui::DrawingCanvas::View after = canvas.CurrentView();
     EXPECT_EQ(after.Scale, before.Scale);

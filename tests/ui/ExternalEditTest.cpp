@@ -3,8 +3,10 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
+
 #include <filesystem>
+#include "ui/ListWidget.h"
 
 #include "UiFixture.h"
 #include "support/Bytes.h"
@@ -39,7 +41,7 @@ TEST_F(ExternalEditTest, EditorAppendsALineAndTheViewIsReloaded) {
     const fs::path makers = w.State.Tables.Makers->FilePath();
     support::WriteFileBytes(makers.string(), "LM358\tTI\r\n");
     w.State.Options.Editors = script;
-    ASSERT_EQ(w.MakerView->topLevelItemCount(), 0);
+    ASSERT_EQ(w.MakerView->RowCount(), 0);
     w.MakerListEditMnu->trigger();
     EXPECT_FALSE(w.isEnabled());
     ASSERT_TRUE(WaitEnabled());
@@ -57,7 +59,7 @@ TEST_F(ExternalEditTest, RelativeConversionFolderKeepsEveryTableWhereItWasRead) 
     support::WriteFileBytes(cvt / "FootPrintList.txt", "LM358\tSOP8\r\n");
     support::WriteFileBytes(cvt / "PinCvtList.txt", "BGA\r\n\t1\tA1\r\n");
     ui::TVornExtracts& w = Open({folder.Drawing("sub/one.ce2", {"R1"})});
-    ASSERT_EQ(w.MakerView->topLevelItemCount(), 1);
+    ASSERT_EQ(w.MakerView->RowCount(), 1);
 
     w.MakerPnameEdit->setText("NE5532");
     w.MakerNameEdit->setText("JRC");
@@ -93,7 +95,7 @@ TEST_F(ExternalEditTest, RelativeConversionFolderKeepsEveryTableWhereItWasRead) 
     EXPECT_EQ(Column(w.NameCvtView, 1), (std::vector<std::string>{"C1u", "C2u", "ZZ"}));
     EXPECT_EQ(Column(w.MakerView, 0), (std::vector<std::string>{"LM358", "NE5532", "ZZ"}));
     EXPECT_EQ(Column(w.FootView, 0), (std::vector<std::string>{"LM358", "NE5532", "ZZ"}));
-    EXPECT_EQ(w.PinCvtView->topLevelItemCount(), 2);
+    EXPECT_EQ(w.PinCvtView->model()->rowCount(), 2);
 }
 
 // Closing while the editor runs would lose the reload and leave the process waiting on it.
@@ -164,7 +166,7 @@ TEST_F(ExternalEditTest, MissingEditorOpensTheDesktopsEditorAndReloadsAfterOK) {
     EXPECT_EQ(support::ReadBytesFile(folder / "opened.log"), each.string() + "\n");
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_NE(dialogs.Messages[0].toStdString().find("OK を押してください"), std::string::npos);
-    ASSERT_EQ(w.EachCvtView->topLevelItemCount(), 1);
+    ASSERT_EQ(w.EachCvtView->RowCount(), 1);
     EXPECT_EQ(Cell(w.EachCvtView, 0, 2), "LOCAL");
 
     // Without a desktop editor either, the user is told what to set.

@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include "ui/ListWidget.h"
 
 #include "UiFixture.h"
 #include "app/DialogSettings.h"
@@ -58,8 +60,8 @@ TEST_F(FootEditTest, DerivedSilkLeavesTheBoxesAloneAndTypedLettersBecomeCapitals
     // Saved under the part's name and copied to the other resistor.
     EXPECT_EQ(Column(w.PartsViewB, 4), (Strings{"QFP-1", "QFP-1"}));
     ASSERT_EQ(w.State.Tables.Foot->Entries().size(), 1u);
-    EXPECT_EQ(w.FootView->topLevelItemCount(), 1);
-    EXPECT_EQ(w.FootView->currentItem(), w.FootView->topLevelItem(0));
+    EXPECT_EQ(w.FootView->RowCount(), 1);
+    EXPECT_EQ(w.FootView->SelectedRow(), 0);
     // The check boxes of a derived silk name were not stored.
     settings::TIniFile ini(settings::ProgramSettingsPath());
     EXPECT_FALSE(ini.Value("FootEdit", "UpdateCvt"));

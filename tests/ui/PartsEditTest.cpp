@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include "ui/ListWidget.h"
 
 #include "UiFixture.h"
 #include "app/DialogSettings.h"

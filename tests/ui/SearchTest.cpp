@@ -2,7 +2,9 @@
 #include <QAction>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include "ui/ListWidget.h"
 
 #include "UiFixture.h"
 #include "ui/CvtViewWidget.h"
@@ -12,10 +14,7 @@ namespace {
 
 class SearchTest : public WindowTest {
   protected:
-    int SelectedRow(QTreeWidget* view) {
-        QTreeWidgetItem* item = view->currentItem();
-        return item && item->isSelected() ? view->indexOfTopLevelItem(item) : -1;
-    }
+    int SelectedRow(ui::ListWidget* view) { return view->SelectedRow(); }
 };
 
 TEST_F(SearchTest, EachPageKeepsItsTextAndTheCommandsFollowThePage) {

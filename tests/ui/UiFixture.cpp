@@ -7,7 +7,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QTreeWidget>
+#include "ui/ListWidget.h"
 
 #include "ui/OpenConfirm.h"
 
@@ -93,14 +93,14 @@ std::function<int(QDialog&)> Confirm(int readStyle) {
     };
 }
 
-std::string Cell(QTreeWidget* view, int row, int column) {
-    QTreeWidgetItem* item = view->topLevelItem(row);
-    return item ? item->text(column).toStdString() : std::string("<no row>");
+std::string Cell(ui::ListWidget* view, int row, int column) {
+    return row >= 0 && row < view->RowCount() ? view->Text(row, column).toStdString()
+                                              : std::string("<no row>");
 }
 
-std::vector<std::string> Column(QTreeWidget* view, int column) {
+std::vector<std::string> Column(ui::ListWidget* view, int column) {
     std::vector<std::string> cells;
-    for (int row = 0; row < view->topLevelItemCount(); ++row) {
+    for (int row = 0; row < view->RowCount(); ++row) {
         cells.push_back(Cell(view, row, column));
     }
     return cells;

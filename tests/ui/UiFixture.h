@@ -116,7 +116,7 @@ class WindowTest : public ::testing::Test {
 std::function<int(QDialog&)> Confirm(int readStyle);
 
 // A cell of a widget list as UTF-8.
-std::string Cell(QTreeWidget* view, int row, int column);
-std::vector<std::string> Column(QTreeWidget* view, int column);
+std::string Cell(ui::ListWidget* view, int row, int column);
+std::vector<std::string> Column(ui::ListWidget* view, int column);
 
 }  // namespace uitest

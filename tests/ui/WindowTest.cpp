@@ -20,8 +20,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
+
 #include <filesystem>
+#include "ui/ListWidget.h"
 
 #include "UiFixture.h"
 #include "support/Bytes.h"
@@ -53,13 +55,14 @@ TEST_F(WindowTest, StartsWithTwoDrawingsAndShowsEveryResult) {
     EXPECT_EQ(w.windowTitle().toStdString(), "VORN ﾈｯﾄﾘｽﾄ/部品表 抽出  Ver 1.4.3  Rev 2k3.11.04");
     EXPECT_TRUE(dialogs.Messages.empty());
     EXPECT_EQ(Column(w.PartsViewA, 0), (Strings{"R1", "R2", "R3"}));
-    EXPECT_EQ(w.PartsViewA->headerItem()->text(0).toStdString(), "部品番号");
+    EXPECT_EQ(w.PartsViewA->model()->headerData(0, Qt::Horizontal).toString().toStdString(),
+              "部品番号");
     EXPECT_EQ(w.PartsViewA->columnWidth(1), 200);
-    EXPECT_EQ(w.PartsViewB->topLevelItemCount(), 3);
-    EXPECT_EQ(w.PartsViewB->columnCount(), 8);
+    EXPECT_EQ(w.PartsViewB->RowCount(), 3);
+    EXPECT_EQ(w.PartsViewB->model()->columnCount(), 8);
     // R1-2 and R2-1 are joined by a wire; the other pins stand alone.
-    ASSERT_GE(w.NetView->topLevelItemCount(), 1);
-    EXPECT_EQ(w.NetView->headerItem()->text(6).toStdString(), "Pin-5");
+    ASSERT_GE(w.NetView->RowCount(), 1);
+    EXPECT_EQ(w.NetView->model()->headerData(6, Qt::Horizontal).toString().toStdString(), "Pin-5");
     EXPECT_EQ(Panel(w, 0), "部品数：3");
     EXPECT_EQ(Panel(w, 1).rfind("ネット数：", 0), 0u);
     EXPECT_EQ(Panel(w, 2), folder.Path().string());
@@ -79,7 +82,7 @@ TEST_F(WindowTest, StartsWithTwoDrawingsAndShowsEveryResult) {
 TEST_F(WindowTest, StartsEmptyWithTheMenusAndOptionsInPlace) {
     ui::TVornExtracts& w = Open({folder / "missing.ce2"});
     EXPECT_TRUE(dialogs.Messages.empty());
-    EXPECT_EQ(w.PartsViewA->topLevelItemCount(), 0);
+    EXPECT_EQ(w.PartsViewA->RowCount(), 0);
     EXPECT_FALSE(w.SaveMnu->isEnabled());
     EXPECT_EQ(w.OpenBtn->shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_EQ(w.SaveMnu->shortcut(), QKeySequence("Ctrl+S"));
@@ -140,7 +143,7 @@ TEST_F(WindowTest, OpenCommandReplacesAddsOrStopsAsAnswered) {
     });
     w.OpenBtnClick();
     EXPECT_EQ(dialogs.OpenRequests.size(), 2u);
-    EXPECT_EQ(w.PartsViewA->topLevelItemCount(), 3);
+    EXPECT_EQ(w.PartsViewA->RowCount(), 3);
     // The choice was stored all the same, and is proposed next time.
     dialogs.DialogSteps.push_back([](QDialog& dialog) {
         auto& form = dynamic_cast<ui::TOpenConfirmForm&>(dialog);
@@ -206,7 +209,7 @@ TEST_F(WindowTest, CloseAsksOnlyWhileDataIsUnsaved) {
     EXPECT_FALSE(Close());
     ASSERT_EQ(dialogs.Questions.size(), 1u);
     EXPECT_EQ(dialogs.Questions[0].toStdString(), "編集中のデータが有ります。\n    破棄しますか？");
-    EXPECT_EQ(w.PartsViewA->topLevelItemCount(), 1);
+    EXPECT_EQ(w.PartsViewA->RowCount(), 1);
 
     // Writing one file clears the flag; loading again sets it.
     ASSERT_TRUE(w.State.WriteProtelNetFile(folder / "p.net"));
@@ -260,7 +263,7 @@ TEST_F(WindowTest, EnterInTheResultViewsEditsThePartSelectedInPartsViewA) {
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(w.NetView, &enter);
     EXPECT_TRUE(edited.empty());
-    w.PartsViewA->setCurrentItem(w.PartsViewA->topLevelItem(1));
+    w.PartsViewA->SelectRow(1);
     QApplication::sendEvent(w.NetView, &enter);
     QApplication::sendEvent(w.PartsViewA, &enter);
     EXPECT_EQ(edited, (std::vector<int>{1, 1}));
@@ -280,20 +283,20 @@ namespace {
 TEST_F(WindowTest, TheFirstLoadRunsOnceAfterTheWindowIsShown) {
     std::string one = folder.Drawing("one.ce2", {"R1"});
     window = std::make_unique<ui::TVornExtracts>(dialogs, std::vector<std::string>{one});
-    EXPECT_EQ(window->PartsViewA->topLevelItemCount(), 0);
+    EXPECT_EQ(window->PartsViewA->RowCount(), 0);
     window->show();
     QElapsedTimer clock;
     clock.start();
-    while (window->PartsViewA->topLevelItemCount() == 0 && clock.elapsed() < 5000) {
+    while (window->PartsViewA->RowCount() == 0 && clock.elapsed() < 5000) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
-    EXPECT_EQ(window->PartsViewA->topLevelItemCount(), 1);
+    EXPECT_EQ(window->PartsViewA->RowCount(), 1);
     EXPECT_FALSE(window->FirstLoadTimer->isActive());
     window->hide();
     window->show();
     QApplication::processEvents();
     EXPECT_FALSE(window->FirstLoadTimer->isActive());
-    EXPECT_EQ(window->PartsViewA->topLevelItemCount(), 1);
+    EXPECT_EQ(window->PartsViewA->RowCount(), 1);
 }
 
 }  // namespace
