@@ -86,6 +86,7 @@ int RunPipeline(const fs::path& folder, const fs::path& drawing, bool reference)
     app::MainWindowState state(
         ui, reference ? app::AlgorithmSet::Kind::Reference : app::AlgorithmSet::Kind::Indexed);
     state.UseUnshownViews();  // as the batch command does
+    state.KeepDrawings = false;
     state.LoadSettings();
     state.CreateTables();
     state.ReadDrawing(drawing.string(), drawing.filename().string());

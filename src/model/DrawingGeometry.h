@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Point.h"
+#include "text/ShortText.h"
 
 namespace model {
 
@@ -53,15 +54,16 @@ struct DrawingLabel {
     bool Vertical = false;
     std::int16_t Width = 0;  // a tag's distance to its second connection point
     GroupNo Group = 0;
-    std::string Text;
+    text::ShortText Text;
 };
 
+// Pins, parts and their texts run to millions in a large drawing: the texts are kept short.
 struct DrawingPin {
     TPoint At;        // the connection point
     TPoint BodyEdge;  // where the pin meets its part's body; At when the body is unknown
     GroupNo Group = 0;
-    std::int32_t Part = 0;  // index in DrawingGeometry::Parts
-    std::string Number;     // CP932
+    std::int32_t Part = 0;   // index in DrawingGeometry::Parts
+    text::ShortText Number;  // CP932
 };
 
 // One unit of a part as placed. Texts in CP932.
@@ -71,8 +73,8 @@ struct DrawingPart {
     bool HasBody = false;  // false when the libraries lack the symbol
     DrawingRect Body;
     const TPartRec* Head = nullptr;  // the parts list's record of the physical part
-    std::string Ref;
-    std::string Name;
+    text::ShortText Ref;
+    text::ShortText Name;
 
     // The body, or for a symbol the libraries lack a small square ending at the position.
     DrawingRect Outline() const {

@@ -113,7 +113,7 @@ class SvgWriter {
                 attributes + "/>\n";
     }
 
-    void Text(const char* cls, std::int32_t x, std::int32_t y, const std::string& cp932,
+    void Text(const char* cls, std::int32_t x, std::int32_t y, std::string_view cp932,
               const std::string& extra = std::string()) {
         if (cp932.empty()) {
             return;
@@ -209,7 +209,7 @@ class SvgWriter {
 
 }  // namespace
 
-std::string XmlText(const std::string& cp932) {
+std::string XmlText(std::string_view cp932) {
     const std::string utf8 = text::Cp932ToUtf8(cp932);
     std::string escaped;
     escaped.reserve(utf8.size());

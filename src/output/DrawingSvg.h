@@ -30,6 +30,6 @@ void WriteDrawingSvg(ByteSink& out, const model::DrawingGeometry& drawing,
                      const netlist::DrawingMarks& marks);
 
 // A CP932 text as UTF-8 fit for XML text and attribute values.
-std::string XmlText(const std::string& cp932);
+std::string XmlText(std::string_view cp932);
 
 }  // namespace output

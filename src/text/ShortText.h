@@ -33,6 +33,8 @@ class ShortText {
     const char* data() const { return View().data(); }
     std::size_t size() const { return View().size(); }
     bool empty() const { return bytes_[kTag] == 0; }
+    // The bytes held outside the object: none for a text that fits inside.
+    std::size_t HeapBytes() const { return OnHeap() ? size() : 0; }
 
     friend bool operator==(const ShortText& a, const ShortText& b) { return a.View() == b.View(); }
     // Against any text: a std::string, a string_view or a literal.

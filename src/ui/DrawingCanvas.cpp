@@ -76,19 +76,6 @@ DrawingCanvas::DrawingCanvas(const model::DrawingGeometry& drawing,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::OpenHandCursor);
     setMinimumSize(200, 150);
-    for (const model::DrawingLabel& label : drawing.Labels) {
-        labelTexts_.push_back(Qs(label.Text));
-    }
-    for (const model::DrawingPart& part : drawing.Parts) {
-        refTexts_.push_back(Qs(part.Ref));
-        nameTexts_.push_back(Qs(part.Name));
-    }
-    for (const model::DrawingPin& pin : drawing.Pins) {
-        pinTexts_.push_back(Qs(pin.Number));
-    }
-    for (const model::DrawingComment& comment : drawing.Comments) {
-        commentTexts_.push_back(Qs(comment.Text));
-    }
 }
 
 void DrawingCanvas::SetView(const View& view) {
@@ -311,13 +298,14 @@ void DrawingCanvas::PaintTexts(QPainter& painter, const model::DrawingRect& visi
                             static_cast<std::int16_t>(outline.Top)})) {
             continue;
         }
-        painter.drawText(ToWidget(outline.Left, outline.Top - 3), refTexts_[i]);
-        painter.drawText(ToWidget(outline.Left, outline.Bottom + kTextHeight + 1), nameTexts_[i]);
+        painter.drawText(ToWidget(outline.Left, outline.Top - 3), Qs(drawing_.Parts[i].Ref));
+        painter.drawText(ToWidget(outline.Left, outline.Bottom + kTextHeight + 1),
+                         Qs(drawing_.Parts[i].Name));
     }
     for (std::size_t i = 0; i < drawing_.Comments.size(); ++i) {
         const model::TPoint at = drawing_.Comments[i].At;
         if (near.Contains(at)) {
-            painter.drawText(ToWidget(at.X, at.Y), commentTexts_[i]);
+            painter.drawText(ToWidget(at.X, at.Y), Qs(drawing_.Comments[i].Text));
         }
     }
     for (std::size_t i = 0; i < drawing_.Labels.size(); ++i) {
@@ -332,15 +320,15 @@ void DrawingCanvas::PaintTexts(QPainter& painter, const model::DrawingRect& visi
         if (label.IsTag) {
             painter.drawText(QRectF(ToWidget(label.At.X, label.At.Y - 6),
                                     ToWidget(label.At.X + label.Width, label.At.Y + 6)),
-                             Qt::AlignCenter, labelTexts_[i]);
+                             Qt::AlignCenter, Qs(label.Text));
         } else if (label.Vertical) {
             painter.save();
             painter.translate(ToWidget(label.At.X, label.At.Y));
             painter.rotate(-90);
-            painter.drawText(QPointF(0, -2 * s), labelTexts_[i]);
+            painter.drawText(QPointF(0, -2 * s), Qs(label.Text));
             painter.restore();
         } else {
-            painter.drawText(ToWidget(label.At.X, label.At.Y - 2), labelTexts_[i]);
+            painter.drawText(ToWidget(label.At.X, label.At.Y - 2), Qs(label.Text));
         }
     }
     if (kPinTextHeight * s < kReadableText) {
@@ -354,7 +342,7 @@ void DrawingCanvas::PaintTexts(QPainter& painter, const model::DrawingRect& visi
         if (near.Contains(pin.At)) {
             painter.drawText(ToWidget((pin.At.X + pin.BodyEdge.X) / 2.0 + 1,
                                       (pin.At.Y + pin.BodyEdge.Y) / 2.0 - 1),
-                             pinTexts_[i]);
+                             Qs(pin.Number));
         }
     }
 }

@@ -74,9 +74,6 @@ class DrawingCanvas : public QWidget {
     const model::DrawingGeometry& drawing_;
     const netlist::DrawingMarks& marks_;
     View view_;
-    // The texts in the toolkit's form, made once: labels, then the parts' references and
-    // names, the pin numbers and the comments.
-    std::vector<QString> labelTexts_, refTexts_, nameTexts_, pinTexts_, commentTexts_;
     // Reused by every paint, so panning does not allocate.
     std::vector<QLineF> lines_[4];
     QPoint pressedAt_;

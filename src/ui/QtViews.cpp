@@ -15,13 +15,13 @@ namespace ui {
 
 namespace {
 
-QString Shown(const std::string& cp932) {
+QString Shown(std::string_view cp932) {
     return QString::fromStdString(text::Cp932ToUtf8(cp932));
 }
 
 }  // namespace
 
-QString Qs(const std::string& cp932) {
+QString Qs(std::string_view cp932) {
     return Shown(cp932);
 }
 

@@ -24,7 +24,7 @@ class ListRowsModel;
 class ListWidget;
 class TreeNodesModel;
 
-QString Qs(const std::string& cp932);  // CP932 to a Qt text
+QString Qs(std::string_view cp932);  // CP932 to a Qt text
 // A fixed text of the window, written in the source as UTF-8.
 inline QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
