@@ -20,8 +20,22 @@ class RaisedSearch {
     // ASCII letters raised, double-byte characters stepped over whole (their second byte may
     // fall among the letters): the text may start on any character of the item.
     bool In(std::string_view item) const {
-        if (item.size() < text_.size()) {
+        if (item.empty() || item.size() < text_.size()) {
             return false;
+        }
+        // Nearly every cell is plain ASCII, where each byte starts a character.
+        item_.assign(item);
+        bool ascii = true;
+        for (char& c : item_) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 0x80) {
+                ascii = false;
+                break;
+            }
+            c = static_cast<char>(byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte);
+        }
+        if (ascii) {
+            return item_.find(text_) != std::string::npos;
         }
         item_.assign(item);
         starts_.clear();
@@ -62,12 +76,8 @@ int Scan(int start, int step, int count, const std::function<bool(int)>& matches
 }
 
 bool RowMatches(const view::ListView& view, int row, const RaisedSearch& text) {
-    for (int column = 0; column < std::max(1, view.ColumnCount()); ++column) {
-        if (text.In(view.CellText(row, column))) {
-            return true;
-        }
-    }
-    return false;
+    return view.AnyCell(row, std::max(1, view.ColumnCount()),
+                        [&text](std::string_view cell) { return text.In(cell); });
 }
 
 bool FindRow(view::ListView& view, view::UserInterface& ui, std::string_view text, int start,

@@ -136,6 +136,11 @@ std::string QtListView::CellText(int row, int column) const {
     return HasRow(row) && column >= 0 ? rows_.Rows().CellText(row, column) : std::string();
 }
 
+bool QtListView::AnyCell(int row, int columns,
+                         const std::function<bool(std::string_view)>& matches) const {
+    return HasRow(row) && rows_.Rows().AnyCell(row, columns, matches);
+}
+
 void QtListView::SetCellText(int row, int column, const std::string& text) {
     rows_.SetCell(row, column, text);
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace view {
@@ -35,6 +37,18 @@ class ListView {
     virtual void DeleteRow(int row) = 0;
 
     virtual std::string CellText(int row, int column) const = 0;
+    // Whether `matches` holds for one of the row's first `columns` cells. A search walks every
+    // cell of lists of half a million rows: a list keeping its cells packed hands each over
+    // without a copy.
+    virtual bool AnyCell(int row, int columns,
+                         const std::function<bool(std::string_view)>& matches) const {
+        for (int column = 0; column < columns; ++column) {
+            if (matches(CellText(row, column))) {
+                return true;
+            }
+        }
+        return false;
+    }
     virtual void SetCellText(int row, int column, const std::string& text) = 0;
     virtual void* RowData(int row) const = 0;
     virtual void SetRowData(int row, void* data) = 0;

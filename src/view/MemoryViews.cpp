@@ -165,6 +165,22 @@ std::string MemoryListView::CellText(int row, int column) const {
     return std::string();
 }
 
+bool MemoryListView::AnyCell(int row, int columns,
+                             const std::function<bool(std::string_view)>& matches) const {
+    const std::string_view packed = Packed(RowAt(row));
+    std::size_t at = 0;
+    int column = 0;
+    for (; column < columns && at < packed.size(); ++column) {
+        std::size_t n = TakeLength(packed, at);
+        if (matches(packed.substr(at, n))) {
+            return true;
+        }
+        at += n;
+    }
+    // Cells never given are empty, as CellText reads them.
+    return column < columns && matches(std::string_view());
+}
+
 void MemoryListView::SetCellText(int row, int column, const std::string& text) {
     std::vector<std::string> cells = Cells(row);
     if (column < 0) {

@@ -40,6 +40,8 @@ class MemoryListView : public ListView {
     int InsertRow(int row, const std::vector<std::string>& cells, void* data) override;
     void DeleteRow(int row) override;
     std::string CellText(int row, int column) const override;
+    bool AnyCell(int row, int columns,
+                 const std::function<bool(std::string_view)>& matches) const override;
     void SetCellText(int row, int column, const std::string& text) override;
     void* RowData(int row) const override;
     void SetRowData(int row, void* data) override;

@@ -25,6 +25,9 @@ TEST(SearchMatches, AsciiCaseOnlyAndCharacterBoundaries) {
     EXPECT_TRUE(SearchMatches(Sj("アA"), "A"));
     EXPECT_FALSE(SearchMatches(Sj("ヂ"), Sj("ア")));
     EXPECT_FALSE(SearchMatches("", "A"));
+    EXPECT_TRUE(SearchMatches("ab", ""));
+    EXPECT_FALSE(SearchMatches("", ""));
+    EXPECT_TRUE(SearchMatches(Sj("ｱr1"), "R1"));  // a half-width kana is one byte
 }
 
 class ListSearchTest : public ::testing::Test {

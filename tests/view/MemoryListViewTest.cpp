@@ -34,6 +34,21 @@ TEST(MemoryListView, RowsKeepTheirCellsThroughEditsDeletesAndRepacking) {
     EXPECT_EQ(v.CellText(1, 7), "");
     EXPECT_EQ(v.StateImage(1), 4);
     EXPECT_EQ(v.RowData(0), &data[2]);
+    // A search's walk sees each cell as CellText reads it, up to the count asked for.
+    for (int columns : {1, 6}) {
+        std::vector<std::string> walked;
+        EXPECT_FALSE(v.AnyCell(0, columns, [&](std::string_view cell) {
+            walked.emplace_back(cell);
+            return false;
+        }));
+        std::vector<std::string> read;
+        for (int column = 0; column < columns; ++column) {
+            read.push_back(v.CellText(0, column));
+        }
+        EXPECT_EQ(walked, read);
+    }
+    EXPECT_TRUE(
+        v.AnyCell(2, 3, [](std::string_view cell) { return cell == "beyond the columns"; }));
 
     v.Select(2);
     v.DeleteRow(1);
