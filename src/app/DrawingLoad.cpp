@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <limits>
 #include <memory>
@@ -179,8 +180,14 @@ class DrawingLoad : private reader::DrawingRecordSink {
             drawing_->Wires.push_back({wire.First(), wire.Second(), 0});
             capture_.FileWires.push_back(&wire);
         }
-        ShowWireCount();
-        t_.Ui.RepaintStatus();
+        // The count runs on screen while the drawing is read, a few times a second: painted
+        // for each of a million wires it took longer than reading them.
+        const auto now = std::chrono::steady_clock::now();
+        if (now - countShownAt_ >= kCountPace) {
+            countShownAt_ = now;
+            ShowWireCount();
+            t_.Ui.RepaintStatus();
+        }
     }
     void Label(const std::uint8_t* record) override {
         wires_.AddLabel(record);
@@ -250,6 +257,8 @@ class DrawingLoad : private reader::DrawingRecordSink {
     std::string shown_;  // CP932
     fs::path path_;
     model::TWireList wires_;
+    static constexpr std::chrono::milliseconds kCountPace{50};
+    std::chrono::steady_clock::time_point countShownAt_{};
     std::unique_ptr<model::DrawingGeometry> drawing_;
     netlist::DrawingCapture capture_;
 };
