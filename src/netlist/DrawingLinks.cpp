@@ -3,7 +3,8 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "text/Compare.h"
 
@@ -14,62 +15,83 @@ using model::GroupNo;
 
 // The wires of the pass along one line, for the labels: a vertical label names the
 // vertical wires through its anchor, a horizontal one the horizontal wires. A stub is both.
+// Wires are held by their place in the list, half the room of a pointer at millions.
 class WiresOnLines {
   public:
-    explicit WiresOnLines(const model::TWireList& wires) {
+    explicit WiresOnLines(const model::TWireList& wires) : wires_(wires) {
+        std::size_t vertical = 0;
+        std::size_t horizontal = 0;
         for (const auto& w : wires.Items) {
-            if (w->X1 == w->X2) {
-                vertical_.push_back(w.get());
+            vertical += w->X1 == w->X2 ? 1 : 0;
+            horizontal += w->Y1 == w->Y2 ? 1 : 0;
+        }
+        vertical_.reserve(vertical);
+        horizontal_.reserve(horizontal);
+        for (std::uint32_t i = 0; i < wires.Items.size(); ++i) {
+            const model::TWireRec& w = *wires.Items[i];
+            if (w.X1 == w.X2) {
+                vertical_.push_back(i);
             }
-            if (w->Y1 == w->Y2) {
-                horizontal_.push_back(w.get());
+            if (w.Y1 == w.Y2) {
+                horizontal_.push_back(i);
             }
         }
         std::sort(vertical_.begin(), vertical_.end(),
-                  [](auto* a, auto* b) { return a->X1 < b->X1; });
+                  [this](std::uint32_t a, std::uint32_t b) { return Wire(a).X1 < Wire(b).X1; });
         std::sort(horizontal_.begin(), horizontal_.end(),
-                  [](auto* a, auto* b) { return a->Y1 < b->Y1; });
+                  [this](std::uint32_t a, std::uint32_t b) { return Wire(a).Y1 < Wire(b).Y1; });
     }
 
     GroupNo GroupAt(model::TPoint at, bool vertical) const {
         const auto& line = vertical ? vertical_ : horizontal_;
         const std::int16_t key = vertical ? at.X : at.Y;
         const std::int16_t along = vertical ? at.Y : at.X;
-        auto first = std::lower_bound(line.begin(), line.end(), key, [vertical](auto* w, auto k) {
-            return (vertical ? w->X1 : w->Y1) < k;
-        });
-        for (auto it = first; it != line.end() && (vertical ? (*it)->X1 : (*it)->Y1) == key; ++it) {
-            const std::int16_t from = vertical ? (*it)->Y1 : (*it)->X1;
-            const std::int16_t to = vertical ? (*it)->Y2 : (*it)->X2;
+        auto keyOf = [this, vertical](std::uint32_t i) {
+            return vertical ? Wire(i).X1 : Wire(i).Y1;
+        };
+        auto first = std::lower_bound(line.begin(), line.end(), key,
+                                      [&keyOf](std::uint32_t i, auto k) { return keyOf(i) < k; });
+        for (auto it = first; it != line.end() && keyOf(*it) == key; ++it) {
+            const model::TWireRec& w = Wire(*it);
+            const std::int16_t from = vertical ? w.Y1 : w.X1;
+            const std::int16_t to = vertical ? w.Y2 : w.X2;
             if (from <= along && along <= to) {
-                return (*it)->NetNo;
+                return w.NetNo;
             }
         }
         return 0;
     }
 
   private:
-    std::vector<const model::TWireRec*> vertical_;
-    std::vector<const model::TWireRec*> horizontal_;
+    const model::TWireRec& Wire(std::uint32_t i) const { return *wires_.Items[i]; }
+
+    const model::TWireList& wires_;
+    std::vector<std::uint32_t> vertical_;
+    std::vector<std::uint32_t> horizontal_;
 };
 
-// The group of every wire end of the pass. Ends that meet are joined, so a point has one.
+// The group of every wire end of the pass, as a sorted table rather than a hash map: a
+// million wires with their stubs have four million ends. Ends that meet are joined, so a
+// point has one group; were it ever two, the smaller is taken, the same on every run.
 class GroupsAtEnds {
   public:
     explicit GroupsAtEnds(const model::TWireList& wires) {
         ends_.reserve(wires.Items.size() * 2);
         for (const auto& w : wires.Items) {
-            ends_.emplace(w->First().Packed(), w->NetNo);
-            ends_.emplace(w->Second().Packed(), w->NetNo);
+            ends_.emplace_back(w->First().Packed(), w->NetNo);
+            ends_.emplace_back(w->Second().Packed(), w->NetNo);
         }
+        std::sort(ends_.begin(), ends_.end());
     }
     GroupNo At(model::TPoint p) const {
-        auto it = ends_.find(p.Packed());
-        return it == ends_.end() ? 0 : it->second;
+        const std::uint32_t key = p.Packed();
+        auto it = std::lower_bound(ends_.begin(), ends_.end(), key,
+                                   [](const auto& end, std::uint32_t k) { return end.first < k; });
+        return it != ends_.end() && it->first == key ? it->second : 0;
     }
 
   private:
-    std::unordered_map<std::uint32_t, GroupNo> ends_;
+    std::vector<std::pair<std::uint32_t, GroupNo>> ends_;
 };
 
 // Groups named as the nets are: by the first named wire of the group in list order, the
@@ -121,38 +143,45 @@ void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
         groups = std::max(groups, w->NetNo);
     }
     drawing.Groups.assign(static_cast<std::size_t>(groups) + 1, model::DrawingGroup{});
-    const GroupsAtEnds ends(wires);
-
-    for (std::size_t i = 0; i < drawing.Pins.size() && i < capture.PlacedPins.size(); ++i) {
-        model::DrawingPin& pin = drawing.Pins[i];
-        const model::TPinRec& placed = *capture.PlacedPins[i];
-        pin.Group = placed.Stubbed ? ends.At(pin.At) : 0;
-        if (placed.Net && pin.Group > 0) {
-            drawing.Groups[static_cast<std::size_t>(pin.Group)].Net = placed.Net;
+    bool plainLabels = false;
+    {
+        // Gone before the lines are made: the two tables never take room at once.
+        const GroupsAtEnds ends(wires);
+        for (std::size_t i = 0; i < drawing.Pins.size() && i < capture.PlacedPins.size(); ++i) {
+            model::DrawingPin& pin = drawing.Pins[i];
+            const model::TPinRec& placed = *capture.PlacedPins[i];
+            pin.Group = placed.Stubbed ? ends.At(pin.At) : 0;
+            if (placed.Net && pin.Group > 0) {
+                drawing.Groups[static_cast<std::size_t>(pin.Group)].Net = placed.Net;
+            }
+            const model::DrawingPart& part = drawing.Parts[static_cast<std::size_t>(pin.Part)];
+            pin.BodyEdge = part.HasBody ? EdgeToward(part.Body, pin.At) : pin.At;
         }
-        const model::DrawingPart& part = drawing.Parts[static_cast<std::size_t>(pin.Part)];
-        pin.BodyEdge = part.HasBody ? EdgeToward(part.Body, pin.At) : pin.At;
+        for (model::DrawingJunction& j : drawing.Junctions) {
+            j.Group = ends.At(j.At);
+        }
+        for (model::DrawingLabel& label : drawing.Labels) {
+            plainLabels = plainLabels || !label.IsTag;
+            if (label.IsTag) {
+                label.Group = ends.At(label.At);
+                if (label.Group == 0) {
+                    label.Group =
+                        ends.At({static_cast<std::int16_t>(label.At.X + label.Width), label.At.Y});
+                }
+            }
+        }
     }
     NameGroups(drawing, wires, nets);
 
     for (std::size_t i = 0; i < drawing.Wires.size() && i < capture.FileWires.size(); ++i) {
         drawing.Wires[i].Group = capture.FileWires[i]->NetNo;
     }
-    for (model::DrawingJunction& j : drawing.Junctions) {
-        j.Group = ends.At(j.At);
-    }
-    if (drawing.Labels.empty()) {
+    if (!plainLabels) {
         return;
     }
     const WiresOnLines lines(wires);
     for (model::DrawingLabel& label : drawing.Labels) {
-        if (label.IsTag) {
-            label.Group = ends.At(label.At);
-            if (label.Group == 0) {
-                label.Group =
-                    ends.At({static_cast<std::int16_t>(label.At.X + label.Width), label.At.Y});
-            }
-        } else {
+        if (!label.IsTag) {
             label.Group = lines.GroupAt(label.At, label.Vertical);
         }
     }
