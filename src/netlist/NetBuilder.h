@@ -74,6 +74,9 @@ class NetFiling {
     struct NameLess {
         bool operator()(const model::TNetRec* a, const model::TNetRec* b) const;
     };
+    // Lays the list out in the order of the name set; false (the list untouched) when the
+    // set does not hold exactly the list's nets.
+    bool TakeSetOrder();
 
     model::TNetList& nets_;
     std::set<model::TNetRec*, NameLess> names_;
