@@ -26,20 +26,20 @@ class RaisedSearch {
         // Nearly every cell is plain ASCII, where each byte starts a character.
         item_.assign(item);
         bool ascii = true;
+        text::AsciiFolder fold;
         for (char& c : item_) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte >= 0x80) {
+            if (static_cast<unsigned char>(c) >= 0x80) {
                 ascii = false;
                 break;
             }
-            c = static_cast<char>(byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte);
+            c = fold(c);
         }
         if (ascii) {
             return item_.find(text_) != std::string::npos;
         }
         item_.assign(item);
         starts_.clear();
-        text::AsciiFolder fold;
+        fold = text::AsciiFolder();
         for (char& c : item_) {
             if (!fold.AtTrailByte()) {
                 starts_.push_back(static_cast<std::size_t>(&c - item_.data()));

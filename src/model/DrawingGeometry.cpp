@@ -66,22 +66,21 @@ std::size_t DrawingGeometry::MemoryBytes() const {
     auto heap = [inPlace](const std::string& s) {
         return s.capacity() > inPlace ? s.capacity() + 1 : 0;
     };
-    auto heldBy = [](const text::ShortText& t) { return t.HeapBytes(); };
     std::size_t bytes = sizeof(*this) + FileName.capacity();
     bytes += Wires.capacity() * sizeof(DrawingWire);
     bytes += Junctions.capacity() * sizeof(DrawingJunction);
     bytes += Groups.capacity() * sizeof(DrawingGroup);
     bytes += Labels.capacity() * sizeof(DrawingLabel);
     for (const DrawingLabel& l : Labels) {
-        bytes += heldBy(l.Text);
+        bytes += l.Text.HeapBytes();
     }
     bytes += Parts.capacity() * sizeof(DrawingPart);
     for (const DrawingPart& p : Parts) {
-        bytes += heldBy(p.Ref) + heldBy(p.Name);
+        bytes += p.Ref.HeapBytes() + p.Name.HeapBytes();
     }
     bytes += Pins.capacity() * sizeof(DrawingPin);
     for (const DrawingPin& p : Pins) {
-        bytes += heldBy(p.Number);
+        bytes += p.Number.HeapBytes();
     }
     bytes += Comments.capacity() * sizeof(DrawingComment);
     for (const DrawingComment& c : Comments) {

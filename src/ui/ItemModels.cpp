@@ -11,30 +11,8 @@ void ListRowsModel::SetCaptions(const QStringList& captions) {
     endResetModel();
 }
 
-void ListRowsModel::Hold() {
-    ++holds_;
-}
-
-void ListRowsModel::Release() {
-    if (holds_ > 0 && --holds_ == 0 && resetting_) {
-        resetting_ = false;
-        endResetModel();
-    }
-}
-
-bool ListRowsModel::Telling() {
-    if (holds_ == 0) {
-        return true;
-    }
-    if (!resetting_) {
-        resetting_ = true;
-        beginResetModel();
-    }
-    return false;
-}
-
 void ListRowsModel::Clear() {
-    bool telling = Telling();
+    const bool telling = Telling();
     if (telling) {
         beginResetModel();
     }
@@ -46,7 +24,7 @@ void ListRowsModel::Clear() {
 
 int ListRowsModel::Insert(int row, const std::vector<std::string>& cells, void* data) {
     row = std::clamp(row, 0, rows_.RowCount());
-    bool telling = Telling();
+    const bool telling = Telling();
     if (telling) {
         beginInsertRows(QModelIndex(), row, row);
     }
@@ -61,7 +39,7 @@ void ListRowsModel::Delete(int row) {
     if (row < 0 || row >= rows_.RowCount()) {
         return;
     }
-    bool telling = Telling();
+    const bool telling = Telling();
     if (telling) {
         beginRemoveRows(QModelIndex(), row, row);
     }
@@ -143,27 +121,14 @@ TreeNodesModel::Node TreeNodesModel::NodeOf(const QModelIndex& index) {
     return index.isValid() ? static_cast<Node>(index.internalId()) : view::TreeView::kNone;
 }
 
-void TreeNodesModel::Hold() {
-    if (holds_++ == 0) {
-        resetting_ = true;
-        beginResetModel();
-    }
-}
-
-void TreeNodesModel::Release() {
-    if (holds_ > 0 && --holds_ == 0 && resetting_) {
-        resetting_ = false;
-        endResetModel();
-    }
-}
-
 void TreeNodesModel::Clear() {
-    if (!resetting_) {
+    const bool telling = Telling();
+    if (telling) {
         beginResetModel();
     }
     nodes_.Clear();
     rowInParent_.clear();
-    if (!resetting_) {
+    if (telling) {
         endResetModel();
     }
 }
@@ -174,12 +139,13 @@ TreeNodesModel::Node TreeNodesModel::Add(Node parent, const std::string& text) {
         parent = view::TreeView::kNone;
     }
     const int row = nodes_.ChildCount(parent);
-    if (!resetting_) {
+    const bool telling = Telling();
+    if (telling) {
         beginInsertRows(IndexOf(parent), row, row);
     }
     Node node = nodes_.AddNode(parent, text);
     rowInParent_.push_back(row);
-    if (!resetting_) {
+    if (telling) {
         endInsertRows();
     }
     return node;

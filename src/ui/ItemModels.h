@@ -12,14 +12,49 @@
 
 namespace ui {
 
+// A model whose changes made while held (the core filling a list) are told to the views as
+// one reset when the last hold ends, and only if a change came: half a million rows are laid
+// out once rather than row by row.
+template <class Model>
+class HeldChanges : public Model {
+  public:
+    using Model::Model;
+
+    void Hold() { ++holds_; }
+    void Release() {
+        if (holds_ > 0 && --holds_ == 0 && resetting_) {
+            resetting_ = false;
+            this->endResetModel();
+        }
+    }
+    // Whether a change made while held is still to be told: the views' rows are stale.
+    bool Resetting() const { return resetting_; }
+
+  protected:
+    // True when a change is to be told on its own; while held, the first change opens the
+    // reset that tells them all.
+    bool Telling() {
+        if (holds_ == 0) {
+            return true;
+        }
+        if (!resetting_) {
+            resetting_ = true;
+            this->beginResetModel();
+        }
+        return false;
+    }
+
+  private:
+    int holds_ = 0;
+    bool resetting_ = false;
+};
+
 // The rows of a list as the core gave them, shown through Qt's views without an object per
 // row: the CP932 cells stay packed as the batch command keeps them, and only the rows being
-// painted are turned into Qt texts. Changes made while held (the core filling a list) are
-// told to the views as one reset when released, so a list of half a million rows is laid out
-// once rather than row by row.
-class ListRowsModel : public QAbstractTableModel {
+// painted are turned into Qt texts.
+class ListRowsModel : public HeldChanges<QAbstractTableModel> {
   public:
-    using QAbstractTableModel::QAbstractTableModel;
+    using HeldChanges::HeldChanges;
 
     // What the core reads back: its own rows, whatever the views have been told so far.
     const view::MemoryListView& Rows() const { return rows_; }
@@ -27,11 +62,6 @@ class ListRowsModel : public QAbstractTableModel {
     void SetCaptions(const QStringList& captions);
     void SetStateImages(std::vector<QIcon> images) { stateImages_ = std::move(images); }
     void SetDraggable(bool draggable) { draggable_ = draggable; }
-
-    void Hold();
-    void Release();
-    // Whether a change made while held is still to be told: the views' rows are stale.
-    bool Resetting() const { return resetting_; }
 
     void Clear();
     int Insert(int row, const std::vector<std::string>& cells, void* data);
@@ -47,29 +77,22 @@ class ListRowsModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
   private:
-    // True when the change may be told row by row; otherwise it is part of the coming reset.
-    bool Telling();
-
     view::MemoryListView rows_;
     QStringList captions_;
     std::vector<QIcon> stateImages_;
-    int holds_ = 0;
-    bool resetting_ = false;
     bool draggable_ = false;
 };
 
 // A tree of CP932 texts (the pin conversion table) shown through Qt's views.
-class TreeNodesModel : public QAbstractItemModel {
+class TreeNodesModel : public HeldChanges<QAbstractItemModel> {
   public:
     using Node = view::TreeView::Node;
-    using QAbstractItemModel::QAbstractItemModel;
+    using HeldChanges::HeldChanges;
 
     const view::MemoryTreeView& Nodes() const { return nodes_; }
     QModelIndex IndexOf(Node node) const;
     static Node NodeOf(const QModelIndex& index);
 
-    void Hold();
-    void Release();
     void Clear();
     Node Add(Node parent, const std::string& text);
 
@@ -82,8 +105,6 @@ class TreeNodesModel : public QAbstractItemModel {
   private:
     view::MemoryTreeView nodes_;
     std::vector<int> rowInParent_;
-    int holds_ = 0;
-    bool resetting_ = false;
 };
 
 }  // namespace ui

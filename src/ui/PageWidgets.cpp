@@ -22,10 +22,6 @@ std::vector<view::ListView::Column> Columns(const std::vector<std::string>& capt
     return columns;
 }
 
-ListWidget* NewListWidget(QWidget* parent) {
-    return new ListWidget(parent);
-}
-
 QLineEdit* LabelledEdit(QGridLayout* grid, int row, int column, const char* label) {
     auto* edit = new QLineEdit;
     grid->addWidget(new QLabel(U(label)), row, column);

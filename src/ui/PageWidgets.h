@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/ListWidget.h"
 #include "view/ListView.h"
 
 class QButtonGroup;
@@ -38,7 +37,6 @@ void ReadWidths(const view::ListView& view, std::array<int, N>& widths) {
     }
 }
 
-ListWidget* NewListWidget(QWidget* parent);
 // An edit box in `column` + 1 of the grid's `row`, its label (UTF-8) before it.
 QLineEdit* LabelledEdit(QGridLayout* grid, int row, int column, const char* label);
 // A captioned box of radio buttons (UTF-8 items), numbered from 0, added to `column`.

@@ -23,12 +23,12 @@ QWidget* TVornExtracts::BuildNetPage() {
     bold.setBold(true);
     heading->setFont(bold);
     heading->setStyleSheet("color: red;");
-    ErrorNetView = NewListWidget(ErrorNetDisp);
+    ErrorNetView = new ListWidget(ErrorNetDisp);
     errorLayout->addWidget(heading);
     errorLayout->addWidget(ErrorNetView);
     ErrorNetDisp->setFixedWidth(260);
     ErrorNetDisp->hide();
-    NetView = NewListWidget(page);
+    NetView = new ListWidget(page);
     netView_ = std::make_unique<QtListView>(*NetView);
     errorNetView_ = std::make_unique<QtListView>(*ErrorNetView);
     ErrorNetView->header()->setStretchLastSection(true);

@@ -72,8 +72,8 @@ QWidget* TVornExtracts::BuildPartsPage() {
             button->setChecked(true);
         }
     });
-    PartsViewA = NewListWidget(page);
-    PartsViewB = NewListWidget(page);
+    PartsViewA = new ListWidget(page);
+    PartsViewB = new ListWidget(page);
     partsViewA_ = std::make_unique<QtListView>(*PartsViewA);
     partsViewB_ = std::make_unique<QtListView>(*PartsViewB, StateImages());
     PartsListViews->addWidget(PartsViewA);

@@ -8,6 +8,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "ui/ListWidget.h"
 #include "ui/PageWidgets.h"
 
 namespace ui {
@@ -47,7 +48,7 @@ QWidget* TVornExtracts::BuildTablePage(TablePageControls controls,
         left->addWidget(box);
     }
     left->addStretch();
-    *controls.View = NewListWidget(page);
+    *controls.View = new ListWidget(page);
     layout->addLayout(left);
     layout->addWidget(*controls.View, 1);
     return page;
