@@ -74,6 +74,48 @@ TEST(FinishNet, NamingDroppingAndMergingInNameOrder) {
     EXPECT_EQ(nets[3]->NetName, "R7-1");
 }
 
+// The filing lays the list out by its name set when a drawing brings most nets, by a merge
+// when it brings few, and sorts as before when the list was changed behind it: every net
+// stays, in case-blind name order, a name met again joins its net.
+TEST(NetFiling, EveryWayOfFinishingKeepsEachNetInOrder) {
+    auto net = [](const std::string& name) {
+        auto made = std::make_unique<model::TNetRec>();
+        made->NetName = name;
+        return made;
+    };
+    auto names = [](const model::TNetList& nets) {
+        std::vector<std::string> listed;
+        for (const auto& n : nets.Items) {
+            listed.push_back(n->NetName);
+        }
+        return listed;
+    };
+    model::TNetList nets;
+    netlist::indexed::NetFiling filing(nets);
+    for (const char* name : {"vcc", "N3", "GND", "a1", "N10"}) {
+        filing.File(net(name));
+    }
+    filing.Finish();  // all new: the set's order
+    EXPECT_EQ(names(nets), (std::vector<std::string>{"a1", "GND", "N10", "N3", "vcc"}));
+
+    auto pin = Pin("R1", "1");
+    auto again = net("VCC");
+    again->Pins.push_back(pin.get());
+    filing.File(std::move(again));
+    filing.File(net("b"));
+    filing.Finish();  // few new: merged
+    EXPECT_EQ(names(nets), (std::vector<std::string>{"a1", "b", "GND", "N10", "N3", "vcc"}));
+    EXPECT_EQ(pin->Net, nets[5]);
+
+    nets.Items.push_back(net("Z"));  // behind the filing's back
+    for (const char* name : {"c", "d", "e", "f", "g", "h"}) {
+        filing.File(net(name));
+    }
+    filing.Finish();
+    EXPECT_EQ(names(nets), (std::vector<std::string>{"a1", "b", "c", "d", "e", "f", "g", "GND", "h",
+                                                     "N10", "N3", "vcc", "Z"}));
+}
+
 TEST(ShowNets, ExactlyFivePinsTakeOneRowAndShortsShowThePanel) {
     std::vector<std::unique_ptr<model::TPinRec>> pins;
     model::TNetList nets;
