@@ -85,7 +85,7 @@ Run Split(const Pile& pile, bool indexed, unsigned limitSeconds) {
         ::alarm(limitSeconds);
         model::TWireList wires;
         for (const auto& [a, b] : pile.Drawn) {
-            wires.Items.push_back(std::make_unique<model::TWireRec>(a, b));
+            wires.Items.emplace_back(a, b);
         }
         wires.Junctions = pile.Junctions;
         const auto start = std::chrono::steady_clock::now();
@@ -96,7 +96,7 @@ Run Split(const Pile& pile, bool indexed, unsigned limitSeconds) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         run.Pieces = static_cast<std::size_t>(wires.Count());
         for (const auto& w : wires.Items) {
-            run.Digest = run.Digest * 1000003u + static_cast<std::size_t>(w->X1 * 7919 + w->X2);
+            run.Digest = run.Digest * 1000003u + static_cast<std::size_t>(w.X1 * 7919 + w.X2);
         }
         (void)!::write(channel[1], &run, sizeof run);
         ::_exit(0);

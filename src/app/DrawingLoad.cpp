@@ -176,9 +176,8 @@ class DrawingLoad : private reader::DrawingRecordSink {
     }
     void Wire(const std::uint8_t* record) override {
         if (wires_.AddWire(record) && drawing_) {
-            const model::TWireRec& wire = *wires_.Items.back();
+            const model::TWireRec& wire = wires_.Items.back();
             drawing_->Wires.push_back({wire.First(), wire.Second(), 0});
-            capture_.FileWires.push_back(&wire);
         }
         // The count runs on screen while the drawing is read, a few times a second: painted
         // for each of a million wires it took longer than reading them.

@@ -29,12 +29,7 @@ std::int64_t ReferenceDigits(std::string_view digits) {
 
 TPartRec::TPartRec(const CCe2Part& fileRecord) {
     static_cast<CCe2Part&>(*this) = fileRecord;
-    if (NameLen != 0) {
-        text::CopyToField(PartName, NameText());
-    } else {
-        text::CopyToField(PartName, LibNameText());
-    }
-    text::CopyToField(CvtName, text::FieldText(PartName));
+    text::CopyToField(CvtName, PartNameText());
 
     // Digits never occur as CP932 trail bytes. A NUL ends the prefix as it ends a C string,
     // while the number is still looked for in the whole reference.
@@ -57,7 +52,9 @@ TPartRec::~TPartRec() {
 }
 
 std::string_view TPartRec::PartNameText() const {
-    return text::FieldText(PartName);
+    // A C string in its field: up to a NUL the length byte may have taken in.
+    const std::string_view name = NameLen != 0 ? NameText() : LibNameText();
+    return name.substr(0, name.find('\0'));
 }
 std::string_view TPartRec::CvtNameText() const {
     return text::FieldText(CvtName);
@@ -70,6 +67,10 @@ std::string_view TPartRec::RefPrefixText() const {
 }
 std::string_view TPartRec::NoteText() const {
     return text::FieldText(Note);
+}
+
+std::string_view TPinRec::RefText() const {
+    return Part ? Part->RefText() : std::string_view();
 }
 
 }  // namespace model

@@ -16,15 +16,19 @@ namespace model {
 struct TPartRec;
 
 struct TPartOwn : CCe2Part {
-    text::TextField<128> PartName;  // Name when given, else LibName
     // Further units of the same physical part; the head owns the chain.
     std::unique_ptr<TPartRec> NextUnit;
 };
 
-struct TFootRec {
-    text::ShortText FootKey;
+// What a part takes from the footprint list.
+struct TFootprint {
     text::ShortText FootPrint;
     text::ShortText SilkName;
+};
+
+// An entry of the footprint list: the part name it is for, and the footprint.
+struct TFootRec : TFootprint {
+    text::ShortText FootKey;
 };
 
 struct MAKERLIST {
@@ -32,7 +36,7 @@ struct MAKERLIST {
     text::TextField<32> MakerName;  // empty when the maker list has none
 };
 
-struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
+struct TPartRec : TPartOwn, TFootprint, MAKERLIST {
     // The small fields sit together after the large ones, so that a record of a large
     // drawing's hundreds of thousands carries no padding between them.
     // Wider than the 16 bits of the original record: references past 32767 (R40000) must
@@ -60,6 +64,7 @@ struct TPartRec : TPartOwn, TFootRec, MAKERLIST {
     TPartRec(const TPartRec&) = delete;
     TPartRec& operator=(const TPartRec&) = delete;
 
+    // The name drawn: Name when given, else LibName.
     std::string_view PartNameText() const;
     std::string_view CvtNameText() const;
     std::string_view MakerNameText() const;

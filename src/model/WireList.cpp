@@ -19,7 +19,7 @@ bool TWireList::AddWire(const std::uint8_t* record) {
     if (a == b) {
         return false;
     }
-    Items.push_back(std::make_unique<TWireRec>(a, b));
+    Items.emplace_back(a, b);
     return true;
 }
 
@@ -29,6 +29,37 @@ void TWireList::AddJunction(const std::uint8_t* record) {
 
 void TWireList::AddLabel(const std::uint8_t* record) {
     Labels.push_back(DecodeLabel(record));
+}
+
+std::uint32_t TWireList::AddName(std::string_view name) {
+    if (name.empty()) {
+        return 0;  // an empty label names nothing
+    }
+    names_.emplace_back(name);
+    return static_cast<std::uint32_t>(names_.size());
+}
+
+std::string_view TWireList::NameOf(const TWireRec& wire) const {
+    return wire.Name == 0 ? std::string_view() : names_[wire.Name - 1].View();
+}
+
+void TWireList::Reorder(const std::vector<std::uint32_t>& order) {
+    // Each cycle of the permutation is walked once, one wire held aside.
+    std::vector<bool> placed(order.size(), false);
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (placed[start]) {
+            continue;
+        }
+        TWireRec held = std::move(Items[start]);
+        std::size_t to = start;
+        while (order[to] != start) {
+            Items[to] = std::move(Items[order[to]]);
+            placed[to] = true;
+            to = order[to];
+        }
+        Items[to] = std::move(held);
+        placed[to] = true;
+    }
 }
 
 }  // namespace model

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "netlist/Connectivity.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <iterator>
-
-#include <memory>
-#include <utility>
 
 #include "netlist/WireShape.h"
 #include "text/Compare.h"
@@ -19,9 +18,8 @@ bool ShareAnEnd(const model::TWireRec& p, const model::TWireRec& q) {
 
 // Moves item `from` to position `to` (to <= from), shifting the items between.
 void MoveItem(model::TWireList& wires, int from, int to) {
-    auto item = std::move(wires.Items[static_cast<std::size_t>(from)]);
-    wires.Items.erase(wires.Items.begin() + from);
-    wires.Items.insert(wires.Items.begin() + to, std::move(item));
+    std::rotate(wires.Items.begin() + to, wires.Items.begin() + from,
+                wires.Items.begin() + from + 1);
 }
 
 bool IsPowerPart(const model::TPartRec& part, const std::vector<std::string>& powerNames) {
@@ -62,7 +60,7 @@ void SplitWire(model::TWireList& wires, model::TWireRec& wire, model::TPoint at)
     if (!inVertical && !inHorizontal) {
         return;
     }
-    wires.Items.push_back(std::make_unique<model::TWireRec>(at, wire.Second()));
+    wires.Items.emplace_back(at, wire.Second());  // `wire` keeps its place
     wire.X2 = at.X;
     wire.Y2 = at.Y;
 }
@@ -111,25 +109,22 @@ void AddPinStubs(model::TWireList& wires, const model::TPartsList& parts,
         // without a stub are the last ones. Parts of earlier drawings, and the earlier units
         // of a part, are passed over without a look at each pin.
         auto first = part.Pins.end();
-        while (first != part.Pins.begin() && !(*std::prev(first))->Stubbed) {
+        while (first != part.Pins.begin() && !(*std::prev(first))->Stubbed()) {
             --first;
         }
         if (first == part.Pins.end()) {
             continue;
         }
-        const std::string ref(part.RefText());
-        const std::string stubName =
-            IsPowerPart(part, parts.PowerNames) ? std::string(part.CvtNameText()) : "";
+        const std::uint32_t stubName =
+            IsPowerPart(part, parts.PowerNames) ? wires.AddName(part.CvtNameText()) : 0;
         for (auto next = first; next != part.Pins.end(); ++next) {
             const auto& pin = *next;
             const model::TPoint at{pin->X, pin->Y};
-            auto stub = std::make_unique<model::TWireRec>(at, at);
-            stub->LabelName = stubName;
-            stub->Pin = pin.get();
-            pin->RefName = ref;
+            model::TWireRec& stub = wires.Items.emplace_back(at, at);
+            stub.Name = stubName;
+            stub.Pin = pin.get();
             pin->PinOrder = PinOrderOf(*pin, pinCvt, part.CvtNameText());
-            wires.Items.push_back(std::move(stub));
-            pin->Stubbed = true;
+            pin->Part = &part;
         }
     }
 }
@@ -144,7 +139,7 @@ int TagWidth(int textLength) {
 
 void ApplyLabels(model::TWireList& wires) {
     for (const model::CCe2Label& label : wires.Labels) {
-        const std::string name(label.LabelText());
+        const std::uint32_t name = wires.AddName(label.LabelText());
         const model::TPoint anchor{label.X, label.Y};
         if (label.Kind == model::kKindLabel) {
             for (int i = 0; i < wires.Count(); ++i) {
@@ -154,7 +149,7 @@ void ApplyLabels(model::TWireList& wires) {
                 const bool onHorizontal = !label.Vertical() && IsHorizontal(w) &&
                                           w.Y1 == anchor.Y && w.X1 <= anchor.X && anchor.X <= w.X2;
                 if (onVertical || onHorizontal) {
-                    w.LabelName = name;
+                    w.Name = name;
                 }
             }
         } else if (label.Kind == model::kKindLabelAlt) {
@@ -165,7 +160,7 @@ void ApplyLabels(model::TWireList& wires) {
                 model::TWireRec& w = *wires[i];
                 if (w.First() == anchor || w.Second() == anchor || w.First() == farEnd ||
                     w.Second() == farEnd) {
-                    w.LabelName = name;
+                    w.Name = name;
                 }
             }
         }
@@ -174,12 +169,12 @@ void ApplyLabels(model::TWireList& wires) {
 
 void SortWiresByLabel(model::TWireList& wires) {
     for (int i = 1; i < wires.Count(); ++i) {
-        const std::string_view name = wires[i]->LabelName;
+        const std::string_view name = wires.NameOf(*wires[i]);
         if (name.empty()) {
             continue;
         }
         for (int j = 0; j < i; ++j) {
-            const std::string_view other = wires[j]->LabelName;
+            const std::string_view other = wires.NameOf(*wires[j]);
             if (other.empty() || text::CompareAsciiNoCase(other, name) >= 0) {
                 MoveItem(wires, i, j);
                 break;
@@ -200,8 +195,8 @@ void NumberNets(model::TWireList& wires) {
             if (q.NetNo > 0) {
                 continue;
             }
-            const bool sameName = !p.LabelName.empty() && !q.LabelName.empty() &&
-                                  text::EqualAsciiNoCase(p.LabelName, q.LabelName);
+            const bool sameName = wires.Named(p) && wires.Named(q) &&
+                                  text::EqualAsciiNoCase(wires.NameOf(p), wires.NameOf(q));
             if (ShareAnEnd(p, q) || sameName) {
                 q.NetNo = counter;
                 MoveItem(wires, j, i + 1);

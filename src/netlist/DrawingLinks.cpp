@@ -22,13 +22,13 @@ class WiresOnLines {
         std::size_t vertical = 0;
         std::size_t horizontal = 0;
         for (const auto& w : wires.Items) {
-            vertical += w->X1 == w->X2 ? 1 : 0;
-            horizontal += w->Y1 == w->Y2 ? 1 : 0;
+            vertical += w.X1 == w.X2 ? 1 : 0;
+            horizontal += w.Y1 == w.Y2 ? 1 : 0;
         }
         vertical_.reserve(vertical);
         horizontal_.reserve(horizontal);
         for (std::uint32_t i = 0; i < wires.Items.size(); ++i) {
-            const model::TWireRec& w = *wires.Items[i];
+            const model::TWireRec& w = wires.Items[i];
             if (w.X1 == w.X2) {
                 vertical_.push_back(i);
             }
@@ -63,7 +63,7 @@ class WiresOnLines {
     }
 
   private:
-    const model::TWireRec& Wire(std::uint32_t i) const { return *wires_.Items[i]; }
+    const model::TWireRec& Wire(std::uint32_t i) const { return wires_.Items[i]; }
 
     const model::TWireList& wires_;
     std::vector<std::uint32_t> vertical_;
@@ -78,8 +78,8 @@ class GroupsAtEnds {
     explicit GroupsAtEnds(const model::TWireList& wires) {
         ends_.reserve(wires.Items.size() * 2);
         for (const auto& w : wires.Items) {
-            ends_.emplace_back(w->First().Packed(), w->NetNo);
-            ends_.emplace_back(w->Second().Packed(), w->NetNo);
+            ends_.emplace_back(w.First().Packed(), w.NetNo);
+            ends_.emplace_back(w.Second().Packed(), w.NetNo);
         }
         std::sort(ends_.begin(), ends_.end());
     }
@@ -100,14 +100,14 @@ void NameGroups(model::DrawingGeometry& drawing, const model::TWireList& wires,
                 const model::TNetList& nets) {
     std::vector<std::string_view> names(drawing.Groups.size());
     for (const auto& w : wires.Items) {
-        if (w->LabelName.empty() || w->NetNo <= 0) {
+        if (!wires.Named(w) || w.NetNo <= 0) {
             continue;
         }
-        std::string_view& name = names[static_cast<std::size_t>(w->NetNo)];
+        std::string_view& name = names[static_cast<std::size_t>(w.NetNo)];
         if (name.empty()) {
-            name = w->LabelName.View();
-        } else if (!text::EqualAsciiNoCase(name, w->LabelName.View())) {
-            drawing.Groups[static_cast<std::size_t>(w->NetNo)].Shorted = true;
+            name = wires.NameOf(w);
+        } else if (!text::EqualAsciiNoCase(name, wires.NameOf(w))) {
+            drawing.Groups[static_cast<std::size_t>(w.NetNo)].Shorted = true;
         }
     }
     for (std::size_t g = 1; g < names.size(); ++g) {
@@ -140,7 +140,7 @@ void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
                  const DrawingCapture& capture, const model::TNetList& nets) {
     GroupNo groups = 0;
     for (const auto& w : wires.Items) {
-        groups = std::max(groups, w->NetNo);
+        groups = std::max(groups, w.NetNo);
     }
     drawing.Groups.assign(static_cast<std::size_t>(groups) + 1, model::DrawingGroup{});
     bool plainLabels = false;
@@ -150,12 +150,17 @@ void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
         for (std::size_t i = 0; i < drawing.Pins.size() && i < capture.PlacedPins.size(); ++i) {
             model::DrawingPin& pin = drawing.Pins[i];
             const model::TPinRec& placed = *capture.PlacedPins[i];
-            pin.Group = placed.Stubbed ? ends.At(pin.At) : 0;
+            pin.Group = placed.Stubbed() ? ends.At(pin.At) : 0;
             if (placed.Net && pin.Group > 0) {
                 drawing.Groups[static_cast<std::size_t>(pin.Group)].Net = placed.Net;
             }
             const model::DrawingPart& part = drawing.Parts[static_cast<std::size_t>(pin.Part)];
             pin.BodyEdge = part.HasBody ? EdgeToward(part.Body, pin.At) : pin.At;
+        }
+        // A cut keeps the first end of the wire it cuts, and everything at a point is in
+        // one group: a file wire's group is the group at its first end.
+        for (model::DrawingWire& w : drawing.Wires) {
+            w.Group = ends.At(w.A);
         }
         for (model::DrawingJunction& j : drawing.Junctions) {
             j.Group = ends.At(j.At);
@@ -173,9 +178,6 @@ void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
     }
     NameGroups(drawing, wires, nets);
 
-    for (std::size_t i = 0; i < drawing.Wires.size() && i < capture.FileWires.size(); ++i) {
-        drawing.Wires[i].Group = capture.FileWires[i]->NetNo;
-    }
     if (!plainLabels) {
         return;
     }

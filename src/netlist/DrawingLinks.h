@@ -15,10 +15,9 @@
 namespace netlist {
 
 // What loading notes while the records come in, for the links made after the pass: the
-// wire record made of each file wire and the pin placed for each drawn pin, in the order
-// of the geometry's wires and pins. The records live until the drawing is read.
+// pin placed for each drawn pin, in the order of the geometry's pins. The pins live as
+// long as their parts.
 struct DrawingCapture {
-    std::vector<const model::TWireRec*> FileWires;
     std::vector<const model::TPinRec*> PlacedPins;
 };
 

@@ -430,6 +430,11 @@ void ApplyLabels(model::TWireList& wires) {
     if (vertical.empty() && horizontal.empty() && tagEnds.empty()) {
         return;
     }
+    std::vector<std::uint32_t> names;
+    names.reserve(wires.Labels.size());
+    for (const model::CCe2Label& label : wires.Labels) {
+        names.push_back(wires.AddName(label.LabelText()));
+    }
     for (int i = 0; i < wires.Count(); ++i) {
         model::TWireRec& w = *wires[i];
         int last = std::max(lastTagAt(w.First()), lastTagAt(w.Second()));
@@ -440,7 +445,7 @@ void ApplyLabels(model::TWireList& wires) {
             last = std::max(last, lastLabelOn(horizontal, HorizontalSpan(w)));
         }
         if (last >= 0) {
-            w.LabelName = std::string(wires.Labels[static_cast<std::size_t>(last)].LabelText());
+            w.Name = names[static_cast<std::size_t>(last)];
         }
     }
 }
@@ -449,20 +454,26 @@ void ApplyLabels(model::TWireList& wires) {
 // smaller: named wires first, ascending, a later wire before earlier ones of an equal name;
 // the unnamed ones after them in their order.
 void SortWiresByLabel(model::TWireList& wires) {
-    std::vector<std::unique_ptr<model::TWireRec>> named;
-    std::vector<std::unique_ptr<model::TWireRec>> unnamed;
-    for (auto& item : wires.Items) {
-        (item->LabelName.empty() ? unnamed : named).push_back(std::move(item));
+    std::vector<std::uint32_t> order;
+    order.reserve(wires.Items.size());
+    for (std::uint32_t i = static_cast<std::uint32_t>(wires.Items.size()); i-- > 0;) {
+        if (wires.Named(wires.Items[i])) {
+            order.push_back(i);
+        }
     }
-    std::reverse(named.begin(), named.end());
-    std::stable_sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
-        return text::CompareAsciiNoCase(a->LabelName, b->LabelName) < 0;
+    if (order.empty()) {
+        return;
+    }
+    std::stable_sort(order.begin(), order.end(), [&wires](std::uint32_t a, std::uint32_t b) {
+        return text::CompareAsciiNoCase(wires.NameOf(wires.Items[a]),
+                                        wires.NameOf(wires.Items[b])) < 0;
     });
-    wires.Items = std::move(named);
-    wires.Items.reserve(wires.Items.size() + unnamed.size());
-    for (auto& item : unnamed) {
-        wires.Items.push_back(std::move(item));
+    for (std::uint32_t i = 0; i < wires.Items.size(); ++i) {
+        if (!wires.Named(wires.Items[i])) {
+            order.push_back(i);
+        }
     }
+    wires.Reorder(order);
 }
 
 namespace {
@@ -520,8 +531,8 @@ class WiresByName {
     explicit WiresByName(const model::TWireList& wires) {
         std::vector<std::pair<std::string, int>> folded;
         for (int i = 0; i < wires.Count(); ++i) {
-            if (!wires[i]->LabelName.empty()) {
-                folded.emplace_back(text::FoldAscii(wires[i]->LabelName), i);
+            if (wires.Named(*wires[i])) {
+                folded.emplace_back(text::FoldAscii(wires.NameOf(*wires[i])), i);
             }
         }
         std::sort(folded.begin(), folded.end());
@@ -545,11 +556,11 @@ class WiresByName {
 };
 
 // Numbers the groups and gives the order the plain flood fill leaves the wires in.
-std::vector<int> FloodFillOrder(model::TWireList& wires) {
+std::vector<std::uint32_t> FloodFillOrder(model::TWireList& wires) {
     const int count = wires.Count();
     Buckets points = WiresByPoint(wires);
     WiresByName names(wires);
-    std::vector<int> order;
+    std::vector<std::uint32_t> order;
     order.reserve(static_cast<std::size_t>(count));
     std::vector<char> numbered(static_cast<std::size_t>(count), 0);
     std::vector<int> pending;
@@ -569,7 +580,7 @@ std::vector<int> FloodFillOrder(model::TWireList& wires) {
             p = pending.back();
             pending.pop_back();
         }
-        order.push_back(p);
+        order.push_back(static_cast<std::uint32_t>(p));
         found.clear();
         auto join = [&](int q) {
             if (!numbered[static_cast<std::size_t>(q)]) {
@@ -581,8 +592,8 @@ std::vector<int> FloodFillOrder(model::TWireList& wires) {
         const model::TWireRec& w = *wires[p];
         points.Take(w.First().Packed(), join);
         points.Take(w.Second().Packed(), join);
-        if (!w.LabelName.empty()) {
-            names.Wires().Take(names.NumberOf(w.LabelName), join);
+        if (wires.Named(w)) {
+            names.Wires().Take(names.NumberOf(wires.NameOf(w)), join);
         }
         std::sort(found.begin(), found.end());
         pending.insert(pending.end(), found.begin(), found.end());
@@ -599,20 +610,13 @@ std::vector<int> FloodFillOrder(model::TWireList& wires) {
 // they are pushed in. All free wires at a point (or of a name) join the first wire that
 // reaches it, so each point and each name is looked at once.
 void NumberNets(model::TWireList& wires) {
-    const int count = wires.Count();
-    for (const auto& item : wires.Items) {
-        if (item->NetNo != 0) {
+    for (const model::TWireRec& item : wires.Items) {
+        if (item.NetNo != 0) {
             netlist::NumberNets(wires);  // numbered before: only the plain pass knows
             return;
         }
     }
-    const std::vector<int> order = FloodFillOrder(wires);
-    std::vector<std::unique_ptr<model::TWireRec>> reordered;
-    reordered.reserve(static_cast<std::size_t>(count));
-    for (int i : order) {
-        reordered.push_back(std::move(wires.Items[static_cast<std::size_t>(i)]));
-    }
-    wires.Items = std::move(reordered);
+    wires.Reorder(FloodFillOrder(wires));
 }
 
 void ConnectWires(model::TWireList& wires, const model::TPartsList& parts,

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <memory>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -55,15 +54,16 @@ void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings
 
 namespace indexed {
 
-// The nets of a drawing filed into the list as FinishNet files them, found in an ordered
-// index of the names instead of by a walk; a new net waits at the end of the list until
-// Finish puts the list in order. The names in the list differ beyond case, so the order is
-// whole. Kept from one drawing to the next of a load, filing a drawing costs what the
-// drawing brings, not what the list already holds; nothing else may change the list
-// meanwhile.
+// The nets of a drawing filed into the list as FinishNet files them, but all at once: a
+// new net waits at the end of the list until Finish sorts the waiting ones among
+// themselves, joins those of one name and places each among the older nets by a binary
+// search, the older ones moving over as whole runs. The names in the list differ beyond
+// case, so the order is whole. Kept from one drawing to the next of a load, filing a
+// drawing costs what the drawing brings, not what the list already holds; nothing else
+// may change the list meanwhile.
 class NetFiling {
   public:
-    explicit NetFiling(model::TNetList& nets);
+    explicit NetFiling(model::TNetList& nets) : nets_(nets), sorted_(nets.Items.size()) {}
     NetFiling(const NetFiling&) = delete;
     NetFiling& operator=(const NetFiling&) = delete;
 
@@ -71,15 +71,7 @@ class NetFiling {
     void Finish();
 
   private:
-    struct NameLess {
-        bool operator()(const model::TNetRec* a, const model::TNetRec* b) const;
-    };
-    // Lays the list out in the order of the name set; false (the list untouched) when the
-    // set does not hold exactly the list's nets.
-    bool TakeSetOrder();
-
     model::TNetList& nets_;
-    std::set<model::TNetRec*, NameLess> names_;
     std::size_t sorted_;
 };
 

@@ -67,7 +67,7 @@ std::string JsonResult(const model::TTitleFields& titles, const model::TPartsLis
     for (const auto& net : nets.Items) {
         ordered_json pins = ordered_json::array();
         for (const model::TPinRec* pin : net->Pins) {
-            pins.push_back({{"reference", U(pin->RefName.str())}, {"pin", U(pinNumber(*pin))}});
+            pins.push_back({{"reference", U(pin->RefText())}, {"pin", U(pinNumber(*pin))}});
         }
         netList.push_back({{"name", U(net->NetName)}, {"pins", pins}});
     }

@@ -101,7 +101,7 @@ void WriteKicadNetlist(ByteSink& out, const model::TTitleFields& titles,
         out += "\n    (net (code \"" + std::to_string(++code) + "\") (name " +
                KicadString(net->NetName) + ")";
         for (const model::TPinRec* pin : net->Pins) {
-            out += "\n      (node (ref " + KicadString(pin->RefName.str()) + ") (pin " +
+            out += "\n      (node (ref " + KicadString(pin->RefText()) + ") (pin " +
                    KicadString(pinNumber(*pin)) + "))";
         }
         out += ")";

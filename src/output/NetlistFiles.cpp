@@ -68,7 +68,7 @@ void WriteProtelNet(ByteSink& out, const model::TPartsList& parts, const model::
         AppendNetText(out, *net, net->NetName, replaced);
         out += kCrLf;
         for (const model::TPinRec* pin : net->Pins) {
-            AppendNetText(out, *net, pin->RefName.View(), replaced);
+            AppendNetText(out, *net, pin->RefText(), replaced);
             out += '-';
             out += std::to_string(pin->PinOrder);
             out += kCrLf;

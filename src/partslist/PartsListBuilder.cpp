@@ -78,7 +78,6 @@ bool IsCrKind(std::string_view prefix) {
 
 void SetFootprintAndSilk(model::TPartRec& part, int crSilkType, PartLookups& lookups) {
     std::optional<PartLookups::Footprint> foot = lookups.FindFoot(part.CvtNameText());
-    part.FootKey = foot ? foot->FootKey : std::string();
     part.FootPrint = foot ? foot->FootPrint : std::string();
     part.SilkName = foot ? foot->SilkName : std::string();
     part.SilkSet = 0;

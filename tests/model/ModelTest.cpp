@@ -136,7 +136,7 @@ TEST(WireList, WiresAreStoredWithTheirSmallerEndFirst) {
     EXPECT_EQ(ends(2), (std::vector<int>{-5, 7, 10, -3}));
     EXPECT_EQ(wires[0]->NetNo, 0);
     EXPECT_EQ(wires[0]->Pin, nullptr);
-    EXPECT_TRUE(wires[0]->LabelName.empty());
+    EXPECT_FALSE(wires.Named(*wires[0]));
 }
 
 TEST(WireList, JunctionsAndLabelsAreCopied) {

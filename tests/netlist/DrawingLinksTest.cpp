@@ -86,7 +86,7 @@ TEST_F(DrawingLinks, EveryItemIsLinkedToTheNetTheNetlistsGiveIt) {
     std::map<std::string, const model::TNetRec*> listed;
     for (const auto& net : state_.NetList.Items) {
         for (const model::TPinRec* pin : net->Pins) {
-            listed[pin->RefName + "-" + pin->PinNumber] = net.get();
+            listed[std::string(pin->RefText()) + "-" + pin->PinNumber] = net.get();
         }
     }
     netlist::DrawingMarks marks;

@@ -5,16 +5,19 @@
 
 #include "netlist/Connectivity.h"
 #include "netlist/NetBuilder.h"
+#include "support/Ce2Builder.h"
 #include "support/RecordingViews.h"
 
 namespace {
 
 using model::TPoint;
 
+// A pin as connectivity leaves it, stubbed for a part of reference `ref`.
 std::unique_ptr<model::TPinRec> Pin(const std::string& ref, const std::string& number,
                                     int order = 0) {
+    static std::map<std::string, model::TPartRec> parts;
     auto pin = std::make_unique<model::TPinRec>();
-    pin->RefName = ref;
+    pin->Part = &parts.try_emplace(ref, support::PartRecord({.Ref = ref})).first->second;
     pin->PinNumber = number;
     pin->PinOrder = order;
     return pin;
@@ -95,7 +98,7 @@ TEST(NetFiling, EveryWayOfFinishingKeepsEachNetInOrder) {
     for (const char* name : {"vcc", "N3", "GND", "a1", "N10"}) {
         filing.File(net(name));
     }
-    filing.Finish();  // all new: the set's order
+    filing.Finish();  // all new
     EXPECT_EQ(names(nets), (std::vector<std::string>{"a1", "GND", "N10", "N3", "vcc"}));
 
     auto pin = Pin("R1", "1");
@@ -103,7 +106,7 @@ TEST(NetFiling, EveryWayOfFinishingKeepsEachNetInOrder) {
     again->Pins.push_back(pin.get());
     filing.File(std::move(again));
     filing.File(net("b"));
-    filing.Finish();  // few new: merged
+    filing.Finish();  // among the older ones
     EXPECT_EQ(names(nets), (std::vector<std::string>{"a1", "b", "GND", "N10", "N3", "vcc"}));
     EXPECT_EQ(pin->Net, nets[5]);
 
@@ -114,6 +117,26 @@ TEST(NetFiling, EveryWayOfFinishingKeepsEachNetInOrder) {
     filing.Finish();
     EXPECT_EQ(names(nets), (std::vector<std::string>{"a1", "b", "c", "d", "e", "f", "g", "GND", "h",
                                                      "N10", "N3", "vcc", "Z"}));
+
+    // Names alike in their first eight bytes, and one name filed three times: the first
+    // filed keeps it and takes the pins of the others in the order they came.
+    nets.Clear();
+    netlist::indexed::NetFiling fresh(nets);
+    std::vector<std::unique_ptr<model::TPinRec>> pins;
+    for (const char* name : {"SIGNAL_BUS_2", "x", "signal_bus_10", "X", "Signal_Bus_1", "x"}) {
+        auto made = net(name);
+        pins.push_back(Pin("U1", std::to_string(pins.size() + 1)));
+        made->Pins.push_back(pins.back().get());
+        fresh.File(std::move(made));
+    }
+    fresh.Finish();
+    EXPECT_EQ(names(nets),
+              (std::vector<std::string>{"Signal_Bus_1", "signal_bus_10", "SIGNAL_BUS_2", "x"}));
+    ASSERT_EQ(nets[3]->Pins.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(nets[3]->Pins[i], pins[2 * i + 1].get());
+        EXPECT_EQ(nets[3]->Pins[i]->Net, nets[3]);
+    }
 }
 
 TEST(ShowNets, ExactlyFivePinsTakeOneRowAndShortsShowThePanel) {
@@ -151,9 +174,9 @@ model::TWireList Wires(std::vector<std::pair<std::pair<int, int>, std::pair<int,
                  static_cast<std::int16_t>(ends[i].first.second)};
         TPoint b{static_cast<std::int16_t>(ends[i].second.first),
                  static_cast<std::int16_t>(ends[i].second.second)};
-        wires.Items.push_back(std::make_unique<model::TWireRec>(a, b));
+        wires.Items.emplace_back(a, b);
         if (i < names.size()) {
-            wires.Items.back()->LabelName = names[i];
+            wires.Items.back().Name = wires.AddName(names[i]);
         }
     }
     return wires;
@@ -162,9 +185,9 @@ model::TWireList Wires(std::vector<std::pair<std::pair<int, int>, std::pair<int,
 std::string Describe(const model::TWireList& wires) {
     std::string out;
     for (const auto& w : wires.Items) {
-        out += "[" + std::to_string(w->X1) + "," + std::to_string(w->Y1) + "-" +
-               std::to_string(w->X2) + "," + std::to_string(w->Y2) + " " + w->LabelName + "#" +
-               std::to_string(w->NetNo) + "]";
+        out += "[" + std::to_string(w.X1) + "," + std::to_string(w.Y1) + "-" +
+               std::to_string(w.X2) + "," + std::to_string(w.Y2) + " " +
+               std::string(wires.NameOf(w)) + "#" + std::to_string(w.NetNo) + "]";
     }
     return out;
 }

@@ -55,7 +55,7 @@ class NetsFromDrawings : public ::testing::Test {
             const model::TNetRec& net = *state_.NetList[i];
             std::string line = net.NetName + ":";
             for (const model::TPinRec* pin : net.Pins) {
-                line += " " + pin->RefName + "-" + pin->PinNumber;
+                line += " " + std::string(pin->RefText()) + "-" + pin->PinNumber;
                 EXPECT_EQ(pin->Net, &net);
             }
             out.push_back(line);
@@ -67,7 +67,7 @@ class NetsFromDrawings : public ::testing::Test {
     std::string NetOf(const std::string& refPin) const {
         for (int i = 0; i < state_.NetList.Count(); ++i) {
             for (const model::TPinRec* pin : state_.NetList[i]->Pins) {
-                if (pin->RefName + "-" + pin->PinNumber == refPin) {
+                if (std::string(pin->RefText()) + "-" + pin->PinNumber == refPin) {
                     return state_.NetList[i]->NetName;
                 }
             }

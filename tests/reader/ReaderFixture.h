@@ -60,7 +60,7 @@ class RecordingServices : public app::LoadServices {
     void BuildConnectivity(model::TWireList& wires) override {
         Calls.push_back("BuildConnectivity");
         for (const auto& w : wires.Items) {
-            Wires.push_back(*w);
+            Wires.push_back(w);
         }
         Junctions = wires.Junctions;
         Labels = wires.Labels;

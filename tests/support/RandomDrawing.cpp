@@ -136,7 +136,7 @@ std::map<const model::TPinRec*, std::string> PinIds(const model::TPartsList& par
 model::TWireList RandomDrawing::WireList() const {
     model::TWireList wires;
     for (const auto& [a, b] : Wires) {
-        wires.Items.push_back(std::make_unique<model::TWireRec>(a, b));
+        wires.Items.emplace_back(a, b);
     }
     wires.Junctions = Junctions;
     wires.Labels = Labels;
@@ -312,9 +312,10 @@ std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
             describe ? PinIds(parts) : std::map<const model::TPinRec*, std::string>();
         for (int i = 0; describe && i < wires.Count(); ++i) {
             const model::TWireRec& w = *wires[i];
-            out += text::Format("%d,%d-%d,%d #%d '%s' %s/%d\n", w.X1, w.Y1, w.X2, w.Y2, w.NetNo,
-                                w.LabelName.str().c_str(), w.Pin ? pinIds.at(w.Pin).c_str() : "-",
-                                w.Pin ? w.Pin->PinOrder : 0);
+            out +=
+                text::Format("%d,%d-%d,%d #%d '%s' %s/%d\n", w.X1, w.Y1, w.X2, w.Y2, w.NetNo,
+                             std::string(wires.NameOf(w)).c_str(),
+                             w.Pin ? pinIds.at(w.Pin).c_str() : "-", w.Pin ? w.Pin->PinOrder : 0);
         }
         netlist::ShortsReporter shorts(&shortRows, headerShown, text::Format("d%zu.ce2", d));
         if (netFiling) {
