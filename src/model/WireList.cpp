@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/WireList.h"
 
+#include <algorithm>
+
 namespace model {
 
 TWireRec::TWireRec(TPoint a, TPoint b) {
@@ -44,22 +46,15 @@ std::string_view TWireList::NameOf(const TWireRec& wire) const {
 }
 
 void TWireList::Reorder(const std::vector<std::uint32_t>& order) {
-    // Each cycle of the permutation is walked once, one wire held aside.
-    std::vector<bool> placed(order.size(), false);
-    for (std::size_t start = 0; start < order.size(); ++start) {
-        if (placed[start]) {
-            continue;
-        }
-        TWireRec held = std::move(Items[start]);
-        std::size_t to = start;
-        while (order[to] != start) {
-            Items[to] = std::move(Items[order[to]]);
-            placed[to] = true;
-            to = order[to];
-        }
-        Items[to] = std::move(held);
-        placed[to] = true;
+    // Gathered into one block and laid back in list order: reading the wires in the new
+    // order and writing them in turn is several times quicker at millions than following
+    // the cycles of the order through the list.
+    std::vector<TWireRec> ordered;
+    ordered.reserve(order.size());
+    for (std::uint32_t from : order) {
+        ordered.push_back(Items[from]);
     }
+    std::copy(ordered.begin(), ordered.end(), Items.begin());
 }
 
 }  // namespace model

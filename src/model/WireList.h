@@ -62,7 +62,7 @@ class TWireList {
     bool Named(const TWireRec& wire) const { return wire.Name != 0; }
 
     // Lays the wires out anew: the wire at `order[k]` becomes wire k. `order` holds every
-    // place once. The wires are moved within the list, never copied out of it.
+    // place once.
     void Reorder(const std::vector<std::uint32_t>& order);
 
   private:

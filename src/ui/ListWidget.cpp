@@ -7,29 +7,35 @@
 
 namespace ui {
 
-ListWidget::ListWidget(QWidget* parent) : QTreeView(parent), rows_(new ListRowsModel(this)) {
+ListWidget::ListWidget(QWidget* parent) : QTableView(parent), rows_(new ListRowsModel(this)) {
     setModel(rows_);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    // Every row is one line high: the view then lays out millions of rows without asking
-    // for any but those in sight.
-    setUniformRowHeights(true);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setSortingEnabled(false);
+    // Every row is one line high and never resized: the view then lays out millions of
+    // rows without asking for any but those in sight.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setAllColumnsShowFocus(true);
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
     // A reset lays the header out afresh; the widths the user gave the columns stay.
     connect(rows_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         keptWidths_.clear();
-        for (int column = 0; column < header()->count(); ++column) {
+        for (int column = 0; column < horizontalHeader()->count(); ++column) {
             keptWidths_.push_back(columnWidth(column));
         }
     });
     connect(rows_, &QAbstractItemModel::modelReset, this, [this] {
         for (std::size_t column = 0; column < keptWidths_.size(); ++column) {
-            if (static_cast<int>(column) < header()->count()) {
+            if (static_cast<int>(column) < horizontalHeader()->count()) {
                 setColumnWidth(static_cast<int>(column), keptWidths_[column]);
             }
         }

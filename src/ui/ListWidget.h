@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QTreeView>
+#include <QTableView>
 #include <vector>
 
 namespace ui {
@@ -9,8 +9,10 @@ namespace ui {
 class ListRowsModel;
 
 // A report-style list of rows held by a ListRowsModel: one row selected at a time, whole
-// rows chosen, and the column widths the user set kept when the rows are replaced.
-class ListWidget : public QTreeView {
+// rows chosen, and the column widths the user set kept when the rows are replaced. A
+// table without grid or row numbers rather than a tree: a tree view keeps a record of
+// its own for every row it lays out, 100 MB for the lists of a million-wire drawing.
+class ListWidget : public QTableView {
     Q_OBJECT
 
   public:

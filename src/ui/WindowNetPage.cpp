@@ -31,7 +31,7 @@ QWidget* TVornExtracts::BuildNetPage() {
     NetView = new ListWidget(page);
     netView_ = std::make_unique<QtListView>(*NetView);
     errorNetView_ = std::make_unique<QtListView>(*ErrorNetView);
-    ErrorNetView->header()->setStretchLastSection(true);
+    ErrorNetView->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(ErrorNetDisp);
     layout->addWidget(NetView, 1);
     for (ListWidget* view : {PartsViewA, NetView, ErrorNetView}) {
