@@ -27,8 +27,10 @@ struct TFootprint {
 };
 
 // An entry of the footprint list: the part name it is for, and the footprint.
-struct TFootRec : TFootprint {
+struct TFootRec {
     text::ShortText FootKey;
+    text::ShortText FootPrint;
+    text::ShortText SilkName;
 };
 
 struct MAKERLIST {
