@@ -13,6 +13,10 @@ namespace model {
 struct TNetRec {
     std::string NetName;  // CP932; empty when created
     TPinList Pins;        // the pins belong to their parts
+
+    // From the nets' pool (model/RecordPool.h).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* net, std::size_t size) noexcept;
 };
 
 // Kept sorted by NetName without regard to ASCII case by the net builder.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "model/RecordPool.h"
 #include "text/Sjis.h"
 
 namespace model {
@@ -67,6 +68,20 @@ std::string_view TPartRec::RefPrefixText() const {
 }
 std::string_view TPartRec::NoteText() const {
     return text::FieldText(Note);
+}
+
+// A class derived from a record is larger and comes from the heap.
+void* TPartRec::operator new(std::size_t size) {
+    return size == sizeof(TPartRec) ? PoolOf<TPartRec>().Take() : ::operator new(size);
+}
+void TPartRec::operator delete(void* part, std::size_t size) noexcept {
+    size == sizeof(TPartRec) ? PoolOf<TPartRec>().Give(part) : ::operator delete(part);
+}
+void* TPinRec::operator new(std::size_t size) {
+    return size == sizeof(TPinRec) ? PoolOf<TPinRec>().Take() : ::operator new(size);
+}
+void TPinRec::operator delete(void* pin, std::size_t size) noexcept {
+    size == sizeof(TPinRec) ? PoolOf<TPinRec>().Give(pin) : ::operator delete(pin);
 }
 
 std::string_view TPinRec::RefText() const {

@@ -73,6 +73,10 @@ struct TPartRec : TPartOwn, TFootprint, MAKERLIST {
     std::string_view RefPrefixText() const;
     std::string_view NoteText() const;
     bool HasRef() const { return RefLen != 0; }
+
+    // From the parts' pool (model/RecordPool.h).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* part, std::size_t size) noexcept;
 };
 
 }  // namespace model

@@ -29,6 +29,10 @@ struct TPinRec {
     bool Stubbed() const { return Part != nullptr; }
     // The reference of the part; empty until the pin is stubbed.
     std::string_view RefText() const;
+
+    // From the pins' pool (model/RecordPool.h).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* pin, std::size_t size) noexcept;
 };
 
 // Pins listed by a net; the pins belong to their parts.

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "model/NetList.h"
+#include "model/PartRec.h"
+#include "model/RecordPool.h"
+
+namespace {
+
+TEST(RecordPool, RecordsApartAlignedReusedAndBlocksGivenBack) {
+    model::RecordPool pool(36, 8);  // rounded up to 40 so that each record stays aligned
+    std::vector<std::uintptr_t> taken;
+    for (int i = 0; i < 5000; ++i) {  // several blocks
+        void* record = pool.Take();
+        std::memset(record, i & 0xFF, 36);
+        taken.push_back(reinterpret_cast<std::uintptr_t>(record));
+    }
+    std::vector<std::uintptr_t> sorted = taken;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        EXPECT_EQ(sorted[i] % 8, 0u);
+        if (i > 0) {
+            ASSERT_GE(sorted[i] - sorted[i - 1], 36u) << "records overlap";
+        }
+    }
+    void* again = reinterpret_cast<void*>(taken[100]);
+    pool.Give(again);
+    void* next = pool.Take();
+    if (model::RecordPool::Pooled()) {
+        EXPECT_EQ(next, again);  // a freed record's room is taken first
+        EXPECT_GT(pool.BlockCount(), 1u);
+    }
+    taken[100] = reinterpret_cast<std::uintptr_t>(next);
+    for (std::uintptr_t record : taken) {
+        pool.Give(reinterpret_cast<void*>(record));
+    }
+    EXPECT_EQ(pool.BlockCount(), 0u);  // the last record freed returns the blocks
+    void* fresh = pool.Take();
+    EXPECT_NE(fresh, nullptr);
+    pool.Give(fresh);
+}
+
+// The records' own allocation goes through their pools; a record inside a larger object
+// of a derived class does not.
+TEST(RecordPool, PartsPinsAndNetsComeAndGoThroughTheirPools) {
+    struct Tagged : model::TNetRec {
+        int tag = 7;
+    };
+    std::vector<std::unique_ptr<model::TPartRec>> parts;
+    for (int i = 0; i < 3000; ++i) {
+        auto part = std::make_unique<model::TPartRec>();
+        part->Pins.push_back(std::make_unique<model::TPinRec>());
+        part->Pins.back()->Part = part.get();
+        parts.push_back(std::move(part));
+    }
+    auto net = std::make_unique<model::TNetRec>();
+    net->NetName = "a name longer than any short string buffer";
+    auto derived = std::make_unique<Tagged>();  // freed as itself, to the heap
+    EXPECT_EQ(derived->tag, 7);
+    EXPECT_EQ(parts[2999]->Pins[0]->Part, parts[2999].get());
+    if (model::RecordPool::Pooled()) {
+        EXPECT_GT(model::PoolOf<model::TPinRec>().BlockCount(), 0u);
+    }
+    parts.clear();
+    EXPECT_EQ(model::PoolOf<model::TPinRec>().BlockCount(), 0u);
+    EXPECT_EQ(model::PoolOf<model::TPartRec>().BlockCount(), 0u);
+}
+
+}  // namespace
