@@ -188,17 +188,29 @@ indexed::PartsFiling::Group& indexed::PartsFiling::GroupOf(RefKey ref) {
             return group;
         }
     }
-    groups_.push_back({ref, {}});
+    groups_.push_back({ref, {}, nullptr});
     slots_[at] = static_cast<std::uint32_t>(groups_.size());
     return groups_.back();
 }
 
+void indexed::PartsFiling::Group::Insert(const Head* at, Head head) {
+    const std::size_t index = static_cast<std::size_t>(at - begin());
+    if (!Many && !First.Part) {
+        First = head;
+        return;
+    }
+    if (!Many) {
+        Many = std::make_unique<std::vector<Head>>(1, First);
+    }
+    Many->insert(Many->begin() + static_cast<std::ptrdiff_t>(index), head);
+}
+
 void indexed::PartsFiling::Index(model::TPartRec& head) {
-    auto& heads = GroupOf(RefOf(head)).Heads;
-    const auto at = std::upper_bound(
+    Group& heads = GroupOf(RefOf(head));
+    const Head* at = std::upper_bound(
         heads.begin(), heads.end(), head.CvtNameText(),
         [](std::string_view name, const Head& h) { return !NameBefore(h.Part, name); });
-    heads.insert(at, Head{&head, LastUnit(head)});
+    heads.Insert(at, Head{&head, LastUnit(head)});
 }
 
 indexed::PartsFiling::PartsFiling(model::TPartsList& parts)
@@ -216,9 +228,9 @@ model::TPartRec* indexed::PartsFiling::Add(const model::CCe2Part& record, PartLo
                                            const PlacePinsFn& placePins) {
     std::unique_ptr<model::TPartRec> added = MakePart(record, lookups);
     model::TPartRec& part = *added;
-    auto& heads = GroupOf(RefOf(part)).Heads;
+    Group& heads = GroupOf(RefOf(part));
     const std::string_view name = part.CvtNameText();
-    const auto stop =
+    Head* const stop =
         std::lower_bound(heads.begin(), heads.end(), name,
                          [](const Head& h, std::string_view n) { return NameBefore(h.Part, n); });
     const bool stopsOnSameRef = stop != heads.end();
@@ -247,7 +259,7 @@ model::TPartRec* indexed::PartsFiling::Add(const model::CCe2Part& record, PartLo
         stop->LastUnit = ChainUnit(*stop->Part, *stop->LastUnit, std::move(added));
     } else {
         placePins(part, part);
-        heads.insert(stop, Head{&part, &part});
+        heads.Insert(stop, Head{&part, &part});
         parts_.Items.push_back(std::move(added));
     }
     return &part;
@@ -268,7 +280,7 @@ void indexed::PartsFiling::Finish() {
               [this](std::uint32_t a, std::uint32_t b) { return groups_[a].Ref < groups_[b].Ref; });
     model::ReorderOwned(items, [this, &order](auto take) {
         for (std::uint32_t g : order) {
-            for (const Head& head : groups_[g].Heads) {
+            for (const Head& head : groups_[g]) {
                 take(head.Part);
             }
         }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "model/Ce2Records.h"
@@ -59,10 +60,18 @@ class PartsFiling {
         model::TPartRec* Part = nullptr;
         model::TPartRec* LastUnit = nullptr;
     };
-    // The heads of one reference, sorted by converted name.
+    // The heads of one reference, sorted by converted name. A reference has nearly always
+    // one head, kept in the group; a vector of its own is made once a second comes.
     struct Group {
         RefKey Ref;
-        std::vector<Head> Heads;
+        Head First;  // Part null while the group is empty
+        std::unique_ptr<std::vector<Head>> Many;
+
+        Head* begin() { return Many ? Many->data() : &First; }
+        Head* end() { return Many ? Many->data() + Many->size() : &First + (First.Part ? 1 : 0); }
+        const Head* begin() const { return const_cast<Group*>(this)->begin(); }
+        const Head* end() const { return const_cast<Group*>(this)->end(); }
+        void Insert(const Head* at, Head head);
     };
 
     static RefKey RefOf(const model::TPartRec& part);
