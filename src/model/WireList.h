@@ -63,7 +63,7 @@ class TWireList {
 
     // Lays the wires out anew: the wire at `order[k]` becomes wire k. `order` holds every
     // place once.
-    void Reorder(const std::vector<std::uint32_t>& order);
+    void Reorder(std::vector<std::uint32_t> order);
 
   private:
     std::vector<text::ShortText> names_;

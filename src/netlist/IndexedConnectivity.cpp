@@ -453,27 +453,30 @@ void ApplyLabels(model::TWireList& wires) {
 // Each named wire in turn goes before the first wire that is unnamed or whose name is not
 // smaller: named wires first, ascending, a later wire before earlier ones of an equal name;
 // the unnamed ones after them in their order.
+//
+// The named wires are few: they are taken out, the unnamed ones close up behind the room
+// left for them in one pass from the end, and the named ones go into that room in order.
 void SortWiresByLabel(model::TWireList& wires) {
-    std::vector<std::uint32_t> order;
-    order.reserve(wires.Items.size());
-    for (std::uint32_t i = static_cast<std::uint32_t>(wires.Items.size()); i-- > 0;) {
+    std::vector<model::TWireRec> named;
+    for (std::size_t i = wires.Items.size(); i-- > 0;) {
         if (wires.Named(wires.Items[i])) {
-            order.push_back(i);
+            named.push_back(wires.Items[i]);
         }
     }
-    if (order.empty()) {
+    if (named.empty()) {
         return;
     }
-    std::stable_sort(order.begin(), order.end(), [&wires](std::uint32_t a, std::uint32_t b) {
-        return text::CompareAsciiNoCase(wires.NameOf(wires.Items[a]),
-                                        wires.NameOf(wires.Items[b])) < 0;
-    });
-    for (std::uint32_t i = 0; i < wires.Items.size(); ++i) {
-        if (!wires.Named(wires.Items[i])) {
-            order.push_back(i);
+    std::stable_sort(named.begin(), named.end(),
+                     [&wires](const model::TWireRec& a, const model::TWireRec& b) {
+                         return text::CompareAsciiNoCase(wires.NameOf(a), wires.NameOf(b)) < 0;
+                     });
+    std::size_t to = wires.Items.size();
+    for (std::size_t from = wires.Items.size(); from-- > 0;) {
+        if (!wires.Named(wires.Items[from])) {
+            wires.Items[--to] = wires.Items[from];
         }
     }
-    wires.Reorder(order);
+    std::copy(named.begin(), named.end(), wires.Items.begin());
 }
 
 namespace {
