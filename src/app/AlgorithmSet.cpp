@@ -40,7 +40,18 @@ void AlgorithmSet::LayOutFiled() {
     }
 }
 
+void AlgorithmSet::LayOutNets() {
+    if (netFiling_) {
+        netFiling_->Finish();
+    }
+}
+
 void AlgorithmSet::EndLoad() {
+    LayOutNets();
+    DropFilings();
+}
+
+void AlgorithmSet::DropFilings() noexcept {
     filing_.reset();
     netFiling_.reset();
 }

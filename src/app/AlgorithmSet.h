@@ -33,8 +33,13 @@ class AlgorithmSet {
                            const netlist::PinConversion& pinCvt,
                            const netlist::NetSettings& settings, netlist::ShortsReporter& shorts);
 
-    // The end of a load: the lists may be changed by others from now on (edits, a
-    // replacing load), so the filings made for the load's drawings are dropped.
+    // The nets filed so far laid out in order. The drawings of a load file their nets
+    // without it; only what reads the list within a load (the links of a drawing) asks.
+    void LayOutNets();
+
+    // The end of a load: the nets are laid out, and as the lists may be changed by others
+    // from now on (edits, a replacing load), the filings made for the load's drawings are
+    // dropped.
     void EndLoad();
 
     // Kept for the length of one drawing's read; at its end, however the read ends, the parts
@@ -47,7 +52,7 @@ class AlgorithmSet {
             try {
                 set_.LayOutFiled();
             } catch (...) {
-                set_.EndLoad();
+                set_.DropFilings();
             }
         }
         DrawingScope(const DrawingScope&) = delete;
@@ -59,6 +64,7 @@ class AlgorithmSet {
 
   private:
     void LayOutFiled();
+    void DropFilings() noexcept;
 
     Kind kind_;
     // The indexes of the parts and nets, kept over the drawings of one load so that each

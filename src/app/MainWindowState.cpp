@@ -134,6 +134,9 @@ void MainWindowState::BuildConnectivity(model::TWireList& wires) {
     netlist::NetSettings settings{Options.NetSeparator, Options.PinCvtEnv};
     netlist::ShortsReporter shorts(ErrorNetView, ShortHeaderShown, PreFile);
     algorithms_.BuildConnectivity(wires, PartsList, NetList, Lookups, settings, shorts);
+    if (KeepDrawings) {
+        algorithms_.LayOutNets();  // the drawing's links find nets by name
+    }
     ui_.SetWireCount(std::to_string(wires.Count()));
 }
 

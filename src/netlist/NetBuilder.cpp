@@ -225,6 +225,7 @@ void indexed::BuildNets(model::TNetList& nets, model::TWireList& wires, const Ne
                         ShortsReporter& shorts) {
     NetFiling filing(nets);
     BuildNets(filing, nets, wires, settings, shorts);
+    filing.Finish();
 }
 
 void indexed::BuildNets(NetFiling& filing, model::TNetList& nets, model::TWireList& wires,
@@ -234,7 +235,6 @@ void indexed::BuildNets(NetFiling& filing, model::TNetList& nets, model::TWireLi
             filing.File(std::move(net));
         }
     });
-    filing.Finish();
 }
 
 bool ShowNets(const model::TNetList& nets, view::ListView& netView,

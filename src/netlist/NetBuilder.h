@@ -54,13 +54,13 @@ void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings
 
 namespace indexed {
 
-// The nets of a drawing filed into the list as FinishNet files them, but all at once: a
-// new net waits at the end of the list until Finish sorts the waiting ones among
-// themselves, joins those of one name and places each among the older nets by a binary
-// search, the older ones moving over as whole runs. The names in the list differ beyond
-// case, so the order is whole. Kept from one drawing to the next of a load, filing a
-// drawing costs what the drawing brings, not what the list already holds; nothing else
-// may change the list meanwhile.
+// Nets filed into the list as FinishNet files them, but all at once: a new net waits at
+// the end of the list until Finish sorts the waiting ones among themselves, joins those
+// of one name and places each among the older nets by a binary search, the older ones
+// moving over as whole runs. The names in the list differ beyond case, so the order is
+// whole. Kept over the drawings of a load and finished at its end, filing a drawing costs
+// what the drawing brings, not what the list already holds; nothing else may change the
+// list meanwhile.
 class NetFiling {
   public:
     explicit NetFiling(model::TNetList& nets) : nets_(nets), sorted_(nets.Items.size()) {}
@@ -75,7 +75,8 @@ class NetFiling {
     std::size_t sorted_;
 };
 
-// The same as BuildNets, the nets filed through a filing of their own, or `filing`.
+// The same as BuildNets, the nets filed through a filing of their own; or filed into
+// `filing`, the list in order once the filing is finished.
 void BuildNets(model::TNetList& nets, model::TWireList& wires, const NetSettings& settings,
                ShortsReporter& shorts);
 void BuildNets(NetFiling& filing, model::TNetList& nets, model::TWireList& wires,

@@ -324,6 +324,9 @@ std::string RunDrawings(const std::vector<RandomDrawing>& drawings,
             netlist::BuildNets(nets, wires, settings, shorts);
         }
     }
+    if (netFiling) {
+        netFiling->Finish();
+    }
     netCount = nets.Count();
     if (!describe) {
         return out;
