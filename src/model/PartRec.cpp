@@ -84,8 +84,11 @@ void TPinRec::operator delete(void* pin, std::size_t size) noexcept {
     size == sizeof(TPinRec) ? PoolOf<TPinRec>().Give(pin) : ::operator delete(pin);
 }
 
-std::string_view TPinRec::RefText() const {
-    return Part ? Part->RefText() : std::string_view();
+void TPinRec::SetRef(std::string_view ref) {
+    RefLen = static_cast<std::uint8_t>(std::min(ref.size(), sizeof Ref));
+    std::copy_n(ref.data(), RefLen, Ref);
 }
+
+static_assert(sizeof(TPinRec) <= 48, "a pin stays small: a large drawing holds a million");
 
 }  // namespace model

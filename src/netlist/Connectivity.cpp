@@ -124,7 +124,7 @@ void AddPinStubs(model::TWireList& wires, const model::TPartsList& parts,
             stub.Name = stubName;
             stub.Pin = pin.get();
             pin->PinOrder = PinOrderOf(*pin, pinCvt, part.CvtNameText());
-            pin->Part = &part;
+            pin->SetRef(part.RefText());
         }
     }
 }

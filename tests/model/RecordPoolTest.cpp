@@ -56,14 +56,14 @@ TEST(RecordPool, PartsPinsAndNetsComeAndGoThroughTheirPools) {
     for (int i = 0; i < 3000; ++i) {
         auto part = std::make_unique<model::TPartRec>();
         part->Pins.push_back(std::make_unique<model::TPinRec>());
-        part->Pins.back()->Part = part.get();
+        part->Pins.back()->SetRef("R1");
         parts.push_back(std::move(part));
     }
     auto net = std::make_unique<model::TNetRec>();
     net->NetName = "a name longer than any short string buffer";
     auto derived = std::make_unique<Tagged>();  // freed as itself, to the heap
     EXPECT_EQ(derived->tag, 7);
-    EXPECT_EQ(parts[2999]->Pins[0]->Part, parts[2999].get());
+    EXPECT_EQ(parts[2999]->Pins[0]->RefText(), "R1");
     if (model::RecordPool::Pooled()) {
         EXPECT_GT(model::PoolOf<model::TPinRec>().BlockCount(), 0u);
     }

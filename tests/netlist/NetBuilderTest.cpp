@@ -5,7 +5,6 @@
 
 #include "netlist/Connectivity.h"
 #include "netlist/NetBuilder.h"
-#include "support/Ce2Builder.h"
 #include "support/RecordingViews.h"
 
 namespace {
@@ -15,9 +14,8 @@ using model::TPoint;
 // A pin as connectivity leaves it, stubbed for a part of reference `ref`.
 std::unique_ptr<model::TPinRec> Pin(const std::string& ref, const std::string& number,
                                     int order = 0) {
-    static std::map<std::string, model::TPartRec> parts;
     auto pin = std::make_unique<model::TPinRec>();
-    pin->Part = &parts.try_emplace(ref, support::PartRecord({.Ref = ref})).first->second;
+    pin->SetRef(ref);
     pin->PinNumber = number;
     pin->PinOrder = order;
     return pin;

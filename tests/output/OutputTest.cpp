@@ -149,25 +149,13 @@ class NetlistFilesTest : public ::testing::Test {
         net.NetName = name;
         for (int i = 1; i <= pinCount; ++i) {
             auto pin = std::make_unique<model::TPinRec>();
-            pin->Part = PartWithRef(ref);
+            pin->SetRef(ref);
             pin->PinOrder = i;
             pin->PinNumber = "A" + std::to_string(i);
             net.Pins.push_back(pin.get());
             pins.push_back(std::move(pin));
         }
         return net;
-    }
-    // The part that lends its reference to the pins of a net; one of the list when there
-    // is one of that reference.
-    const model::TPartRec* PartWithRef(const std::string& ref) {
-        for (const auto& part : parts.Items) {
-            if (part->RefText() == ref) {
-                return part.get();
-            }
-        }
-        return loose
-            .emplace_back(std::make_unique<model::TPartRec>(support::PartRecord({.Ref = ref})))
-            .get();
     }
     static std::string Name(const model::TNetRec& net, int index) {
         const model::TPinRec& pin = *net.Pins[static_cast<std::size_t>(index)];
@@ -177,7 +165,6 @@ class NetlistFilesTest : public ::testing::Test {
     model::TPartsList parts;
     model::TNetList nets;
     std::vector<std::unique_ptr<model::TPinRec>> pins;
-    std::vector<std::unique_ptr<model::TPartRec>> loose;
 };
 
 TEST_F(NetlistFilesTest, SimpleNetlistWrapsEveryEighthPin) {
