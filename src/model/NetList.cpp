@@ -6,10 +6,10 @@
 namespace model {
 
 void* TNetRec::operator new(std::size_t size) {
-    return size == sizeof(TNetRec) ? PoolOf<TNetRec>().Take() : ::operator new(size);
+    return TakeRecord<TNetRec>(size);
 }
 void TNetRec::operator delete(void* net, std::size_t size) noexcept {
-    size == sizeof(TNetRec) ? PoolOf<TNetRec>().Give(net) : ::operator delete(net);
+    GiveRecord<TNetRec>(net, size);
 }
 
 }  // namespace model

@@ -70,18 +70,17 @@ std::string_view TPartRec::NoteText() const {
     return text::FieldText(Note);
 }
 
-// A class derived from a record is larger and comes from the heap.
 void* TPartRec::operator new(std::size_t size) {
-    return size == sizeof(TPartRec) ? PoolOf<TPartRec>().Take() : ::operator new(size);
+    return TakeRecord<TPartRec>(size);
 }
 void TPartRec::operator delete(void* part, std::size_t size) noexcept {
-    size == sizeof(TPartRec) ? PoolOf<TPartRec>().Give(part) : ::operator delete(part);
+    GiveRecord<TPartRec>(part, size);
 }
 void* TPinRec::operator new(std::size_t size) {
-    return size == sizeof(TPinRec) ? PoolOf<TPinRec>().Take() : ::operator new(size);
+    return TakeRecord<TPinRec>(size);
 }
 void TPinRec::operator delete(void* pin, std::size_t size) noexcept {
-    size == sizeof(TPinRec) ? PoolOf<TPinRec>().Give(pin) : ::operator delete(pin);
+    GiveRecord<TPinRec>(pin, size);
 }
 
 void TPinRec::SetRef(std::string_view ref) {

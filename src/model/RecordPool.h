@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <vector>
 
 namespace model {
@@ -46,6 +47,17 @@ RecordPool& PoolOf() {
     static_assert(alignof(T) <= alignof(std::max_align_t));
     static RecordPool* pool = new RecordPool(sizeof(T), alignof(T));
     return *pool;
+}
+
+// The bodies of a record's own operator new and delete. An object of a class derived from
+// the record is larger and comes from the heap.
+template <class T>
+void* TakeRecord(std::size_t size) {
+    return size == sizeof(T) ? PoolOf<T>().Take() : ::operator new(size);
+}
+template <class T>
+void GiveRecord(void* record, std::size_t size) noexcept {
+    size == sizeof(T) ? PoolOf<T>().Give(record) : ::operator delete(record);
 }
 
 }  // namespace model
