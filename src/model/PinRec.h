@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/OwnedPinList.h"
 #include "text/ShortText.h"
 
 namespace model {
@@ -45,6 +46,5 @@ struct TPinRec {
 // Pins listed by a net; the pins belong to their parts.
 using TPinList = std::vector<TPinRec*>;
 // Pins held by a part, which owns them.
-using TOwnedPinList = std::vector<std::unique_ptr<TPinRec>>;
 
 }  // namespace model

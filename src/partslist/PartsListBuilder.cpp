@@ -294,8 +294,11 @@ void FinishParts(model::TPartsList& parts, int crSilkType, PartLookups& lookups)
         pins.erase(std::remove_if(pins.begin(), pins.end(),
                                   [](const auto& pin) { return pin->Net == nullptr; }),
                    pins.end());
-        std::stable_sort(pins.begin(), pins.end(),
-                         [](const auto& a, const auto& b) { return a->PinOrder < b->PinOrder; });
+        auto byOrder = [](const auto& a, const auto& b) { return a->PinOrder < b->PinOrder; };
+        // Nearly always in order already; a stable sort takes a buffer from the heap.
+        if (!std::is_sorted(pins.begin(), pins.end(), byOrder)) {
+            std::stable_sort(pins.begin(), pins.end(), byOrder);
+        }
         SetFootprintAndSilk(*part, crSilkType, lookups);
     }
 }

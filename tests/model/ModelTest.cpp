@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "model/CommentList.h"
 #include "model/PartRec.h"
@@ -97,6 +100,51 @@ TEST(PartRecord, LongUnitChainIsReleasedWithoutDeepRecursion) {
     }
     head.reset();  // would overflow the stack if each unit released the next recursively
     SUCCEED();
+}
+
+// A part's pins: held in the part up to two, on the heap beyond; moved, filtered and sorted
+// in place by the standard algorithms, every pin freed once (the sanitized build checks).
+TEST(PartRecord, PinsAreKeptInOrderThroughGrowthFilteringAndMoves) {
+    auto orders = [](const model::TOwnedPinList& pins) {
+        std::vector<int> seen;
+        for (const auto& pin : pins) {
+            seen.push_back(pin->PinOrder);
+        }
+        return seen;
+    };
+    auto pin = [](int order) {
+        auto made = std::make_unique<model::TPinRec>();
+        made->PinOrder = order;
+        return made;
+    };
+    model::TOwnedPinList pins;
+    EXPECT_TRUE(pins.empty());
+    pins.push_back(pin(3));
+    model::TOwnedPinList held(std::move(pins));  // inside the part
+    EXPECT_TRUE(pins.empty());
+    held.push_back(pin(1));
+    EXPECT_EQ(orders(held), (std::vector<int>{3, 1}));
+    for (int order : {7, 2, 5}) {  // onto the heap
+        held.push_back(pin(order));
+    }
+    pins = std::move(held);
+    EXPECT_TRUE(held.empty());
+    EXPECT_EQ(orders(pins), (std::vector<int>{3, 1, 7, 2, 5}));
+    pins.erase(std::remove_if(pins.begin(), pins.end(),
+                              [](const auto& p) { return p->PinOrder % 2 == 0; }),
+               pins.end());
+    std::stable_sort(pins.begin(), pins.end(),
+                     [](const auto& a, const auto& b) { return a->PinOrder < b->PinOrder; });
+    EXPECT_EQ(orders(pins), (std::vector<int>{1, 3, 5, 7}));
+    EXPECT_EQ(pins.front()->PinOrder, 1);
+    EXPECT_EQ(pins.back()->PinOrder, 7);
+    pins.erase(pins.begin() + 1, pins.begin() + 3);
+    EXPECT_EQ(orders(pins), (std::vector<int>{1, 7}));
+    held.push_back(pin(9));
+    held = std::move(pins);  // the old pin is freed
+    EXPECT_EQ(orders(held), (std::vector<int>{1, 7}));
+    held.clear();
+    EXPECT_EQ(held.size(), 0u);
 }
 
 TEST(PartsList, PowerNamesSplitAtSemicolons) {
