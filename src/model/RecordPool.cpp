@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <new>
 
+#include "model/LargeBlocks.h"
+
 namespace model {
 namespace {
 
@@ -19,14 +21,20 @@ constexpr bool kPooled = true;
 constexpr bool kPooled = true;
 #endif
 
+constexpr std::size_t kFirstBlockBytes = 64 * 1024;
+
+// Each block twice the last, up to a huge page.
+std::size_t BlockBytes(std::size_t blocks) {
+    return blocks >= 5 ? kHugePageBytes : kFirstBlockBytes << blocks;
+}
+
 }  // namespace
 
 // Records follow each other in a block at the record's own alignment; a block is aligned
 // for any record.
 RecordPool::RecordPool(std::size_t recordSize, std::size_t alignment)
     : size_((std::max({recordSize, sizeof(void*), alignment}) + alignment - 1) / alignment *
-            alignment),
-      perBlock_(std::max<std::size_t>(1, kBlockBytes / size_)) {}
+            alignment) {}
 
 bool RecordPool::Pooled() {
     return kPooled;
@@ -47,11 +55,19 @@ void* RecordPool::Take() {
         record = free_;
         free_ = *static_cast<void**>(free_);
     } else {
-        if (blocks_.empty() || usedInLast_ == perBlock_) {
-            blocks_.emplace_back(new std::byte[perBlock_ * size_]);
+        if (blocks_.empty() || usedInLast_ == perLast_) {
+            const std::size_t bytes = std::max(BlockBytes(blocks_.size()), size_);
+            auto* block = static_cast<std::byte*>(TakeBlock(bytes));
+            try {
+                blocks_.push_back({block, bytes});
+            } catch (...) {
+                GiveBlock(block, bytes);
+                throw;
+            }
+            perLast_ = bytes / size_;
             usedInLast_ = 0;
         }
-        record = blocks_.back().get() + usedInLast_++ * size_;
+        record = blocks_.back().Data + usedInLast_++ * size_;
     }
     ++live_;
     return record;
@@ -69,10 +85,18 @@ void RecordPool::Give(void* record) noexcept {
     *static_cast<void**>(record) = free_;
     free_ = record;
     if (--live_ == 0) {
-        blocks_.clear();
-        usedInLast_ = 0;
-        free_ = nullptr;
+        GiveBlocks();
     }
+}
+
+void RecordPool::GiveBlocks() noexcept {
+    for (const Block& block : blocks_) {
+        GiveBlock(block.Data, block.Bytes);
+    }
+    blocks_.clear();
+    perLast_ = 0;
+    usedInLast_ = 0;
+    free_ = nullptr;
 }
 
 }  // namespace model

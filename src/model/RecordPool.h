@@ -13,8 +13,9 @@ namespace model {
 // half a million parts and nets; a heap allocation of its own gave each a header and
 // rounding, and cost the allocator's time on the way in and out. A freed record's room
 // is reused, and the blocks are given back once the last record is freed, so closing a
-// drawing returns its memory. Under AddressSanitizer every record is a heap allocation of
-// its own, so that a use after free is still found.
+// drawing returns its memory. Blocks grow from small ones to whole huge pages
+// (model/LargeBlocks.h), so that a small drawing stays small. Under AddressSanitizer every record
+// is a heap allocation of its own, so that a use after free is still found.
 class RecordPool {
   public:
     RecordPool(std::size_t recordSize, std::size_t alignment);
@@ -29,12 +30,16 @@ class RecordPool {
     std::size_t BlockCount();
 
   private:
-    static constexpr std::size_t kBlockBytes = 64 * 1024;
+    struct Block {
+        std::byte* Data;
+        std::size_t Bytes;
+    };
+    void GiveBlocks() noexcept;
 
     std::mutex mutex_;
     std::size_t size_;
-    std::size_t perBlock_;
-    std::vector<std::unique_ptr<std::byte[]>> blocks_;
+    std::vector<Block> blocks_;
+    std::size_t perLast_ = 0;  // records the last block holds
     std::size_t usedInLast_ = 0;
     void* free_ = nullptr;  // freed records, each holding the next
     std::size_t live_ = 0;
@@ -48,6 +53,46 @@ RecordPool& PoolOf() {
     static RecordPool* pool = new RecordPool(sizeof(T), alignof(T));
     return *pool;
 }
+
+// The pool of blocks of `Bytes` bytes, as PoolOf.
+template <std::size_t Bytes, std::size_t Alignment>
+RecordPool& PoolOfSize() {
+    static RecordPool* pool = new RecordPool(Bytes, Alignment);
+    return *pool;
+}
+
+// For a std::deque of many small records: its buffers come from a pool, and with it from
+// huge pages. The standard library's buffer size is assumed; any other size of allocation
+// goes to the heap.
+template <class T>
+struct PooledBufferAllocator {
+    using value_type = T;
+    static constexpr std::size_t kBufferElements = sizeof(T) < 512 ? 512 / sizeof(T) : 1;
+
+    PooledBufferAllocator() = default;
+    template <class U>
+    PooledBufferAllocator(const PooledBufferAllocator<U>&) noexcept {}
+    T* allocate(std::size_t n) {
+        if (n == kBufferElements) {
+            return static_cast<T*>(Buffers().Take());
+        }
+        return std::allocator<T>().allocate(n);
+    }
+    void deallocate(T* p, std::size_t n) noexcept {
+        if (n == kBufferElements) {
+            Buffers().Give(p);
+        } else {
+            std::allocator<T>().deallocate(p, n);
+        }
+    }
+    template <class U>
+    friend bool operator==(const PooledBufferAllocator&, const PooledBufferAllocator<U>&) {
+        return true;
+    }
+
+  private:
+    static RecordPool& Buffers() { return PoolOfSize<kBufferElements * sizeof(T), alignof(T)>(); }
+};
 
 // The bodies of a record's own operator new and delete. An object of a class derived from
 // the record is larger and comes from the heap.

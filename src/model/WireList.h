@@ -10,6 +10,7 @@
 #include "model/Ce2Records.h"
 #include "model/PinRec.h"
 #include "model/Point.h"
+#include "model/RecordPool.h"
 #include "text/ShortText.h"
 
 namespace model {
@@ -39,7 +40,7 @@ class TWireList {
   public:
     // Held by value in blocks: a wire keeps its place in memory while wires are added, so a
     // wire being cut stays valid while its piece is appended.
-    std::deque<TWireRec> Items;
+    std::deque<TWireRec, PooledBufferAllocator<TWireRec>> Items;
     TJunctionList Junctions;
     TLabelList Labels;
 

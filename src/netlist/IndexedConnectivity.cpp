@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/LargeBlocks.h"
 #include "netlist/Connectivity.h"
 #include "netlist/WireShape.h"
 #include "text/Compare.h"
@@ -509,13 +510,18 @@ class Buckets {
 
   private:
     static constexpr std::uint64_t kTaken = 0x80000000u;
-    std::vector<std::uint64_t> entries_;
+    std::vector<std::uint64_t, model::LargeAllocator<std::uint64_t>> entries_;
 };
 
 // The wires by each end point.
 Buckets WiresByPoint(const model::TWireList& wires) {
     Buckets points;
-    points.Reserve(2 * static_cast<std::size_t>(wires.Count()));
+    // Counted first: a stub has one point, and half the wires of a large drawing are stubs.
+    std::size_t ends = 0;
+    for (const model::TWireRec& w : wires.Items) {
+        ends += w.Second() != w.First() ? 2 : 1;
+    }
+    points.Reserve(ends);
     for (int i = 0; i < wires.Count(); ++i) {
         const model::TWireRec& w = *wires[i];
         points.Add(w.First().Packed(), i);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Ce2Records.h"
+#include "model/LargeBlocks.h"
 #include "model/PartsList.h"
 #include "partslist/PartLookups.h"
 
@@ -80,9 +81,10 @@ class PartsFiling {
     void Index(model::TPartRec& head);
 
     model::TPartsList& parts_;
-    std::vector<Group> groups_;
-    std::vector<std::uint32_t> slots_;  // open addressing: group index + 1, or 0 when free
-    std::size_t sorted_ = 0;            // the list's leading items that are in order
+    std::vector<Group, model::LargeAllocator<Group>> groups_;
+    // open addressing: group index + 1, or 0 when free
+    std::vector<std::uint32_t, model::LargeAllocator<std::uint32_t>> slots_;
+    std::size_t sorted_ = 0;  // the list's leading items that are in order
 };
 
 }  // namespace indexed

@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <memory>
+#include <numeric>
 #include <vector>
 
+#include "model/LargeBlocks.h"
 #include "model/NetList.h"
 #include "model/PartRec.h"
 #include "model/RecordPool.h"
@@ -70,6 +73,39 @@ TEST(RecordPool, PartsPinsAndNetsComeAndGoThroughTheirPools) {
     parts.clear();
     EXPECT_EQ(model::PoolOf<model::TPinRec>().BlockCount(), 0u);
     EXPECT_EQ(model::PoolOf<model::TPartRec>().BlockCount(), 0u);
+}
+
+// Large arrays keep their contents through growth whether mapped or not, a mapped one
+// starts on a huge page; a deque's buffers come from their pool and all go back with it.
+TEST(LargeBlocks, ArraysAndDequeBuffersHoldWhatIsPutInThem) {
+    std::vector<std::uint32_t, model::LargeAllocator<std::uint32_t>> big;
+    for (std::uint32_t i = 0; i < 3'000'000; ++i) {  // past a huge page, reallocated on the way
+        big.push_back(i);
+    }
+    EXPECT_EQ(std::accumulate(big.begin(), big.end(), std::uint64_t{0}),
+              std::uint64_t{3'000'000} * 2'999'999 / 2);
+    if (model::BlocksMapped()) {
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(big.data()) % model::kHugePageBytes, 0u);
+    }
+    big.clear();
+    big.shrink_to_fit();
+
+    using Allocator = model::PooledBufferAllocator<std::uint64_t>;
+    model::RecordPool& buffers =
+        model::PoolOfSize<Allocator::kBufferElements * sizeof(std::uint64_t), 8>();
+    {
+        std::deque<std::uint64_t, Allocator> items;
+        for (std::uint64_t i = 0; i < 200'000; ++i) {
+            items.push_back(i * 7);
+        }
+        items.erase(items.begin(), items.begin() + 1000);
+        EXPECT_EQ(items.front(), 7000u);
+        EXPECT_EQ(items.back(), 199'999u * 7);
+        if (model::RecordPool::Pooled()) {
+            EXPECT_GT(buffers.BlockCount(), 0u);
+        }
+    }
+    EXPECT_EQ(buffers.BlockCount(), 0u);
 }
 
 }  // namespace
