@@ -131,6 +131,8 @@ class DrawingLoad : private reader::DrawingRecordSink {
         t_.NotSaved = true;
         t_.Ui.SetProgressText(text::Format("Wire Count = %d", wires_.Count()));
         ShowWireCount();
+        ShowPartsCount();
+        t_.Ui.RepaintStatus();
         reader::FillTitleFields(t_.TitleBlock, t_.CommentList, t_.Titles);
         t_.Services.BuildConnectivity(wires_);
         KeepDrawing();
@@ -179,14 +181,25 @@ class DrawingLoad : private reader::DrawingRecordSink {
             const model::TWireRec& wire = wires_.Items.back();
             drawing_->Wires.push_back({wire.First(), wire.Second(), 0});
         }
-        // The count runs on screen while the drawing is read, a few times a second: painted
-        // for each of a million wires it took longer than reading them.
-        const auto now = std::chrono::steady_clock::now();
-        if (now - countShownAt_ >= kCountPace) {
-            countShownAt_ = now;
+        if (CountDue()) {
             ShowWireCount();
             t_.Ui.RepaintStatus();
         }
+    }
+
+    // The counts run on screen while the drawing is read, a few times a second: painted for
+    // each of a million wires they took longer than reading them.
+    bool CountDue() {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - countShownAt_ < kCountPace) {
+            return false;
+        }
+        countShownAt_ = now;
+        return true;
+    }
+    void ShowPartsCount() {
+        t_.Ui.SetStatusPanel(view::kPartsCountPanel,
+                             model::PartsCountText(t_.PartsList.Items.size()));
     }
     void Label(const std::uint8_t* record) override {
         wires_.AddLabel(record);
@@ -247,9 +260,10 @@ class DrawingLoad : private reader::DrawingRecordSink {
         if (text::EqualAsciiNoCase(t_.Options.TitleName, record.LibNameText())) {
             t_.TitleBlock.Consider(record, t_.Services.SymbolSizeOf(record.LibNameText()));
         }
-        t_.Ui.SetStatusPanel(view::kPartsCountPanel,
-                             model::PartsCountText(t_.PartsList.Items.size()));
-        t_.Ui.RepaintStatus();
+        if (CountDue()) {
+            ShowPartsCount();
+            t_.Ui.RepaintStatus();
+        }
     }
 
     DrawingLoadTarget& t_;

@@ -22,6 +22,10 @@ class TPartsList {
 
     // Destroys every head with its chain, from the last to the first.
     void Clear();
+    // The parts in the order of their places in memory: work on every part that does not
+    // depend on the list's order goes through them in this order, which is far faster on
+    // a large drawing than jumping from record to record in the order of references.
+    std::vector<TPartRec*> ByPlace() const;
 
     // Each text between semicolons becomes a power name; empty ones are skipped and
     // nothing is trimmed ("VCC;;GND;" gives VCC and GND).

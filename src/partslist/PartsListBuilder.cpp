@@ -289,7 +289,7 @@ void indexed::PartsFiling::Finish() {
 }
 
 void FinishParts(model::TPartsList& parts, int crSilkType, PartLookups& lookups) {
-    for (const auto& part : parts.Items) {
+    for (model::TPartRec* part : parts.ByPlace()) {
         auto& pins = part->Pins;
         pins.erase(std::remove_if(pins.begin(), pins.end(),
                                   [](const auto& pin) { return pin->Net == nullptr; }),
