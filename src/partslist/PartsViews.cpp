@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "partslist/PartsViews.h"
 
+#include <unordered_map>
+
 #include "model/CountTexts.h"
 #include "model/NetList.h"
 #include "text/Cp932.h"
@@ -42,8 +44,47 @@ PinCheck CheckPins(const model::TPartRec& part, PartLookups& lookups) {
         }
         expected = static_cast<long>(pin->PinOrder) + 1;
     }
+    check.LastPin = part.Pins.empty() ? 0 : part.Pins.back()->PinOrder;
     return check;
 }
+
+namespace {
+
+bool PinsNumberedInTurn(const model::TPartRec& part) {
+    for (std::size_t i = 0; i < part.Pins.size(); ++i) {
+        if (part.Pins[i]->PinOrder != static_cast<std::int32_t>(i + 1)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The pin checks of every part. Reading every pin in the order of the list missed the
+// cache at nearly every part of a large drawing; they are read in the order of the parts'
+// places, and the checks kept only for the parts whose pins are not simply 1, 2, ... n.
+class PinChecks {
+  public:
+    PinChecks(const model::TPartsList& parts, PartLookups& lookups) {
+        for (const model::TPartRec* part : parts.ByPlace()) {
+            if (!PinsNumberedInTurn(*part)) {
+                irregular_.emplace(part, CheckPins(*part, lookups));
+            }
+        }
+    }
+    PinCheck Of(const model::TPartRec& part) const {
+        if (auto found = irregular_.find(&part); found != irregular_.end()) {
+            return found->second;
+        }
+        PinCheck inTurn;
+        inTurn.LastPin = static_cast<std::int32_t>(part.Pins.size());
+        return inTurn;
+    }
+
+  private:
+    std::unordered_map<const model::TPartRec*, PinCheck> irregular_;
+};
+
+}  // namespace
 
 std::string FlagText(const model::TPartRec& part) {
     std::string flag;
@@ -115,8 +156,7 @@ std::vector<std::string> RowTextsB(const model::TPartRec& part, const PinCheck& 
     cells[kDetailFootprint] = part.FootPrint.str();
     cells[kDetailName] = std::string(part.CvtNameText());
     cells[kDetailPinCheck] = check.Text();
-    cells[kDetailLastPin] =
-        part.Pins.empty() ? text::Sj("無し") : std::to_string(part.Pins.back()->PinOrder);
+    cells[kDetailLastPin] = part.Pins.empty() ? text::Sj("無し") : std::to_string(check.LastPin);
     return cells;
 }
 
@@ -143,8 +183,9 @@ void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& 
     viewB.BeginUpdate();
     viewA.Clear();
     viewB.Clear();
+    const PinChecks checks(parts, lookups);
     for (const auto& part : parts.Items) {
-        PinCheck check = CheckPins(*part, lookups);
+        const PinCheck check = checks.Of(*part);
         part->RowB = viewB.AddRow(RowTextsB(*part, check), part.get());
         viewB.SetStateImage(part->RowB, StateImageOf(*part, check));
         part->RowA =

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,9 @@ constexpr std::size_t kPinCheckTextLimit = 1024;
 
 // What the pin check of a part found: missing pin texts, duplicate pin numbers.
 struct PinCheck {
-    std::string Missing;     // "3,5"
-    std::string Duplicates;  // "4"
+    std::string Missing;       // "3,5"
+    std::string Duplicates;    // "4"
+    std::int32_t LastPin = 0;  // the last pin's number; 0 for a part without pins
     // The text of the "空・重複" column.
     std::string Text() const;
 };

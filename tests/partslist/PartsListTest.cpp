@@ -191,6 +191,8 @@ TEST_F(PartsListTest, PinCheckNamesMissingAndDuplicatePins) {
     EXPECT_EQ(RowB(3)[7], "無し");
     EXPECT_EQ(viewB.StateImage(3), partslist::kImageCheckOff);
     EXPECT_EQ(viewB.StateImage(4), partslist::kImageCheckDot);
+    EXPECT_EQ(RowB(4)[6], "");
+    EXPECT_EQ(RowB(4)[7], "3");
 
     // Pins are sorted stably and unconnected ones are gone.
     std::vector<int> orders;
