@@ -55,7 +55,7 @@ bool NameNet(model::TNetList& nets, model::TNetRec& net, const NetSettings& sett
             return false;  // a lone unnamed pin is no net
         }
         if (nets.NetCounter > 0 && nets.NetCounter < 2147483647) {
-            net.NetName = text::Format("N%06d", ++nets.NetCounter);
+            net.NetName = "N" + text::ZeroPadded(++nets.NetCounter, 6);
         } else {
             net.NetName = PinLabel(net, 0, kPinLabelNaming, settings);
         }

@@ -207,8 +207,8 @@ model::DrawingRect BodyRect(int width, int height, std::uint8_t dir, model::TPoi
 std::string PinNumberText(std::uint16_t pinNoWord) {
     const unsigned number = pinNoWord & 0x1FF;
     const unsigned letter = (pinNoWord >> 10) & 0x1F;
-    return letter != 0 ? text::Format("%c%u", static_cast<char>(0x40 + letter), number)
-                       : text::Format("%u", number);
+    std::string pin = letter != 0 ? std::string(1, static_cast<char>(0x40 + letter)) : "";
+    return pin + std::to_string(number);
 }
 
 void PlacePins(const model::TPartRec& part, const library::TLibList& libs, model::TPartRec& head) {

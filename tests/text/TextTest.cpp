@@ -101,6 +101,10 @@ TEST(Padding, CountsBytesLikePrintf) {
     EXPECT_EQ(text::PadRight("TOOLONG", 3), "TOOLONG");
     EXPECT_EQ(text::Format("Wire Count = %d", 12), "Wire Count = 12");
     EXPECT_EQ(text::Format("%3d : %s", 7, "A1"), "  7 : A1");
+    for (long long n :
+         {0LL, 7LL, -7LL, 123456LL, 1234567LL, -99999LL, -123456LL, 2147483647LL, -2147483648LL}) {
+        EXPECT_EQ(text::ZeroPadded(n, 6), text::Format("%06lld", n)) << n;
+    }
 }
 
 }  // namespace
