@@ -188,8 +188,13 @@ void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& 
         const PinCheck check = checks.Of(*part);
         part->RowB = viewB.AddRow(RowTextsB(*part, check), part.get());
         viewB.SetStateImage(part->RowB, StateImageOf(*part, check));
-        part->RowA =
-            part->RefText().empty() ? -1 : viewA.AddRow(RowTextsA(*part, lookups), part.get());
+        if (part->RefText().empty()) {
+            part->RowA = -1;
+        } else {
+            part->RowA = viewA.AddRow(
+                viewA.KeepsTexts() ? RowTextsA(*part, lookups) : std::vector<std::string>(),
+                part.get());
+        }
     }
     viewB.EndUpdate();
     viewA.EndUpdate();

@@ -30,6 +30,9 @@ class ListView {
 
     virtual void Clear() = 0;
     virtual int RowCount() const = 0;
+    // False for a view that drops the texts of its rows: a caller filling it with many rows
+    // may then leave their cells empty instead of making texts no one reads.
+    virtual bool KeepsTexts() const { return true; }
     // Appends a row (cells beyond the column count are kept but not shown); returns its index.
     virtual int AddRow(const std::vector<std::string>& cells, void* data = nullptr) = 0;
     // Inserts a row before `row` (RowCount() appends); returns its index.

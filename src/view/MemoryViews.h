@@ -36,6 +36,7 @@ class MemoryListView : public ListView {
     void EndUpdate() override { --UpdateDepth; }
     void Clear() override;
     int RowCount() const override { return static_cast<int>(rows_.size()); }
+    bool KeepsTexts() const override { return keepTexts_; }
     int AddRow(const std::vector<std::string>& cells, void* data) override;
     int InsertRow(int row, const std::vector<std::string>& cells, void* data) override;
     void DeleteRow(int row) override;

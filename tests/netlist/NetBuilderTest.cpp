@@ -6,6 +6,7 @@
 #include "netlist/Connectivity.h"
 #include "netlist/NetBuilder.h"
 #include "support/RecordingViews.h"
+#include "view/MemoryViews.h"
 
 namespace {
 
@@ -161,6 +162,30 @@ TEST(ShowNets, ExactlyFivePinsTakeOneRowAndShortsShowThePanel) {
     shorts.ReportShort("VCC", "VDD");
     EXPECT_TRUE(netlist::ShowNets(nets, netView, errorView, ui));
     EXPECT_TRUE(header);
+}
+
+// A view that drops its texts gets the same rows, with the same nets, as one that keeps them.
+TEST(ShowNets, AnUnshownViewGetsTheSameRows) {
+    std::vector<std::unique_ptr<model::TPinRec>> pins;
+    model::TNetList nets;
+    for (int count : {0, 1, 5, 6, 11}) {
+        nets.Items.push_back(std::make_unique<model::TNetRec>());
+        for (int i = 0; i < count; ++i) {
+            pins.push_back(Pin("U1", std::to_string(i + 1)));
+            nets.Items.back()->Pins.push_back(pins.back().get());
+        }
+    }
+    support::RecordingListView shown;
+    view::UnshownListView unshown;
+    support::RecordingListView errorView;
+    support::RecordingUserInterface ui;
+    netlist::ShowNets(nets, shown, errorView, ui);
+    netlist::ShowNets(nets, unshown, errorView, ui);
+    ASSERT_EQ(shown.RowCount(), 1 + 1 + 1 + 2 + 3);
+    ASSERT_EQ(unshown.RowCount(), shown.RowCount());
+    for (int row = 0; row < shown.RowCount(); ++row) {
+        EXPECT_EQ(unshown.RowData(row), shown.RowData(row)) << row;
+    }
 }
 
 // Connectivity steps on hand-made wire lists, where the exact order matters.
