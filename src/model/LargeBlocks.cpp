@@ -8,17 +8,7 @@
 namespace model {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kMapped = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kMapped = false;
-#else
-constexpr bool kMapped = true;
-#endif
-#else
-constexpr bool kMapped = true;
-#endif
+constexpr bool kMapped = !kSanitizedHeap;
 
 bool Mapped(std::size_t bytes) {
     return kMapped && bytes >= kHugePageBytes;

@@ -15,6 +15,20 @@ namespace model {
 // checks still see them.
 inline constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
 
+// A build with AddressSanitizer, whose checks see only what comes from the heap one object
+// at a time.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitizedHeap = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kSanitizedHeap = true;
+#else
+inline constexpr bool kSanitizedHeap = false;
+#endif
+#else
+inline constexpr bool kSanitizedHeap = false;
+#endif
+
 void* TakeBlock(std::size_t bytes);
 // `bytes` as given to TakeBlock.
 void GiveBlock(void* block, std::size_t bytes) noexcept;

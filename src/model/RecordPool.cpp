@@ -9,17 +9,7 @@
 namespace model {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kPooled = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kPooled = false;
-#else
-constexpr bool kPooled = true;
-#endif
-#else
-constexpr bool kPooled = true;
-#endif
+constexpr bool kPooled = !kSanitizedHeap;
 
 constexpr std::size_t kFirstBlockBytes = 64 * 1024;
 
