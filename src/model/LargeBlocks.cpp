@@ -28,6 +28,9 @@ void* TakeBlock(std::size_t bytes) {
     if (!Mapped(bytes)) {
         return ::operator new(bytes);
     }
+    if (bytes > static_cast<std::size_t>(-1) - 2 * kHugePageBytes) {
+        throw std::bad_alloc();
+    }
     // Mapped a huge page longer than asked, and cut to the aligned part.
     const std::size_t length = RoundedUp(bytes);
     const std::size_t mapped = length + kHugePageBytes;

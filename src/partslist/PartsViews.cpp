@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "partslist/PartsViews.h"
 
-#include <unordered_map>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "model/CountTexts.h"
 #include "model/NetList.h"
@@ -60,20 +62,29 @@ bool PinsNumberedInTurn(const model::TPartRec& part) {
 }
 
 // The pin checks of every part. Reading every pin in the order of the list missed the
-// cache at nearly every part of a large drawing; they are read in the order of the parts'
-// places, and the checks kept only for the parts whose pins are not simply 1, 2, ... n.
+// cache at nearly every part of a large drawing: the pins are first read in the order of
+// the parts' places to find the parts whose pins are simply 1, 2, ... n, whose check is
+// then known without reading them again.
 class PinChecks {
   public:
-    PinChecks(const model::TPartsList& parts, PartLookups& lookups) {
-        for (const model::TPartRec* part : parts.ByPlace()) {
-            if (!PinsNumberedInTurn(*part)) {
-                irregular_.emplace(part, CheckPins(*part, lookups));
-            }
+    PinChecks(const model::TPartsList& parts, PartLookups& lookups)
+        : lookups_(lookups), inTurn_(parts.Items.size()) {
+        std::vector<std::pair<const model::TPartRec*, std::size_t>> byPlace;
+        byPlace.reserve(parts.Items.size());
+        for (std::size_t i = 0; i < parts.Items.size(); ++i) {
+            byPlace.emplace_back(parts.Items[i].get(), i);
+        }
+        std::sort(byPlace.begin(), byPlace.end(), [](const auto& a, const auto& b) {
+            return std::less<const model::TPartRec*>()(a.first, b.first);
+        });
+        for (const auto& [part, index] : byPlace) {
+            inTurn_[index] = PinsNumberedInTurn(*part);
         }
     }
-    PinCheck Of(const model::TPartRec& part) const {
-        if (auto found = irregular_.find(&part); found != irregular_.end()) {
-            return found->second;
+    // The check of the part at `index` in the list.
+    PinCheck Of(const model::TPartRec& part, std::size_t index) const {
+        if (!inTurn_[index]) {
+            return CheckPins(part, lookups_);
         }
         PinCheck inTurn;
         inTurn.LastPin = static_cast<std::int32_t>(part.Pins.size());
@@ -81,7 +92,8 @@ class PinChecks {
     }
 
   private:
-    std::unordered_map<const model::TPartRec*, PinCheck> irregular_;
+    PartLookups& lookups_;
+    std::vector<bool> inTurn_;
 };
 
 }  // namespace
@@ -184,16 +196,16 @@ void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& 
     viewA.Clear();
     viewB.Clear();
     const PinChecks checks(parts, lookups);
-    for (const auto& part : parts.Items) {
-        const PinCheck check = checks.Of(*part);
-        part->RowB = viewB.AddRow(RowTextsB(*part, check), part.get());
+    for (std::size_t i = 0; i < parts.Items.size(); ++i) {
+        model::TPartRec* part = parts.Items[i].get();
+        const PinCheck check = checks.Of(*part, i);
+        part->RowB = viewB.AddRow(RowTextsB(*part, check), part);
         viewB.SetStateImage(part->RowB, StateImageOf(*part, check));
         if (part->RefText().empty()) {
             part->RowA = -1;
         } else {
             part->RowA = viewA.AddRow(
-                viewA.KeepsTexts() ? RowTextsA(*part, lookups) : std::vector<std::string>(),
-                part.get());
+                viewA.KeepsTexts() ? RowTextsA(*part, lookups) : std::vector<std::string>(), part);
         }
     }
     viewB.EndUpdate();
