@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "netlist/KeyRuns.h"
 #include "text/Compare.h"
 
 namespace netlist {
@@ -90,16 +91,20 @@ class GroupsAtEnds {
             }
         }
         std::sort(ends_.begin(), ends_.end());
+        runs_.Build(ends_.size(), [this](std::size_t i) { return ends_[i].first; });
     }
     GroupNo At(model::TPoint p) const {
         const std::uint32_t key = p.Packed();
-        auto it = std::lower_bound(ends_.begin(), ends_.end(), key,
+        const auto [first, last] = runs_.RunOf(key);
+        const auto runEnd = ends_.begin() + static_cast<std::ptrdiff_t>(last);
+        auto it = std::lower_bound(ends_.begin() + static_cast<std::ptrdiff_t>(first), runEnd, key,
                                    [](const auto& end, std::uint32_t k) { return end.first < k; });
-        return it != ends_.end() && it->first == key ? it->second : 0;
+        return it != runEnd && it->first == key ? it->second : 0;
     }
 
   private:
     std::vector<std::pair<std::uint32_t, GroupNo>> ends_;
+    KeyRuns runs_;
 };
 
 // Groups named as the nets are: by the first named wire of the group in list order, the

@@ -15,6 +15,7 @@
 
 #include "model/LargeBlocks.h"
 #include "netlist/Connectivity.h"
+#include "netlist/KeyRuns.h"
 #include "netlist/WireShape.h"
 #include "text/Compare.h"
 
@@ -494,25 +495,17 @@ class Buckets {
     void Reserve(std::size_t n) { entries_.reserve(n); }
     void Seal() {
         std::sort(entries_.begin(), entries_.end());
-        // Where each run of keys with the same top half starts (for a point, its Y): a
-        // search of millions of entries then looks only among those of its run, and misses
-        // the cache a few times instead of at nearly every step.
-        runs_.assign(kRuns + 1, 0);
-        std::size_t at = 0;
-        for (std::size_t run = 0; run <= kRuns; ++run) {
-            while (at < entries_.size() && (entries_[at] >> 48) < run) {
-                ++at;
-            }
-            runs_[run] = static_cast<std::uint32_t>(at);
-        }
+        runs_.Build(entries_.size(), [this](std::size_t i) {
+            return static_cast<std::uint32_t>(entries_[i] >> 32);
+        });
     }
 
     // Calls `visit` for each wire under `key`, unless the key was taken before.
     template <typename Visit>
     void Take(std::uint32_t key, Visit visit) {
-        const std::uint32_t run = key >> 16;
-        const auto runEnd = entries_.begin() + runs_[run + 1];
-        auto at = std::lower_bound(entries_.begin() + runs_[run], runEnd,
+        const auto [first, last] = runs_.RunOf(key);
+        const auto runEnd = entries_.begin() + static_cast<std::ptrdiff_t>(last);
+        auto at = std::lower_bound(entries_.begin() + static_cast<std::ptrdiff_t>(first), runEnd,
                                    static_cast<std::uint64_t>(key) << 32);
         if (at == runEnd || (*at >> 32) != key || (*at & kTaken) != 0) {
             return;
@@ -525,9 +518,8 @@ class Buckets {
 
   private:
     static constexpr std::uint64_t kTaken = 0x80000000u;
-    static constexpr std::size_t kRuns = std::size_t{1} << 16;
     std::vector<std::uint64_t, model::LargeAllocator<std::uint64_t>> entries_;
-    std::vector<std::uint32_t> runs_;  // kRuns + 1 starts in entries_
+    KeyRuns runs_;
 };
 
 // The wires by each end point.

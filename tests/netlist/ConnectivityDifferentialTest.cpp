@@ -7,6 +7,7 @@
 
 #include "netlist/Connectivity.h"
 #include "netlist/IndexedConnectivity.h"
+#include "netlist/KeyRuns.h"
 #include "support/RandomDrawing.h"
 
 namespace {
@@ -177,6 +178,33 @@ TEST(ConnectivityDifferential, ConflictMarksWhereEmptyReferencesMeetReferenceZer
     EXPECT_EQ(parts,
               "/A u2 c1  /A u2 c0  \n/B u1 c1  \n0/C u1 c1  \n/D u1 c1  \n0/E u1 c1  \n"
               "R1/A u1 c1  \nR1/B u2 c1  R1/B u2 c1  \nR1/C u1 c1  \n");
+}
+
+// The run of a key holds exactly the entries whose keys share its top half, at both ends
+// of the key space (negative Y packs into the top runs) and in an empty table.
+TEST(KeyRuns, RunsCoverExactlyTheKeysOfTheirTopHalf) {
+    const std::vector<std::uint32_t> keys{0x00000001, 0x00000005, 0x00010000, 0x7FFF0002,
+                                          0x80000000, 0xFFFF0000, 0xFFFFFFFF};
+    netlist::KeyRuns runs;
+    runs.Build(keys.size(), [&keys](std::size_t i) { return keys[i]; });
+    for (std::uint32_t probe :
+         {0x00000003u, 0x00010009u, 0x00020000u, 0x7FFF0000u, 0x80001234u, 0xFFFF7777u}) {
+        const auto [first, last] = runs.RunOf(probe);
+        std::vector<std::uint32_t> expected;
+        for (std::uint32_t key : keys) {
+            if (key >> 16 == probe >> 16) {
+                expected.push_back(key);
+            }
+        }
+        EXPECT_EQ(std::vector<std::uint32_t>(keys.begin() + static_cast<std::ptrdiff_t>(first),
+                                             keys.begin() + static_cast<std::ptrdiff_t>(last)),
+                  expected)
+            << std::hex << probe;
+    }
+    netlist::KeyRuns empty;
+    EXPECT_EQ(empty.RunOf(0x12345678), (std::pair<std::size_t, std::size_t>{0, 0}));
+    empty.Build(0, [](std::size_t) { return 0u; });
+    EXPECT_EQ(empty.RunOf(0xFFFFFFFF), (std::pair<std::size_t, std::size_t>{0, 0}));
 }
 
 }  // namespace
