@@ -20,10 +20,6 @@ std::size_t RoundedUp(std::size_t bytes) {
 
 }  // namespace
 
-bool BlocksMapped() {
-    return kMapped;
-}
-
 void* TakeBlock(std::size_t bytes) {
     if (!Mapped(bytes)) {
         return ::operator new(bytes);

@@ -32,8 +32,6 @@ inline constexpr bool kSanitizedHeap = false;
 void* TakeBlock(std::size_t bytes);
 // `bytes` as given to TakeBlock.
 void GiveBlock(void* block, std::size_t bytes) noexcept;
-// False in a sanitized build.
-bool BlocksMapped();
 
 // For the standard containers: their large arrays from TakeBlock.
 template <class T>

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace model {
 
@@ -15,14 +16,19 @@ void TPartsList::Clear() {
     }
 }
 
-std::vector<TPartRec*> TPartsList::ByPlace() const {
-    std::vector<TPartRec*> parts;
-    parts.reserve(Items.size());
-    for (const auto& part : Items) {
-        parts.push_back(part.get());
+std::vector<std::size_t> TPartsList::PlaceOrder() const {
+    std::vector<std::pair<const TPartRec*, std::size_t>> places(Items.size());
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        places[i] = {Items[i].get(), i};
     }
-    std::sort(parts.begin(), parts.end(), std::less<const TPartRec*>());
-    return parts;
+    std::sort(places.begin(), places.end(), [](const auto& a, const auto& b) {
+        return std::less<const TPartRec*>()(a.first, b.first);
+    });
+    std::vector<std::size_t> order(places.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = places[i].second;
+    }
+    return order;
 }
 
 void TPartsList::SetPowerNames(std::string_view text) {

@@ -20,12 +20,13 @@ class TPartsList {
     int Count() const { return static_cast<int>(Items.size()); }
     TPartRec* operator[](int index) const { return Items[static_cast<std::size_t>(index)].get(); }
 
-    // Destroys every head with its chain, from the last to the first.
+    // Destroys every head with its chain, in the order of their places in memory.
     void Clear();
-    // The parts in the order of their places in memory: work on every part that does not
-    // depend on the list's order goes through them in this order, which is far faster on
-    // a large drawing than jumping from record to record in the order of references.
-    std::vector<TPartRec*> ByPlace() const;
+    // The places in Items of the parts in the order of their places in memory: work on
+    // every part that does not depend on the list's order goes through them in this order,
+    // which is far faster on a large drawing than jumping from record to record in the
+    // order of references.
+    std::vector<std::size_t> PlaceOrder() const;
 
     // Each text between semicolons becomes a power name; empty ones are skipped and
     // nothing is trimmed ("VCC;;GND;" gives VCC and GND).

@@ -45,6 +45,5 @@ struct TPinRec {
 
 // Pins listed by a net; the pins belong to their parts.
 using TPinList = std::vector<TPinRec*>;
-// Pins held by a part, which owns them.
 
 }  // namespace model

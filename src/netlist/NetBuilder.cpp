@@ -241,24 +241,24 @@ bool ShowNets(const model::TNetList& nets, view::ListView& netView,
               const view::ListView& errorNetView, view::UserInterface& ui) {
     netView.BeginUpdate();
     netView.Clear();
+    // A view that drops its texts gets the rows only: a label for each of a million pins
+    // is not made.
     const bool texts = netView.KeepsTexts();
     for (int i = 0; i < nets.Count(); ++i) {
         model::TNetRec* net = nets[i];
-        if (!texts) {  // the rows only: a label for each of a million pins is not made
-            const std::size_t rows =
-                net->Pins.empty() ? 1 : 1 + (net->Pins.size() - 1) / kPinsPerRow;
-            for (std::size_t r = 0; r < rows; ++r) {
-                netView.AddRow({}, net);
-            }
-            continue;
+        std::vector<std::string> cells;
+        if (texts) {
+            cells = {std::to_string(i + 1), net->NetName};
         }
-        std::vector<std::string> cells{std::to_string(i + 1), net->NetName};
         for (std::size_t k = 0; k < net->Pins.size(); ++k) {
             if (k > 0 && k % kPinsPerRow == 0) {
                 netView.AddRow(cells, net);
-                cells = {std::string(), std::string()};
+                cells.assign(texts ? 2 : 0, std::string());
             }
-            cells.push_back(PinLabel(*net, static_cast<int>(k), kPinLabelDisplay, NetSettings{}));
+            if (texts) {
+                cells.push_back(
+                    PinLabel(*net, static_cast<int>(k), kPinLabelDisplay, NetSettings{}));
+            }
         }
         netView.AddRow(cells, net);
     }

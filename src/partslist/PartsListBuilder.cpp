@@ -289,7 +289,8 @@ void indexed::PartsFiling::Finish() {
 }
 
 void FinishParts(model::TPartsList& parts, int crSilkType, PartLookups& lookups) {
-    for (model::TPartRec* part : parts.ByPlace()) {
+    for (std::size_t place : parts.PlaceOrder()) {
+        model::TPartRec* part = parts.Items[place].get();
         auto& pins = part->Pins;
         pins.erase(std::remove_if(pins.begin(), pins.end(),
                                   [](const auto& pin) { return pin->Net == nullptr; }),

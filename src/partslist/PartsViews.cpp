@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "partslist/PartsViews.h"
 
-#include <algorithm>
-#include <functional>
-#include <utility>
-
 #include "model/CountTexts.h"
 #include "model/NetList.h"
 #include "text/Cp932.h"
@@ -69,16 +65,8 @@ class PinChecks {
   public:
     PinChecks(const model::TPartsList& parts, PartLookups& lookups)
         : lookups_(lookups), inTurn_(parts.Items.size()) {
-        std::vector<std::pair<const model::TPartRec*, std::size_t>> byPlace;
-        byPlace.reserve(parts.Items.size());
-        for (std::size_t i = 0; i < parts.Items.size(); ++i) {
-            byPlace.emplace_back(parts.Items[i].get(), i);
-        }
-        std::sort(byPlace.begin(), byPlace.end(), [](const auto& a, const auto& b) {
-            return std::less<const model::TPartRec*>()(a.first, b.first);
-        });
-        for (const auto& [part, index] : byPlace) {
-            inTurn_[index] = PinsNumberedInTurn(*part);
+        for (std::size_t index : parts.PlaceOrder()) {
+            inTurn_[index] = PinsNumberedInTurn(*parts.Items[index]);
         }
     }
     // The check of the part at `index` in the list.

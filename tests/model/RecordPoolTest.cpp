@@ -84,7 +84,7 @@ TEST(LargeBlocks, ArraysAndDequeBuffersHoldWhatIsPutInThem) {
     }
     EXPECT_EQ(std::accumulate(big.begin(), big.end(), std::uint64_t{0}),
               std::uint64_t{3'000'000} * 2'999'999 / 2);
-    if (model::BlocksMapped()) {
+    if (!model::kSanitizedHeap) {
         EXPECT_EQ(reinterpret_cast<std::uintptr_t>(big.data()) % model::kHugePageBytes, 0u);
     }
     big.clear();
