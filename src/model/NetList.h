@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "model/PinRec.h"
+#include "text/ShortText.h"
 
 namespace model {
 
 struct TNetRec {
-    std::string NetName;  // CP932; empty when created
-    TPinList Pins;        // the pins belong to their parts
+    text::ShortText NetName;  // CP932; empty when created
+    TPinList Pins;            // the pins belong to their parts
 
     // From the nets' pool (model/RecordPool.h).
     static void* operator new(std::size_t size);

@@ -88,6 +88,7 @@ void TPinRec::SetRef(std::string_view ref) {
     std::copy_n(ref.data(), RefLen, Ref);
 }
 
-static_assert(sizeof(TPinRec) <= 48, "a pin stays small: a large drawing holds a million");
+static_assert(sizeof(TPinRec) <= 32, "a pin stays small: a large drawing holds a million");
+static_assert(sizeof(TPartRec) <= 144, "a part stays small: a large drawing holds half a million");
 
 }  // namespace model

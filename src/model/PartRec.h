@@ -8,6 +8,7 @@
 
 #include "model/Ce2Records.h"
 #include "model/PinRec.h"
+#include "text/PooledText.h"
 #include "text/ShortText.h"
 #include "text/TextField.h"
 
@@ -22,8 +23,8 @@ struct TPartOwn : CCe2Part {
 
 // What a part takes from the footprint list.
 struct TFootprint {
-    text::ShortText FootPrint;
-    text::ShortText SilkName;
+    text::PooledText FootPrint;
+    text::PooledText SilkName;
 };
 
 // An entry of the footprint list: the part name it is for, and the footprint.
@@ -44,11 +45,11 @@ struct TPartRec : TPartOwn, TFootprint, MAKERLIST {
     // Wider than the 16 bits of the original record: references past 32767 (R40000) must
     // neither wrap nor merge, or parts would be lost from the list. A reference holds at
     // most 11 digits, so every number fits.
-    std::int64_t RefNumber = 0;
     text::TextField<256> Note;
-    TOwnedPinList Pins;  // pins of every unit, held by the head
     std::int32_t NameCvtIndex = -1;
-    int RowA = -1;  // rows showing the part in parts views A and B; -1 for none
+    std::int64_t RefNumber = 0;
+    TOwnedPinList Pins;  // pins of every unit, held by the head
+    int RowA = -1;       // rows showing the part in parts views A and B; -1 for none
     int RowB = -1;
     std::int16_t UnitNo = 1;
     std::int16_t Amount = 1;

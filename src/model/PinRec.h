@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/OwnedPinList.h"
-#include "text/ShortText.h"
+#include "text/PooledText.h"
 
 namespace model {
 
@@ -17,9 +17,9 @@ struct TNetRec;
 struct TPinRec {
     std::int16_t X = 0;  // absolute position of the connection point
     std::int16_t Y = 0;
-    std::int32_t PinOrder = 0;  // numeric pin number: sort key and numeric output
-    text::ShortText PinNumber;  // pin number text from the library, e.g. 12 or A3
-    TNetRec* Net = nullptr;     // not owned; null while unconnected
+    std::int32_t PinOrder = 0;   // numeric pin number: sort key and numeric output
+    TNetRec* Net = nullptr;      // not owned; null while unconnected
+    text::PooledText PinNumber;  // pin number text from the library, e.g. 12 or A3
     // The reference of the part (the head of its units) the netlists write beside the pin,
     // copied when a connectivity pass makes the pin's stub: a reference holds at most 11
     // bytes, kept here rather than as a text of its own or looked up through the part, which
@@ -44,6 +44,6 @@ struct TPinRec {
 };
 
 // Pins listed by a net; the pins belong to their parts.
-using TPinList = std::vector<TPinRec*>;
+using TPinList = InlineList<TPinRec*>;
 
 }  // namespace model

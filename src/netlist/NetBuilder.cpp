@@ -18,7 +18,7 @@ namespace {
 constexpr std::size_t kPinsPerRow = 5;
 
 // The first net whose name is not smaller than `name`, walking from the start.
-auto WalkToNet(model::TNetList& nets, const std::string& name) {
+auto WalkToNet(model::TNetList& nets, std::string_view name) {
     auto at = nets.Items.begin();
     while (at != nets.Items.end() && text::CompareAsciiNoCase((*at)->NetName, name) < 0) {
         ++at;
@@ -248,7 +248,7 @@ bool ShowNets(const model::TNetList& nets, view::ListView& netView,
         model::TNetRec* net = nets[i];
         std::vector<std::string> cells;
         if (texts) {
-            cells = {std::to_string(i + 1), net->NetName};
+            cells = {std::to_string(i + 1), net->NetName.str()};
         }
         for (std::size_t k = 0; k < net->Pins.size(); ++k) {
             if (k > 0 && k % kPinsPerRow == 0) {

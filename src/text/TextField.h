@@ -5,15 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "text/ShortText.h"
+#include "text/PooledText.h"
 #include "text/Sjis.h"
 
 namespace text {
 
 // A text with the width of a fixed char field of N bytes: it keeps at most N-1 bytes, cut
 // after the last whole character and at an embedded NUL, exactly what the char array would
-// keep. It holds only what it keeps, so a part with short names does not carry the full
-// widths of its fields (a large drawing holds hundreds of thousands of parts).
+// keep. It holds only the number of its text in the program's pool, so a part does not carry
+// the full widths of its fields (a large drawing holds hundreds of thousands of parts).
 template <std::size_t N>
 class TextField {
     static_assert(N > 0);
@@ -29,7 +29,7 @@ class TextField {
     friend bool operator==(const TextField& a, const TextField& b) = default;
 
   private:
-    ShortText text_;
+    PooledText text_;
 };
 
 template <std::size_t N>

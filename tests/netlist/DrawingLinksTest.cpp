@@ -44,7 +44,7 @@ class DrawingLinks : public ::testing::Test {
         ASSERT_TRUE(ui_.Messages.empty()) << ui_.MessagesUtf8()[0];
     }
 
-    static std::string NameOf(const model::TNetRec* net) { return net ? net->NetName : "-"; }
+    static std::string NameOf(const model::TNetRec* net) { return net ? net->NetName.str() : "-"; }
 
     support::EditorSandbox sandbox_;
     support::TempDir& dir_ = sandbox_.Dir;

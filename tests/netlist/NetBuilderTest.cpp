@@ -26,7 +26,8 @@ TEST(PinLabel, ThreeFormsAndPastTheEnd) {
     auto u1 = Pin("U1", "A3", 7);
     auto bare = Pin("", "5", 5);
     model::TNetRec net;
-    net.Pins = {u1.get(), bare.get()};
+    net.Pins.push_back(u1.get());
+    net.Pins.push_back(bare.get());
     netlist::NetSettings settings{"_", false};
     EXPECT_EQ(netlist::PinLabel(net, 0, netlist::kPinLabelNetlist, settings), "U1_A3");
     EXPECT_EQ(netlist::PinLabel(net, 0, netlist::kPinLabelNaming, settings), "U1_A3");
@@ -66,7 +67,8 @@ TEST(FinishNet, NamingDroppingAndMergingInNameOrder) {
     EXPECT_EQ(nets[0]->NetName, "ADDR");
     EXPECT_EQ(nets[1]->NetName, "data");
     EXPECT_EQ(nets[2]->NetName, "N010001");
-    EXPECT_EQ(nets[1]->Pins, (model::TPinList{pins[0].get(), pins[4].get(), pins[5].get()}));
+    EXPECT_EQ(std::vector<model::TPinRec*>(nets[1]->Pins.begin(), nets[1]->Pins.end()),
+              (std::vector<model::TPinRec*>{pins[0].get(), pins[4].get(), pins[5].get()}));
     EXPECT_EQ(pins[5]->Net, nets[1]);
     EXPECT_EQ(pins[3]->Net, nullptr);
     EXPECT_EQ(nets.NetCounter, 10001);
@@ -88,7 +90,7 @@ TEST(NetFiling, EveryWayOfFinishingKeepsEachNetInOrder) {
     auto names = [](const model::TNetList& nets) {
         std::vector<std::string> listed;
         for (const auto& n : nets.Items) {
-            listed.push_back(n->NetName);
+            listed.push_back(n->NetName.str());
         }
         return listed;
     };

@@ -68,7 +68,7 @@ class NetsFromDrawings : public ::testing::Test {
         for (int i = 0; i < state_.NetList.Count(); ++i) {
             for (const model::TPinRec* pin : state_.NetList[i]->Pins) {
                 if (std::string(pin->RefText()) + "-" + pin->PinNumber == refPin) {
-                    return state_.NetList[i]->NetName;
+                    return state_.NetList[i]->NetName.str();
                 }
             }
         }
