@@ -232,12 +232,12 @@ class DrawingLoad : private reader::DrawingRecordSink {
         }
         part.Head = added.Head;
         part.Ref = std::string(record.RefText());
-        part.Name = std::string(added.Unit->PartNameText());
+        part.Name = added.Unit->PartNameText();
         const auto index = static_cast<std::int32_t>(drawing_->Parts.size());
         drawing_->Parts.push_back(std::move(part));
         for (const model::TPinRec* pin : added.Pins) {
             drawing_->Pins.push_back(
-                {{pin->X, pin->Y}, {pin->X, pin->Y}, 0, index, pin->PinNumber.str()});
+                {{pin->X, pin->Y}, {pin->X, pin->Y}, 0, index, pin->PinNumber});
             capture_.PlacedPins.push_back(pin);
         }
     }

@@ -32,8 +32,7 @@ void DrawingRect::Include(const DrawingRect& r) {
 }
 
 bool DrawingGeometry::Holds(const TNetRec* net) const {
-    return net && std::any_of(Groups.begin(), Groups.end(),
-                              [net](const DrawingGroup& g) { return g.Net == net; });
+    return net && std::find(GroupNets.begin(), GroupNets.end(), net) != GroupNets.end();
 }
 
 DrawingRect DrawingGeometry::Bounds() const {
@@ -69,19 +68,17 @@ std::size_t DrawingGeometry::MemoryBytes() const {
     std::size_t bytes = sizeof(*this) + FileName.capacity();
     bytes += Wires.capacity() * sizeof(DrawingWire);
     bytes += Junctions.capacity() * sizeof(DrawingJunction);
-    bytes += Groups.capacity() * sizeof(DrawingGroup);
+    bytes += GroupNets.capacity() * sizeof(TNetRec*) + ShortedGroups.capacity() / 8;
     bytes += Labels.capacity() * sizeof(DrawingLabel);
     for (const DrawingLabel& l : Labels) {
         bytes += l.Text.HeapBytes();
     }
     bytes += Parts.capacity() * sizeof(DrawingPart);
+    // Part names and pin numbers are the pool's, shared with the parts list.
     for (const DrawingPart& p : Parts) {
-        bytes += p.Ref.HeapBytes() + p.Name.HeapBytes();
+        bytes += p.Ref.HeapBytes();
     }
     bytes += Pins.capacity() * sizeof(DrawingPin);
-    for (const DrawingPin& p : Pins) {
-        bytes += p.Number.HeapBytes();
-    }
     bytes += Comments.capacity() * sizeof(DrawingComment);
     for (const DrawingComment& c : Comments) {
         bytes += heap(c.Text);

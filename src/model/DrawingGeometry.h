@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Point.h"
+#include "text/PooledText.h"
 #include "text/ShortText.h"
 
 namespace model {
@@ -57,13 +58,14 @@ struct DrawingLabel {
     text::ShortText Text;
 };
 
-// Pins, parts and their texts run to millions in a large drawing: the texts are kept short.
+// Pins, parts and their texts run to millions in a large drawing: the texts are kept short,
+// and those that repeat (pin numbers, part names) once in the program's pool.
 struct DrawingPin {
     TPoint At;        // the connection point
     TPoint BodyEdge;  // where the pin meets its part's body; At when the body is unknown
     GroupNo Group = 0;
-    std::int32_t Part = 0;   // index in DrawingGeometry::Parts
-    text::ShortText Number;  // CP932
+    std::int32_t Part = 0;    // index in DrawingGeometry::Parts
+    text::PooledText Number;  // CP932
 };
 
 // One unit of a part as placed. Texts in CP932.
@@ -71,10 +73,10 @@ struct DrawingPart {
     TPoint At;
     std::uint8_t Dir = 0;
     bool HasBody = false;  // false when the libraries lack the symbol
+    text::PooledText Name;
     DrawingRect Body;
     const TPartRec* Head = nullptr;  // the parts list's record of the physical part
     text::ShortText Ref;
-    text::ShortText Name;
 
     // The body, or for a symbol the libraries lack a small square ending at the position.
     DrawingRect Outline() const {
@@ -85,13 +87,6 @@ struct DrawingPart {
 struct DrawingComment {
     TPoint At;
     std::string Text;  // CP932
-};
-
-// What a group of the drawing became: the net it belongs to (null when it made none), and
-// whether it carried two different names.
-struct DrawingGroup {
-    TNetRec* Net = nullptr;
-    bool Shorted = false;
 };
 
 // The geometry of one loaded drawing, each item linked to its group and each group to its
@@ -106,16 +101,20 @@ class DrawingGeometry {
     std::vector<DrawingPart> Parts;
     std::vector<DrawingPin> Pins;
     std::vector<DrawingComment> Comments;
-    std::vector<DrawingGroup> Groups;  // by GroupNo; entry 0 stands for no group
+    // What each group became, by GroupNo (entry 0 stands for no group): the net it belongs
+    // to (null when it made none), and whether it carried two different names. Two lists,
+    // since a drawing has about as many groups as wires.
+    std::vector<TNetRec*> GroupNets;
+    std::vector<bool> ShortedGroups;
 
     TNetRec* NetOf(GroupNo group) const {
-        return group > 0 && static_cast<std::size_t>(group) < Groups.size()
-                   ? Groups[static_cast<std::size_t>(group)].Net
+        return group > 0 && static_cast<std::size_t>(group) < GroupNets.size()
+                   ? GroupNets[static_cast<std::size_t>(group)]
                    : nullptr;
     }
     bool ShortedGroup(GroupNo group) const {
-        return group > 0 && static_cast<std::size_t>(group) < Groups.size() &&
-               Groups[static_cast<std::size_t>(group)].Shorted;
+        return group > 0 && static_cast<std::size_t>(group) < ShortedGroups.size() &&
+               ShortedGroups[static_cast<std::size_t>(group)];
     }
     // Whether the drawing holds an item of `net`.
     bool Holds(const TNetRec* net) const;

@@ -111,7 +111,7 @@ class GroupsAtEnds {
 // group shorted when a later one carries another name.
 void NameGroups(model::DrawingGeometry& drawing, const model::TWireList& wires,
                 const model::TNetList& nets) {
-    std::vector<std::string_view> names(drawing.Groups.size());
+    std::vector<std::string_view> names(drawing.GroupNets.size());
     for (const auto& w : wires.Items) {
         if (!wires.Named(w) || w.NetNo <= 0) {
             continue;
@@ -120,12 +120,12 @@ void NameGroups(model::DrawingGeometry& drawing, const model::TWireList& wires,
         if (name.empty()) {
             name = wires.NameOf(w);
         } else if (!text::EqualAsciiNoCase(name, wires.NameOf(w))) {
-            drawing.Groups[static_cast<std::size_t>(w.NetNo)].Shorted = true;
+            drawing.ShortedGroups[static_cast<std::size_t>(w.NetNo)] = true;
         }
     }
     for (std::size_t g = 1; g < names.size(); ++g) {
-        if (!drawing.Groups[g].Net && !names[g].empty()) {
-            drawing.Groups[g].Net = NetNamed(nets, names[g]);
+        if (!drawing.GroupNets[g] && !names[g].empty()) {
+            drawing.GroupNets[g] = NetNamed(nets, names[g]);
         }
     }
 }
@@ -155,7 +155,8 @@ void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
     for (const auto& w : wires.Items) {
         groups = std::max(groups, w.NetNo);
     }
-    drawing.Groups.assign(static_cast<std::size_t>(groups) + 1, model::DrawingGroup{});
+    drawing.GroupNets.assign(static_cast<std::size_t>(groups) + 1, nullptr);
+    drawing.ShortedGroups.assign(static_cast<std::size_t>(groups) + 1, false);
     bool plainLabels = false;
     {
         // Gone before the lines are made: the two tables never take room at once.
@@ -165,7 +166,7 @@ void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
             const model::TPinRec& placed = *capture.PlacedPins[i];
             pin.Group = placed.Stubbed() ? ends.At(pin.At) : 0;
             if (placed.Net && pin.Group > 0) {
-                drawing.Groups[static_cast<std::size_t>(pin.Group)].Net = placed.Net;
+                drawing.GroupNets[static_cast<std::size_t>(pin.Group)] = placed.Net;
             }
             const model::DrawingPart& part = drawing.Parts[static_cast<std::size_t>(pin.Part)];
             pin.BodyEdge = part.HasBody ? EdgeToward(part.Body, pin.At) : pin.At;
@@ -205,9 +206,9 @@ void LinkDrawing(model::DrawingGeometry& drawing, const model::TWireList& wires,
 void DrawingMarks::FindShorts(const model::DrawingList& drawings) {
     ShortedNets.clear();
     for (const auto& drawing : drawings) {
-        for (const model::DrawingGroup& group : drawing->Groups) {
-            if (group.Shorted && group.Net) {
-                ShortedNets.insert(group.Net);
+        for (std::size_t g = 0; g < drawing->GroupNets.size(); ++g) {
+            if (drawing->ShortedGroups[g] && drawing->GroupNets[g]) {
+                ShortedNets.insert(drawing->GroupNets[g]);
             }
         }
     }
