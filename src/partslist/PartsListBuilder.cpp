@@ -132,7 +132,9 @@ model::TPartRec* AddPart(model::TPartsList& parts, const model::CCe2Part& record
 }
 
 indexed::PartsFiling::RefKey indexed::PartsFiling::RefOf(const model::TPartRec& part) {
-    static_assert(sizeof model::CCe2Part::Ref <= 12, "a reference's prefix fits the key");
+    static_assert(sizeof model::CCe2Part::Ref <= 11, "a reference fits the key");
+    constexpr int kNumberBits = 40;
+    static_assert(99'999'999'999 < std::int64_t{1} << kNumberBits);
     RefKey key;
     const std::string_view prefix = part.RefPrefixText();
     auto byteAt = [&prefix](std::size_t i) -> unsigned char {
@@ -141,16 +143,16 @@ indexed::PartsFiling::RefKey indexed::PartsFiling::RefOf(const model::TPartRec& 
     for (std::size_t i = 0; i < 8; ++i) {
         key.Prefix = key.Prefix << 8 | byteAt(i);
     }
-    for (std::size_t i = 8; i < 12; ++i) {
-        key.PrefixTail = key.PrefixTail << 8 | byteAt(i);
+    for (std::size_t i = 8; i < 11; ++i) {
+        key.TailAndNumber = key.TailAndNumber << 8 | byteAt(i);
     }
-    key.Number = part.RefNumber;
+    key.TailAndNumber =
+        key.TailAndNumber << kNumberBits | static_cast<std::uint64_t>(part.RefNumber);
     return key;
 }
 
 std::size_t indexed::PartsFiling::RefKey::Hash() const {
-    std::uint64_t h = (Prefix * 0x9E3779B97F4A7C15ULL ^ PrefixTail) * 0x9E3779B97F4A7C15ULL ^
-                      static_cast<std::uint64_t>(Number);
+    std::uint64_t h = Prefix * 0x9E3779B97F4A7C15ULL ^ TailAndNumber;
     h ^= h >> 29;
     h *= 0xBF58476D1CE4E5B9ULL;
     return static_cast<std::size_t>(h ^ (h >> 32));

@@ -47,13 +47,13 @@ class PartsFiling {
     void Finish();
 
   private:
-    // A reference as numbers: its whole prefix packed big-endian and NUL-padded into two
-    // words, so that comparing them orders the prefix bytes (a reference holds at most 11
-    // bytes), and the reference number.
+    // A reference as two words, so that comparing them orders the prefix bytes and then the
+    // number: the whole prefix packed big-endian and NUL-padded (a reference holds at most
+    // 11 bytes), its last three bytes above the reference number in the second word. The
+    // number has at most 11 digits, which fit the word's low 40 bits.
     struct RefKey {
         std::uint64_t Prefix = 0;
-        std::uint32_t PrefixTail = 0;
-        std::int64_t Number = 0;
+        std::uint64_t TailAndNumber = 0;
         friend auto operator<=>(const RefKey&, const RefKey&) = default;
         std::size_t Hash() const;
     };
