@@ -580,7 +580,9 @@ std::vector<std::uint32_t> FloodFillOrder(model::TWireList& wires) {
     WiresByName names(wires);
     std::vector<std::uint32_t> order;
     order.reserve(static_cast<std::size_t>(count));
-    std::vector<char> numbered(static_cast<std::size_t>(count), 0);
+    // A wire is numbered once its NetNo is set (all are 0 on the way in): a list of marks
+    // beside the wires would add to the largest moment of the read.
+    auto numbered = [&wires](int q) { return wires[q]->NetNo != 0; };
     std::vector<int> pending;
     std::vector<int> found;
     int nextFree = 0;
@@ -588,11 +590,10 @@ std::vector<std::uint32_t> FloodFillOrder(model::TWireList& wires) {
     while (static_cast<int>(order.size()) < count) {
         int p = 0;
         if (pending.empty()) {
-            while (numbered[static_cast<std::size_t>(nextFree)]) {
+            while (numbered(nextFree)) {
                 ++nextFree;
             }
             p = nextFree;
-            numbered[static_cast<std::size_t>(p)] = 1;
             wires[p]->NetNo = ++counter;
         } else {
             p = pending.back();
@@ -601,8 +602,7 @@ std::vector<std::uint32_t> FloodFillOrder(model::TWireList& wires) {
         order.push_back(static_cast<std::uint32_t>(p));
         found.clear();
         auto join = [&](int q) {
-            if (!numbered[static_cast<std::size_t>(q)]) {
-                numbered[static_cast<std::size_t>(q)] = 1;
+            if (!numbered(q)) {
                 wires[q]->NetNo = counter;
                 found.push_back(q);
             }

@@ -21,8 +21,10 @@ namespace {
 const std::vector<std::string> kLabelTexts = {
     "A",    "a",       "GND",      "gnd", "VCC",      "B1",       "b1",        "",
     "DATA", "N010001", "\x82\xa0", "Vcc", "\x82\x61", "\x82\x41", "x\x82\x61", "X\x82\x61"};
-const std::vector<std::string> kRefs = {"R1",  "R2",   "r1", "U1",  "C10", "",   "0",
-                                        "TP1", "R12A", "U1", "R10", "R9",  "U2", "R1"};
+// Prefixes past eight bytes too: the filing keys a reference in two words.
+const std::vector<std::string> kRefs = {"R1", "R2",  "r1",         "U1",          "C10",       "",
+                                        "0",  "TP1", "R12A",       "U1",          "R10",       "R9",
+                                        "U2", "R1",  "CONNECTOR1", "CONNECTORS1", "CONNECTOR1"};
 const std::vector<std::string> kNames = {"", "", "10k", "4.7K", "4.7k"};
 const std::vector<std::string> kLibNames = {"RES", "VCC", "GND", "vee", "IC", "ic"};
 

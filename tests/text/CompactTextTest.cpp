@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
+#include "text/PooledText.h"
 #include "text/ShortText.h"
 #include "text/TextField.h"
 
@@ -59,6 +62,54 @@ TEST(TextField, CutsAsTheFixedFieldWould) {
     text::CopyToField(f, std::string("AB\0CD", 5));
     EXPECT_EQ(text::FieldText(f), "AB");
     EXPECT_EQ(f, text::TextField<8>("AB"));
+}
+
+// A pooled text is kept once: equal texts compare and point alike, whatever their length,
+// and a text stays where it is while hundreds of thousands more are added after it.
+TEST(PooledText, KeepsEachTextOnceAndInPlace) {
+    const std::string longText(100000, 'w');
+    const std::vector<std::string> samples = {"", "1", std::string("a\0b", 3), "\x95\x5C",
+                                              longText};
+    for (const std::string& s : samples) {
+        text::PooledText made(s), again(std::string(s.data(), s.size()));
+        EXPECT_EQ(made.View(), s);
+        EXPECT_EQ(made, again);
+        EXPECT_EQ(made.empty(), s.empty());
+        if (!s.empty()) {
+            EXPECT_EQ(made.data(), again.data());
+        }
+    }
+    EXPECT_FALSE(text::PooledText("1") == text::PooledText("2"));
+    EXPECT_TRUE(text::PooledText() == text::PooledText(""));
+
+    const text::PooledText first("pooled text kept in place");
+    const char* const at = first.data();
+    std::vector<text::PooledText> many;
+    for (int i = 0; i < 300000; ++i) {
+        many.emplace_back("pooled " + std::to_string(i));
+    }
+    EXPECT_EQ(first.data(), at);
+    EXPECT_EQ(first.View(), "pooled text kept in place");
+    EXPECT_EQ(many[0].View(), "pooled 0");
+    EXPECT_EQ(many.back().View(), "pooled 299999");
+}
+
+// Two threads pooling the same texts at once get the same numbers, so equal texts stay equal.
+TEST(PooledText, ThreadsPoolingTogetherAgree) {
+    constexpr int kTexts = 20000;
+    std::vector<text::PooledText> a(kTexts), b(kTexts);
+    auto pool = [](std::vector<text::PooledText>& into) {
+        for (int i = 0; i < kTexts; ++i) {
+            into[static_cast<std::size_t>(i)] = "thread " + std::to_string(i);
+        }
+    };
+    std::thread other(pool, std::ref(b));
+    pool(a);
+    other.join();
+    for (int i = 0; i < kTexts; ++i) {
+        ASSERT_EQ(a[static_cast<std::size_t>(i)], b[static_cast<std::size_t>(i)]);
+        ASSERT_EQ(a[static_cast<std::size_t>(i)].View(), "thread " + std::to_string(i));
+    }
 }
 
 }  // namespace
