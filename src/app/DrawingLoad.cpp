@@ -231,8 +231,7 @@ class DrawingLoad : private reader::DrawingRecordSink {
             part.Body = netlist::BodyRect(size->Width, size->Height, record.Dir, part.At);
         }
         part.Head = added.Head;
-        part.Ref = std::string(record.RefText());
-        part.Name = added.Unit->PartNameText();
+        part.Unit = added.Unit;
         const auto index = static_cast<std::int32_t>(drawing_->Parts.size());
         drawing_->Parts.push_back(std::move(part));
         for (const model::TPinRec* pin : added.Pins) {

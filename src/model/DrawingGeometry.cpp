@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/PartRec.h"
+
 namespace model {
 
 void DrawingRect::Include(TPoint p) {
@@ -33,6 +35,13 @@ void DrawingRect::Include(const DrawingRect& r) {
 
 bool DrawingGeometry::Holds(const TNetRec* net) const {
     return net && std::find(GroupNets.begin(), GroupNets.end(), net) != GroupNets.end();
+}
+
+std::string_view DrawingPart::RefText() const {
+    return Unit ? Unit->RefText() : std::string_view();
+}
+std::string_view DrawingPart::NameText() const {
+    return Unit ? Unit->PartNameText() : std::string_view();
 }
 
 DrawingRect DrawingGeometry::Bounds() const {
@@ -74,10 +83,7 @@ std::size_t DrawingGeometry::MemoryBytes() const {
         bytes += l.Text.HeapBytes();
     }
     bytes += Parts.capacity() * sizeof(DrawingPart);
-    // Part names and pin numbers are the pool's, shared with the parts list.
-    for (const DrawingPart& p : Parts) {
-        bytes += p.Ref.HeapBytes();
-    }
+    // Part texts are the parts list's, pin numbers the pool's.
     bytes += Pins.capacity() * sizeof(DrawingPin);
     bytes += Comments.capacity() * sizeof(DrawingComment);
     for (const DrawingComment& c : Comments) {

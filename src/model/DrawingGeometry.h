@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Point.h"
@@ -68,15 +69,20 @@ struct DrawingPin {
     text::PooledText Number;  // CP932
 };
 
-// One unit of a part as placed. Texts in CP932.
+// One unit of a part as placed, with the parts list's records, which outlive it. Texts in
+// CP932.
 struct DrawingPart {
     TPoint At;
     std::uint8_t Dir = 0;
     bool HasBody = false;  // false when the libraries lack the symbol
-    text::PooledText Name;
     DrawingRect Body;
     const TPartRec* Head = nullptr;  // the parts list's record of the physical part
-    text::ShortText Ref;
+    // The unit's own record, in Head's chain of units: the texts drawn are read from it
+    // rather than copied for each of half a million parts.
+    const TPartRec* Unit = nullptr;
+
+    std::string_view RefText() const;   // as the file gives it
+    std::string_view NameText() const;  // the name drawn
 
     // The body, or for a symbol the libraries lack a small square ending at the position.
     DrawingRect Outline() const {

@@ -47,7 +47,7 @@ model::DrawingRect PictureBounds(const model::DrawingGeometry& drawing) {
     for (const model::DrawingPart& part : drawing.Parts) {
         const model::DrawingRect outline = part.Outline();
         reach({static_cast<std::int16_t>(outline.Left), static_cast<std::int16_t>(outline.Top)},
-              std::max(part.Ref.size(), part.Name.size()));
+              std::max(part.RefText().size(), part.NameText().size()));
     }
     if (r.Empty()) {
         return {0, 0, 100, 100};
@@ -137,7 +137,8 @@ class SvgWriter {
                 continue;
             }
             const model::DrawingPart& part = d_.Parts[static_cast<std::size_t>(pin.Part)];
-            const std::string who = " data-pin=\"" + XmlText(part.Ref + "-" + pin.Number) + "\"";
+            const std::string who =
+                " data-pin=\"" + XmlText(std::string(part.RefText()) + "-" + pin.Number) + "\"";
             Line("p", look, pin.BodyEdge, pin.At, who + NetAttribute(pin.Group));
             if (look == ItemLook::Unconnected) {
                 out_ += "<circle class=\"u\" cx=\"" + Num(pin.At.X) + "\" cy=\"" + Num(pin.At.Y) +
@@ -159,14 +160,14 @@ class SvgWriter {
     void Parts() {
         for (const model::DrawingPart& part : d_.Parts) {
             const char* look = LookClass(marks_.PartLook(part));
-            const std::string who = " data-part=\"" + XmlText(part.Ref) + "\"";
+            const std::string who = " data-part=\"" + XmlText(part.RefText()) + "\"";
             const model::DrawingRect body = part.Outline();
             out_ += std::string("<rect class=\"b") + look + "\" x=\"" + Num(body.Left) + "\" y=\"" +
                     Num(body.Top) + "\" width=\"" + Num(body.Right - body.Left) + "\" height=\"" +
                     Num(body.Bottom - body.Top) + "\"" +
                     (part.HasBody ? "" : " stroke-dasharray=\"3 3\"") + who + "/>\n";
-            Text("t", body.Left, body.Top - 3, part.Ref);
-            Text("t", body.Left, body.Bottom + kTextHeight + 1, part.Name);
+            Text("t", body.Left, body.Top - 3, part.RefText());
+            Text("t", body.Left, body.Bottom + kTextHeight + 1, part.NameText());
         }
     }
 

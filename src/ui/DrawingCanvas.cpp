@@ -298,9 +298,9 @@ void DrawingCanvas::PaintTexts(QPainter& painter, const model::DrawingRect& visi
                             static_cast<std::int16_t>(outline.Top)})) {
             continue;
         }
-        painter.drawText(ToWidget(outline.Left, outline.Top - 3), Qs(drawing_.Parts[i].Ref));
+        painter.drawText(ToWidget(outline.Left, outline.Top - 3), Qs(drawing_.Parts[i].RefText()));
         painter.drawText(ToWidget(outline.Left, outline.Bottom + kTextHeight + 1),
-                         Qs(drawing_.Parts[i].Name));
+                         Qs(drawing_.Parts[i].NameText()));
     }
     for (std::size_t i = 0; i < drawing_.Comments.size(); ++i) {
         const model::TPoint at = drawing_.Comments[i].At;

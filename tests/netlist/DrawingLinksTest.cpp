@@ -94,12 +94,12 @@ TEST_F(DrawingLinks, EveryItemIsLinkedToTheNetTheNetlistsGiveIt) {
     for (const auto* drawing : {&da, &db}) {
         for (const model::DrawingPin& pin : drawing->Pins) {
             const model::DrawingPart& part = drawing->Parts[static_cast<std::size_t>(pin.Part)];
-            const std::string key = part.Ref + "-" + pin.Number;
+            const std::string key = std::string(part.RefText()) + "-" + pin.Number;
             const model::TNetRec* net = drawing->NetOf(pin.Group);
             if (listed.count(key)) {
                 EXPECT_EQ(net, listed[key]) << key;
-            } else if (part.Ref.empty()) {
-                EXPECT_EQ(NameOf(net), part.Name);
+            } else if (part.RefText().empty()) {
+                EXPECT_EQ(NameOf(net), part.NameText());
             } else {
                 EXPECT_EQ(net, nullptr) << key;
                 EXPECT_EQ(marks.PinLook(*drawing, pin), ItemLook::Unconnected);
