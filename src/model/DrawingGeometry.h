@@ -60,7 +60,7 @@ struct DrawingLabel {
 };
 
 // Pins, parts and their texts run to millions in a large drawing: the texts are kept short,
-// and those that repeat (pin numbers, part names) once in the program's pool.
+// and pin numbers, which repeat, once in the program's pool.
 struct DrawingPin {
     TPoint At;        // the connection point
     TPoint BodyEdge;  // where the pin meets its part's body; At when the body is unknown

@@ -42,11 +42,11 @@ struct MAKERLIST {
 struct TPartRec : TPartOwn, TFootprint, MAKERLIST {
     // The small fields sit together after the large ones, so that a record of a large
     // drawing's hundreds of thousands carries no padding between them.
+    text::TextField<256> Note;
+    std::int32_t NameCvtIndex = -1;
     // Wider than the 16 bits of the original record: references past 32767 (R40000) must
     // neither wrap nor merge, or parts would be lost from the list. A reference holds at
     // most 11 digits, so every number fits.
-    text::TextField<256> Note;
-    std::int32_t NameCvtIndex = -1;
     std::int64_t RefNumber = 0;
     TOwnedPinList Pins;  // pins of every unit, held by the head
     int RowA = -1;       // rows showing the part in parts views A and B; -1 for none
