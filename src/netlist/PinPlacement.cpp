@@ -51,11 +51,12 @@ std::uint16_t U16At(std::span<const std::uint8_t> data, std::size_t at) {
     return static_cast<std::uint16_t>(data[at] | (data[at + 1] << 8));
 }
 
-std::unique_ptr<model::TPinRec> NewPin(model::TPoint at, std::string number) {
+// The number is pooled, not kept: a view of the caller's text is enough.
+std::unique_ptr<model::TPinRec> NewPin(model::TPoint at, std::string_view number) {
     auto pin = std::make_unique<model::TPinRec>();
     pin->X = at.X;
     pin->Y = at.Y;
-    pin->PinNumber = std::move(number);
+    pin->PinNumber = number;
     return pin;
 }
 
@@ -81,9 +82,9 @@ void PlaceLibPins(const model::TPartRec& part, std::span<const std::uint8_t> rec
         const auto side = static_cast<PinSide>(record[entry + 1] & 3);
         model::TPoint at =
             PinPosition(side, record[entry], width, height, part.Dir, {part.X, part.Y});
-        std::string number =
+        const std::string number =
             unit < blocks ? PinNumberText(U16At(record, entry + 4 + 2 * unit)) : std::string();
-        pins.push_back(NewPin(at, std::move(number)));
+        pins.push_back(NewPin(at, number));
     }
 }
 
