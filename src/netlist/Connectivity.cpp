@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iterator>
 
+#include "model/WalkAhead.h"
 #include "netlist/WireShape.h"
 #include "text/Compare.h"
 
@@ -103,8 +104,10 @@ int PinOrderOf(const model::TPinRec& pin, const PinConversion& pinCvt, std::stri
 
 void AddPinStubs(model::TWireList& wires, const model::TPartsList& parts,
                  const PinConversion& pinCvt) {
-    for (int p = 0; p < parts.Count(); ++p) {
-        const model::TPartRec& part = *parts[p];
+    auto pinsOf = [](const model::TPartRec& part) -> const model::TOwnedPinList& {
+        return part.Pins;
+    };
+    model::WalkAhead(parts.Items, pinsOf, [&](const model::TPartRec& part) {
         // Pins are only ever appended, and every pass stubs all it finds: the pins still
         // without a stub are the last ones. Parts of earlier drawings, and the earlier units
         // of a part, are passed over without a look at each pin.
@@ -113,7 +116,7 @@ void AddPinStubs(model::TWireList& wires, const model::TPartsList& parts,
             --first;
         }
         if (first == part.Pins.end()) {
-            continue;
+            return;
         }
         const std::uint32_t stubName =
             IsPowerPart(part, parts.PowerNames) ? wires.AddName(part.CvtNameText()) : 0;
@@ -126,7 +129,7 @@ void AddPinStubs(model::TWireList& wires, const model::TPartsList& parts,
             pin->PinOrder = PinOrderOf(*pin, pinCvt, part.CvtNameText());
             pin->SetRef(part.RefText());
         }
-    }
+    });
 }
 
 int TagWidth(int textLength) {

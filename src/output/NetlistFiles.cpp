@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/NetlistFiles.h"
 
+#include <charconv>
+
+#include "model/WalkAhead.h"
 #include "output/VisibleText.h"
 
 namespace output {
@@ -11,15 +14,24 @@ constexpr const char* kCrLf = "\r\n";
 // The written parts' reference, footprint and silk name, as the file may hold them.
 template <typename Fn>
 void ForEachPartWithPins(const model::TPartsList& parts, ReplacedTexts* replaced, Fn fn) {
-    for (const auto& part : parts.Items) {
-        if (!part->Pins.empty()) {
-            const std::string ref(part->RefText());
-            auto visible = [&](std::string_view text) {
-                return Visible(text, replaced, ReplacedTexts::Kind::Part, ref);
-            };
-            fn(visible(ref), visible(part->FootPrint.str()), visible(part->SilkName.str()));
+    model::WalkAhead(parts.Items, [&](const model::TPartRec& part) {
+        if (part.Pins.empty()) {
+            return;
         }
-    }
+        const std::string_view ref = part.RefText();
+        auto visible = [&](std::string_view text) {
+            return Visible(text, replaced, ReplacedTexts::Kind::Part, ref);
+        };
+        fn(visible(ref), visible(part.FootPrint.View()), visible(part.SilkName.View()));
+    });
+}
+
+// Calls fn with each net, in list order.
+template <typename Fn>
+void ForEachNet(const model::TNetList& nets, Fn fn) {
+    model::WalkAhead(
+        nets.Items, [](const model::TNetRec& net) -> const model::TPinList& { return net.Pins; },
+        fn);
 }
 
 void AppendNetText(ByteSink& out, const model::TNetRec& net, std::string_view text,
@@ -31,27 +43,37 @@ void AppendNetText(ByteSink& out, const model::TNetRec& net, std::string_view te
 
 void WriteSimpleNet(ByteSink& out, const model::TPartsList& parts, const model::TNetList& nets,
                     const PinNameFn& pinName, ReplacedTexts* replaced) {
-    out += std::string("[PARTS]") + kCrLf;
+    out += "[PARTS]";
+    out += kCrLf;
     ForEachPartWithPins(
         parts, replaced,
         [&](const std::string& ref, const std::string& foot, const std::string& silk) {
-            out += ref + "=" + foot + (silk.empty() ? "" : "," + silk) + kCrLf;
-        });
-    out += std::string("[NETS]") + kCrLf;
-    for (const auto& net : nets.Items) {
-        AppendNetText(out, *net, net->NetName, replaced);
-        for (std::size_t j = 0; j < net->Pins.size(); ++j) {
-            if (j == 0) {
-                out += "=";
-            } else if (j % kSimpleNetPinsPerLine == 0) {
-                out += std::string(kCrLf) + "\t";
-            } else {
-                out += ",";
+            out += ref;
+            out += '=';
+            out += foot;
+            if (!silk.empty()) {
+                out += ',';
+                out += silk;
             }
-            AppendNetText(out, *net, pinName(*net, static_cast<int>(j)), replaced);
+            out += kCrLf;
+        });
+    out += "[NETS]";
+    out += kCrLf;
+    ForEachNet(nets, [&](const model::TNetRec& net) {
+        AppendNetText(out, net, net.NetName, replaced);
+        for (std::size_t j = 0; j < net.Pins.size(); ++j) {
+            if (j == 0) {
+                out += '=';
+            } else if (j % kSimpleNetPinsPerLine == 0) {
+                out += kCrLf;
+                out += '\t';
+            } else {
+                out += ',';
+            }
+            AppendNetText(out, net, pinName(net, static_cast<int>(j)), replaced);
         }
         out += kCrLf;
-    }
+    });
     out.Flush();
 }
 
@@ -60,21 +82,28 @@ void WriteProtelNet(ByteSink& out, const model::TPartsList& parts, const model::
     ForEachPartWithPins(
         parts, replaced,
         [&](const std::string& ref, const std::string& foot, const std::string& silk) {
-            out += std::string("[") + kCrLf + ref + kCrLf + foot + kCrLf + silk + kCrLf + kCrLf +
-                   kCrLf + kCrLf + "]" + kCrLf;
+            out += "[\r\n";
+            out += ref;
+            out += kCrLf;
+            out += foot;
+            out += kCrLf;
+            out += silk;
+            out += "\r\n\r\n\r\n\r\n]\r\n";
         });
-    for (const auto& net : nets.Items) {
-        out += std::string("(") + kCrLf;
-        AppendNetText(out, *net, net->NetName, replaced);
+    ForEachNet(nets, [&](const model::TNetRec& net) {
+        out += "(\r\n";
+        AppendNetText(out, net, net.NetName, replaced);
         out += kCrLf;
-        for (const model::TPinRec* pin : net->Pins) {
-            AppendNetText(out, *net, pin->RefText(), replaced);
-            out += '-';
-            out += std::to_string(pin->PinOrder);
+        for (const model::TPinRec* pin : net.Pins) {
+            AppendNetText(out, net, pin->RefText(), replaced);
+            char number[16];
+            number[0] = '-';
+            const auto end = std::to_chars(number + 1, number + sizeof number, pin->PinOrder).ptr;
+            out += std::string_view(number, static_cast<std::size_t>(end - number));
             out += kCrLf;
         }
-        out += std::string(")") + kCrLf;
-    }
+        out += ")\r\n";
+    });
     out.Flush();
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/WalkAhead.h"
 #include "output/VisibleText.h"
 #include "text/Cp932.h"
 #include "text/Padding.h"
@@ -44,11 +45,11 @@ class Texts {
 
 template <typename Fn>
 void ForEachWrittenPart(const model::TPartsList& parts, Fn fn) {
-    for (const auto& part : parts.Items) {
-        if (part->HasRef()) {
-            fn(*part);
+    model::WalkAhead(parts.Items, [&](const model::TPartRec& part) {
+        if (part.HasRef()) {
+            fn(part);
         }
-    }
+    });
 }
 
 void WriteNjpList(ByteSink& out, const model::TTitleFields& titles, const model::TPartsList& parts,

@@ -3,6 +3,7 @@
 
 #include "model/CountTexts.h"
 #include "model/NetList.h"
+#include "model/WalkAhead.h"
 #include "text/Cp932.h"
 #include "text/Sjis.h"
 
@@ -184,18 +185,18 @@ void ShowParts(model::TPartsList& parts, view::ListView& viewA, view::ListView& 
     viewA.Clear();
     viewB.Clear();
     const PinChecks checks(parts, lookups);
-    for (std::size_t i = 0; i < parts.Items.size(); ++i) {
-        model::TPartRec* part = parts.Items[i].get();
-        const PinCheck check = checks.Of(*part, i);
-        part->RowB = viewB.AddRow(RowTextsB(*part, check), part);
-        viewB.SetStateImage(part->RowB, StateImageOf(*part, check));
-        if (part->RefText().empty()) {
-            part->RowA = -1;
+    std::size_t index = 0;
+    model::WalkAhead(parts.Items, [&](model::TPartRec& part) {
+        const PinCheck check = checks.Of(part, index++);
+        part.RowB = viewB.AddRow(RowTextsB(part, check), &part);
+        viewB.SetStateImage(part.RowB, StateImageOf(part, check));
+        if (part.RefText().empty()) {
+            part.RowA = -1;
         } else {
-            part->RowA = viewA.AddRow(
-                viewA.KeepsTexts() ? RowTextsA(*part, lookups) : std::vector<std::string>(), part);
+            part.RowA = viewA.AddRow(
+                viewA.KeepsTexts() ? RowTextsA(part, lookups) : std::vector<std::string>(), &part);
         }
-    }
+    });
     viewB.EndUpdate();
     viewA.EndUpdate();
     ui.SetStatusPanel(view::kPartsCountPanel, model::PartsCountText(parts.Items.size()));
