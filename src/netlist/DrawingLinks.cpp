@@ -2,6 +2,8 @@
 #include "netlist/DrawingLinks.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -14,34 +16,48 @@ namespace {
 
 using model::GroupNo;
 
+// The places of the wires `onLine` takes, ordered by their line, lineOf(wire), and within a
+// line by place. A line is one of 65 536 values, so the places are counted into their lines
+// rather than sorted: two passes in list order, where a sort of a million wires compared
+// wires all over memory.
+template <class OnLine, class LineOf>
+std::vector<std::uint32_t> PlacesByLine(const model::TWireList& wires, OnLine onLine,
+                                        LineOf lineOf) {
+    // Lines in the order of their signed values.
+    auto slot = [&](const model::TWireRec& w) {
+        return static_cast<std::uint16_t>(lineOf(w)) ^ 0x8000u;
+    };
+    std::vector<std::uint32_t> next((1u << 16) + 1, 0);
+    for (const auto& w : wires.Items) {
+        if (onLine(w)) {
+            ++next[slot(w) + 1];
+        }
+    }
+    std::partial_sum(next.begin(), next.end(), next.begin());
+    std::vector<std::uint32_t> places(next.back());
+    std::uint32_t place = 0;
+    for (const auto& w : wires.Items) {
+        if (onLine(w)) {
+            places[next[slot(w)]++] = place;
+        }
+        ++place;
+    }
+    return places;
+}
+
 // The wires of the pass along one line, for the labels: a vertical label names the
 // vertical wires through its anchor, a horizontal one the horizontal wires. A stub is both.
 // Wires are held by their place in the list, half the room of a pointer at millions.
 class WiresOnLines {
   public:
-    explicit WiresOnLines(const model::TWireList& wires) : wires_(wires) {
-        std::size_t vertical = 0;
-        std::size_t horizontal = 0;
-        for (const auto& w : wires.Items) {
-            vertical += w.X1 == w.X2 ? 1 : 0;
-            horizontal += w.Y1 == w.Y2 ? 1 : 0;
-        }
-        vertical_.reserve(vertical);
-        horizontal_.reserve(horizontal);
-        for (std::uint32_t i = 0; i < wires.Items.size(); ++i) {
-            const model::TWireRec& w = wires.Items[i];
-            if (w.X1 == w.X2) {
-                vertical_.push_back(i);
-            }
-            if (w.Y1 == w.Y2) {
-                horizontal_.push_back(i);
-            }
-        }
-        std::sort(vertical_.begin(), vertical_.end(),
-                  [this](std::uint32_t a, std::uint32_t b) { return Wire(a).X1 < Wire(b).X1; });
-        std::sort(horizontal_.begin(), horizontal_.end(),
-                  [this](std::uint32_t a, std::uint32_t b) { return Wire(a).Y1 < Wire(b).Y1; });
-    }
+    explicit WiresOnLines(const model::TWireList& wires)
+        : wires_(wires),
+          vertical_(PlacesByLine(
+              wires, [](const model::TWireRec& w) { return w.X1 == w.X2; },
+              [](const model::TWireRec& w) { return w.X1; })),
+          horizontal_(PlacesByLine(
+              wires, [](const model::TWireRec& w) { return w.Y1 == w.Y2; },
+              [](const model::TWireRec& w) { return w.Y1; })) {}
 
     GroupNo GroupAt(model::TPoint at, bool vertical) const {
         const auto& line = vertical ? vertical_ : horizontal_;
