@@ -73,6 +73,10 @@ TEST_F(DrawingLinks, EveryItemIsLinkedToTheNetTheNetlistsGiveIt) {
     Ce2Builder b;
     b.Wire(0, 0, 100, 0).Label("data", 50, 0);  // no pins: the net of its name
     Res(b, "R9", 1000, 1000);
+    // A vertical label on a line left of the origin, among lines right of it.
+    b.Wire(-300, -150, -300, -50).Label("NEG", -300, -100, true);
+    b.Wire(2000, 0, 2000, 50).Wire(2100, 0, 2100, 50).Wire(2200, 0, 2200, 50);
+    Res(b, "R10", -360, -150);
     Read(b, "b.ce2");
     state_.FinishLoad();
 
@@ -116,7 +120,7 @@ TEST_F(DrawingLinks, EveryItemIsLinkedToTheNetTheNetlistsGiveIt) {
         }
     }
     EXPECT_EQ(unconnected, (std::vector<std::string>{"R1-1", "R2-2", "R3-1", "R4-2", "R5-1", "R6-2",
-                                                     "R7-1", "R8-2", "R9-1", "R9-2"}));
+                                                     "R7-1", "R8-2", "R9-1", "R9-2", "R10-1"}));
 
     auto wireNets = [](const model::DrawingGeometry& d) {
         std::vector<std::string> names;
@@ -127,7 +131,8 @@ TEST_F(DrawingLinks, EveryItemIsLinkedToTheNetTheNetlistsGiveIt) {
     };
     EXPECT_EQ(wireNets(da),
               (std::vector<std::string>{"DATA", "N010001", "N010001", "A", "A", "VCC", "T", "T"}));
-    EXPECT_EQ(wireNets(db), std::vector<std::string>{"DATA"});
+    EXPECT_EQ(wireNets(db), (std::vector<std::string>{"DATA", "NEG", "-", "-", "-"}));
+    EXPECT_EQ(NameOf(db.NetOf(db.Labels[1].Group)), "NEG");
     EXPECT_EQ(NameOf(da.NetOf(da.Junctions[0].Group)), "N010001");
     std::vector<std::string> labelNets;
     for (const model::DrawingLabel& l : da.Labels) {
