@@ -82,16 +82,18 @@ void WriteProtelNet(ByteSink& out, const model::TPartsList& parts, const model::
     ForEachPartWithPins(
         parts, replaced,
         [&](const std::string& ref, const std::string& foot, const std::string& silk) {
-            out += "[\r\n";
-            out += ref;
-            out += kCrLf;
-            out += foot;
-            out += kCrLf;
-            out += silk;
-            out += "\r\n\r\n\r\n\r\n]\r\n";
+            // Three empty lines for the fields the layout tools fill in.
+            for (std::string_view line :
+                 {std::string_view("["), std::string_view(ref), std::string_view(foot),
+                  std::string_view(silk), std::string_view(), std::string_view(),
+                  std::string_view(), std::string_view("]")}) {
+                out += line;
+                out += kCrLf;
+            }
         });
     ForEachNet(nets, [&](const model::TNetRec& net) {
-        out += "(\r\n";
+        out += '(';
+        out += kCrLf;
         AppendNetText(out, net, net.NetName, replaced);
         out += kCrLf;
         for (const model::TPinRec* pin : net.Pins) {
@@ -102,7 +104,8 @@ void WriteProtelNet(ByteSink& out, const model::TPartsList& parts, const model::
             out += std::string_view(number, static_cast<std::size_t>(end - number));
             out += kCrLf;
         }
-        out += ")\r\n";
+        out += ')';
+        out += kCrLf;
     });
     out.Flush();
 }
