@@ -82,7 +82,7 @@ void WriteProtelNet(ByteSink& out, const model::TPartsList& parts, const model::
     ForEachPartWithPins(
         parts, replaced,
         [&](const std::string& ref, const std::string& foot, const std::string& silk) {
-            // Three empty lines for the fields the layout tools fill in.
+            // Reference, footprint, silk name, three empty lines.
             for (std::string_view line :
                  {std::string_view("["), std::string_view(ref), std::string_view(foot),
                   std::string_view(silk), std::string_view(), std::string_view(),
