@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -16,34 +17,45 @@ namespace {
 
 using model::GroupNo;
 
-// The places of the wires `onLine` takes, ordered by their line, lineOf(wire), and within a
-// line by place. A line is one of 65 536 values, so the places are counted into their lines
-// rather than sorted: two passes in list order, where a sort of a million wires compared
-// wires all over memory.
-template <class OnLine, class LineOf>
-std::vector<std::uint32_t> PlacesByLine(const model::TWireList& wires, OnLine onLine,
-                                        LineOf lineOf) {
-    // Lines in the order of their signed values.
-    auto slot = [&](const model::TWireRec& w) {
-        return static_cast<std::uint16_t>(lineOf(w)) ^ 0x8000u;
-    };
-    std::vector<std::uint32_t> next((1u << 16) + 1, 0);
-    for (const auto& w : wires.Items) {
-        if (onLine(w)) {
-            ++next[slot(w) + 1];
+// The places of the wires `onLine` takes, by their line, lineOf(wire), and within a line by
+// place. A line is one of 65 536 values, so the places are counted into their lines rather
+// than sorted: two passes in list order, where a sort of a million wires compared wires all
+// over memory, and a line's places are found without a search.
+class LinePlaces {
+  public:
+    template <class OnLine, class LineOf>
+    LinePlaces(const model::TWireList& wires, OnLine onLine, LineOf lineOf)
+        : starts_(kLines + 1, 0) {
+        for (const auto& w : wires.Items) {
+            if (onLine(w)) {
+                ++starts_[Slot(lineOf(w)) + 1];
+            }
+        }
+        std::partial_sum(starts_.begin(), starts_.end(), starts_.begin());
+        places_.resize(starts_.back());
+        std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
+        std::uint32_t place = 0;
+        for (const auto& w : wires.Items) {
+            if (onLine(w)) {
+                places_[next[Slot(lineOf(w))]++] = place;
+            }
+            ++place;
         }
     }
-    std::partial_sum(next.begin(), next.end(), next.begin());
-    std::vector<std::uint32_t> places(next.back());
-    std::uint32_t place = 0;
-    for (const auto& w : wires.Items) {
-        if (onLine(w)) {
-            places[next[slot(w)]++] = place;
-        }
-        ++place;
+
+    // The places of the wires on `line`.
+    std::span<const std::uint32_t> On(std::int16_t line) const {
+        const std::size_t slot = Slot(line);
+        return std::span(places_).subspan(starts_[slot], starts_[slot + 1] - starts_[slot]);
     }
-    return places;
-}
+
+  private:
+    static constexpr std::size_t kLines = std::size_t{1} << 16;
+    static std::size_t Slot(std::int16_t line) { return static_cast<std::uint16_t>(line); }
+
+    std::vector<std::uint32_t> starts_;  // where each line's places start in places_
+    std::vector<std::uint32_t> places_;
+};
 
 // The wires of the pass along one line, for the labels: a vertical label names the
 // vertical wires through its anchor, a horizontal one the horizontal wires. A stub is both.
@@ -52,24 +64,18 @@ class WiresOnLines {
   public:
     explicit WiresOnLines(const model::TWireList& wires)
         : wires_(wires),
-          vertical_(PlacesByLine(
+          vertical_(
               wires, [](const model::TWireRec& w) { return w.X1 == w.X2; },
-              [](const model::TWireRec& w) { return w.X1; })),
-          horizontal_(PlacesByLine(
+              [](const model::TWireRec& w) { return w.X1; }),
+          horizontal_(
               wires, [](const model::TWireRec& w) { return w.Y1 == w.Y2; },
-              [](const model::TWireRec& w) { return w.Y1; })) {}
+              [](const model::TWireRec& w) { return w.Y1; }) {}
 
     GroupNo GroupAt(model::TPoint at, bool vertical) const {
-        const auto& line = vertical ? vertical_ : horizontal_;
-        const std::int16_t key = vertical ? at.X : at.Y;
         const std::int16_t along = vertical ? at.Y : at.X;
-        auto keyOf = [this, vertical](std::uint32_t i) {
-            return vertical ? Wire(i).X1 : Wire(i).Y1;
-        };
-        auto first = std::lower_bound(line.begin(), line.end(), key,
-                                      [&keyOf](std::uint32_t i, auto k) { return keyOf(i) < k; });
-        for (auto it = first; it != line.end() && keyOf(*it) == key; ++it) {
-            const model::TWireRec& w = Wire(*it);
+        for (std::uint32_t place :
+             (vertical ? vertical_ : horizontal_).On(vertical ? at.X : at.Y)) {
+            const model::TWireRec& w = wires_.Items[place];
             const std::int16_t from = vertical ? w.Y1 : w.X1;
             const std::int16_t to = vertical ? w.Y2 : w.X2;
             if (from <= along && along <= to) {
@@ -80,11 +86,9 @@ class WiresOnLines {
     }
 
   private:
-    const model::TWireRec& Wire(std::uint32_t i) const { return wires_.Items[i]; }
-
     const model::TWireList& wires_;
-    std::vector<std::uint32_t> vertical_;
-    std::vector<std::uint32_t> horizontal_;
+    LinePlaces vertical_;
+    LinePlaces horizontal_;
 };
 
 // The group of every wire end of the pass, as a sorted table rather than a hash map: a
